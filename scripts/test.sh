@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the 64-bit and 32-bit modules and runs every test under Wine in a virtual X display.
+set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+"$ROOT/scripts/setup.sh"
+
+configure "$BUILD64" x86_64-w64-mingw32
+configure "$BUILD32" i686-w64-mingw32
+jobs=$(nproc)
+
+echo "== Building x86_64 (run and tested under Wine)"
+# The build runs the test programs to list their tests, so it needs a display too.
+xvfb-run -a -s "$XVFB_SCREEN" cmake --build "$BUILD64" -j "$jobs"
+echo "== Building i686 (compile check)"
+cmake --build "$BUILD32" -j "$jobs"
+
+echo "== Testing"
+cd "$BUILD64"
+xvfb-run -a -s "$XVFB_SCREEN" ctest --output-on-failure --timeout 120 -j "$jobs" "$@"

@@ -1,0 +1,178 @@
+// The two dialog templates of the module, compared with their intended layout control by control.
+#include "DialogTemplate.h"
+#include "ModuleResources.h"
+#include "resource.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+using obrtest::DialogItem;
+using obrtest::DialogTemplate;
+
+namespace
+{
+bool SameClass(const std::string& a, const std::string& b)
+{
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+void ExpectItems(const std::vector<DialogItem>& expected, const std::vector<DialogItem>& actual)
+{
+    ASSERT_EQ(expected.size(), actual.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+    {
+        const DialogItem& want = expected[i];
+        const DialogItem& got = actual[i];
+        SCOPED_TRACE("control " + std::to_string(i) + " (id " + std::to_string(want.id) + ")");
+        EXPECT_EQ(want.id, got.id);
+        EXPECT_TRUE(SameClass(want.className, got.className)) << want.className << " != " << got.className;
+        EXPECT_EQ(want.text, got.text);
+        EXPECT_EQ(want.x, got.x);
+        EXPECT_EQ(want.y, got.y);
+        EXPECT_EQ(want.cx, got.cx);
+        EXPECT_EQ(want.cy, got.cy);
+        EXPECT_EQ(want.style, got.style) << std::hex << "0x" << want.style << " != 0x" << got.style;
+    }
+}
+
+const DWORD kChild = WS_CHILD | WS_VISIBLE;
+const DWORD kListStyle = kChild | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                         LVS_SHAREIMAGELISTS | LVS_NOCOLUMNHEADER | LVS_ALIGNLEFT;
+
+struct WindowsControls
+{
+    WindowsControls()
+    {
+        INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&init);
+        richEdit = LoadLibraryA("riched32.dll");
+    }
+    ~WindowsControls() { FreeLibrary(richEdit); }
+    HMODULE richEdit;
+};
+
+INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    return message == WM_INITDIALOG;
+}
+} // namespace
+
+TEST(BrowserDialogTemplate, FrameCaptionAndFont)
+{
+    DialogTemplate dialog;
+    ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), IDD_BROWSER, dialog));
+    EXPECT_EQ("Explorateur d'Objets", dialog.caption);
+    EXPECT_EQ("MS Sans Serif", dialog.fontFace);
+    EXPECT_EQ(8, dialog.pointSize);
+    EXPECT_EQ(418, dialog.cx);
+    EXPECT_EQ(284, dialog.cy);
+    // A sizing popup with a system menu; no minimise or maximise box.
+    EXPECT_EQ(DWORD(DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), dialog.style);
+}
+
+TEST(BrowserDialogTemplate, ControlsInTabOrder)
+{
+    DialogTemplate dialog;
+    ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), IDD_BROWSER, dialog));
+    const DWORD iconButton = kChild | WS_DISABLED | WS_TABSTOP | BS_ICON;
+    const DWORD label = kChild | SS_LEFT | SS_SUNKEN | SS_CENTERIMAGE;
+    ExpectItems(
+        {
+            {1001, "ComboBox", "", 7, 7, 102, 65, kChild | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT},
+            {1000, "SysListView32", "List1", 4, 38, 128, 194, kListStyle},
+            {1003, "SysListView32", "List3", 134, 38, 280, 194, kListStyle},
+            {1008, "Button", "Copier", 153, 7, 16, 13, iconButton | BS_DEFPUSHBUTTON},
+            {28001, "Button", "Button2", 131, 7, 16, 13, iconButton},
+            {28000, "Button", "Button1", 115, 7, 16, 13, iconButton},
+            {1005, "Static", " Classes", 4, 26, 128, 11, label},
+            {1006, "Static", " Membre de <>", 134, 26, 280, 11, label},
+            {1007, "RICHEDIT", "", 4, 234, 410, 48,
+             kChild | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY},
+            {3011, "Button", "Rechercher", 279, 5, 52, 14, WS_CHILD | BS_PUSHBUTTON},
+            {3013, "ComboBox", "", 181, 6, 87, 69, WS_CHILD | CBS_DROPDOWN | CBS_SORT},
+        },
+        dialog.items);
+}
+
+TEST(ReferencesDialogTemplate, FrameCaptionAndFont)
+{
+    DialogTemplate dialog;
+    ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), IDD_REFERENCES, dialog));
+    EXPECT_EQ("Références", dialog.caption);
+    EXPECT_EQ("MS Sans Serif", dialog.fontFace);
+    EXPECT_EQ(8, dialog.pointSize);
+    EXPECT_EQ(298, dialog.cx);
+    EXPECT_EQ(206, dialog.cy);
+    EXPECT_EQ(DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU), dialog.style);
+}
+
+TEST(ReferencesDialogTemplate, ControlsInTabOrder)
+{
+    DialogTemplate dialog;
+    ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), IDD_REFERENCES, dialog));
+    const DWORD button = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+    ExpectItems(
+        {
+            {IDOK, "Button", "OK", 222, 18, 68, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+            {IDCANCEL, "Button", "Annuler", 222, 36, 68, 14, button},
+            {3004, "ListBox", "", 7, 18, 206, 104,
+             kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
+                 LBS_WANTKEYBOARDINPUT | LBS_NOINTEGRALHEIGHT},
+            {-1, "Static", "Références disponibles :", 7, 7, 206, 8, kChild | SS_LEFT},
+            {3005, "Button", "Nom", 7, 128, 284, 71, kChild | BS_GROUPBOX},
+            {3006, "Edit", "", 14, 140, 270, 53, kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY},
+            {3007, "Button", "", 248, 78, 16, 14, button | BS_ICON},
+            {3008, "Button", "", 248, 106, 16, 14, button | BS_ICON},
+            {3009, "Static", "Priorité", 222, 95, 68, 8, kChild | SS_CENTER},
+            {3010, "Button", "Parcourir", 222, 54, 68, 14, button},
+        },
+        dialog.items);
+}
+
+TEST(DialogWindows, BrowserDialogOpensWithEveryControl)
+{
+    WindowsControls controls;
+    HWND dialog = CreateDialogParamA(obrtest::BrowserModule(), MAKEINTRESOURCEA(IDD_BROWSER), nullptr,
+                                     QuietDialogProc, 0);
+    ASSERT_NE(nullptr, dialog) << "error " << GetLastError();
+    const std::pair<int, const char*> classes[] = {
+        {1001, "ComboBox"}, {1000, "SysListView32"}, {1003, "SysListView32"}, {1008, "Button"},
+        {28001, "Button"},  {28000, "Button"},       {1005, "Static"},        {1006, "Static"},
+        {1007, "RICHEDIT"}, {3011, "Button"},        {3013, "ComboBox"},
+    };
+    for (const auto& [id, className] : classes)
+    {
+        HWND control = GetDlgItem(dialog, id);
+        ASSERT_NE(nullptr, control) << id;
+        char actual[64] = {};
+        GetClassNameA(control, actual, sizeof actual);
+        EXPECT_TRUE(SameClass(className, actual)) << id << ": " << actual;
+    }
+    char caption[64] = {};
+    GetWindowTextA(dialog, caption, sizeof caption);
+    EXPECT_STREQ("Explorateur d'Objets", caption);
+    // Dialog units become pixels through the template's font: the Copy button sits right of Forward.
+    RECT copy, forward;
+    GetWindowRect(GetDlgItem(dialog, 1008), &copy);
+    GetWindowRect(GetDlgItem(dialog, 28001), &forward);
+    EXPECT_GT(copy.left, forward.right);
+    EXPECT_EQ(copy.top, forward.top);
+    DestroyWindow(dialog);
+}
+
+TEST(DialogWindows, ReferencesDialogOpensWithFrenchTexts)
+{
+    WindowsControls controls;
+    HWND dialog = CreateDialogParamA(obrtest::BrowserModule(), MAKEINTRESOURCEA(IDD_REFERENCES), nullptr,
+                                     QuietDialogProc, 0);
+    ASSERT_NE(nullptr, dialog) << "error " << GetLastError();
+    char text[64] = {};
+    GetWindowTextA(dialog, text, sizeof text);
+    EXPECT_STREQ("Références", text);
+    GetDlgItemTextA(dialog, 3009, text, sizeof text);
+    EXPECT_STREQ("Priorité", text);
+    GetDlgItemTextA(dialog, IDCANCEL, text, sizeof text);
+    EXPECT_STREQ("Annuler", text);
+    EXPECT_NE(nullptr, GetDlgItem(dialog, 3004));
+    DestroyWindow(dialog);
+}
