@@ -78,7 +78,8 @@ TEST(BrowserDialogTemplate, ControlsInTabOrder)
     const DWORD label = kChild | SS_LEFT | SS_SUNKEN | SS_CENTERIMAGE;
     ExpectItems(
         {
-            {1001, "ComboBox", "", 7, 7, 102, 65, kChild | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT},
+            {1001, "ComboBox", "", 7, 7, 102, 65,
+             kChild | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT},
             {1000, "SysListView32", "List1", 4, 38, 128, 194, kListStyle},
             {1003, "SysListView32", "List3", 134, 38, 280, 194, kListStyle},
             {1008, "Button", "Copier", 153, 7, 16, 13, iconButton | BS_DEFPUSHBUTTON},

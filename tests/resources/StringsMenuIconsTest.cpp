@@ -85,7 +85,10 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
     for (const auto& [id, text] : strings)
         EXPECT_EQ(std::string(text), LoadModuleString(id)) << "string " << id;
     // The accents really are single code page 1252 bytes, whatever the source file's encoding.
-    EXPECT_EQ(std::string("Pr\xE9" "c\xE9" "dent"), LoadModuleString(12288));
+    EXPECT_EQ(std::string("Pr\xE9"
+                          "c\xE9"
+                          "dent"),
+              LoadModuleString(12288));
     // A line feed alone: the description pane's RTF turns it into a paragraph break.
     EXPECT_EQ('\n', LoadModuleString(12295).front());
 }
@@ -110,8 +113,12 @@ TEST(ContextMenu, TwoPopupsWithTheirCommands)
         const char* text;
     };
     const std::vector<Item> objBrowse = {
-        {9502, "&Copier"},       {0, ""},      {9503, "Membres du &Groupe"}, {9501, "Afficher les Membre&s Cachés"},
-        {32771, "&Références"}, {9504, "&Aide"},
+        {9502, "&Copier"},
+        {0, ""},
+        {9503, "Membres du &Groupe"},
+        {9501, "Afficher les Membre&s Cachés"},
+        {32771, "&Références"},
+        {9504, "&Aide"},
     };
     const std::vector<Item> funcBrowse = {{9502, "&Copier"}, {0, ""}, {9504, "&Aide"}};
     const std::vector<Item>* expected[] = {&objBrowse, &funcBrowse};
@@ -138,9 +145,10 @@ TEST(ContextMenu, TwoPopupsWithTheirCommands)
 
 TEST(ModuleIcons, EveryIconIs16By16WithTransparency)
 {
-    const int icons[] = {IDI_BROWSER, IDI_CLASS,    IDI_ENUM,      IDI_PROPERTY,   IDI_METHOD,  IDI_EVENT,
-                         IDI_CONSTANT, IDI_GLOBALS, IDI_MODULE,    IDI_DEFAULT_MEMBER, IDI_FORWARD, IDI_BACK,
-                         IDI_COPY,    IDI_STATEMENT, IDI_OPERATOR, IDI_DOWN_ARROW, IDI_UP_ARROW};
+    const int icons[] = {IDI_BROWSER,    IDI_CLASS,    IDI_ENUM,    IDI_PROPERTY,  IDI_METHOD,
+                         IDI_EVENT,      IDI_CONSTANT, IDI_GLOBALS, IDI_MODULE,    IDI_DEFAULT_MEMBER,
+                         IDI_FORWARD,    IDI_BACK,     IDI_COPY,    IDI_STATEMENT, IDI_OPERATOR,
+                         IDI_DOWN_ARROW, IDI_UP_ARROW};
     for (int id : icons)
     {
         SCOPED_TRACE("icon " + std::to_string(id));
@@ -165,8 +173,8 @@ TEST(ModuleIcons, EveryIconIs16By16WithTransparency)
 
 TEST(ModuleIcons, HandCursorPointsWithItsFingertip)
 {
-    HCURSOR cursor = static_cast<HCURSOR>(LoadImageA(obrtest::BrowserModule(), MAKEINTRESOURCEA(IDC_HAND_CURSOR),
-                                                     IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR));
+    HCURSOR cursor = static_cast<HCURSOR>(LoadImageA(
+        obrtest::BrowserModule(), MAKEINTRESOURCEA(IDC_HAND_CURSOR), IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR));
     ASSERT_NE(nullptr, cursor);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(cursor, &info));

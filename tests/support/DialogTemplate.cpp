@@ -56,13 +56,20 @@ std::string PredefinedClassName(WORD atom)
 {
     switch (atom)
     {
-    case 0x80: return "Button";
-    case 0x81: return "Edit";
-    case 0x82: return "Static";
-    case 0x83: return "ListBox";
-    case 0x84: return "ScrollBar";
-    case 0x85: return "ComboBox";
-    default: return "#" + std::to_string(atom);
+    case 0x80:
+        return "Button";
+    case 0x81:
+        return "Edit";
+    case 0x82:
+        return "Static";
+    case 0x83:
+        return "ListBox";
+    case 0x84:
+        return "ScrollBar";
+    case 0x85:
+        return "ComboBox";
+    default:
+        return "#" + std::to_string(atom);
     }
 }
 } // namespace

@@ -3,7 +3,8 @@
 
 namespace obrtest
 {
-RegisteredTypeLib::RegisteredTypeLib(const std::string& fileName) : m_path(FixturePath(fileName)), m_attributes()
+RegisteredTypeLib::RegisteredTypeLib(const std::string& fileName)
+    : m_path(FixturePath(fileName)), m_attributes()
 {
     ITypeLib* lib = nullptr;
     m_result = LoadTypeLibEx(Widen(m_path).c_str(), REGKIND_REGISTER, &lib);
@@ -22,7 +23,7 @@ RegisteredTypeLib::RegisteredTypeLib(const std::string& fileName) : m_path(Fixtu
 RegisteredTypeLib::~RegisteredTypeLib()
 {
     if (SUCCEEDED(m_result))
-        UnRegisterTypeLib(m_attributes.guid, m_attributes.wMajorVerNum, m_attributes.wMinorVerNum, m_attributes.lcid,
-                          m_attributes.syskind);
+        UnRegisterTypeLib(m_attributes.guid, m_attributes.wMajorVerNum, m_attributes.wMinorVerNum,
+                          m_attributes.lcid, m_attributes.syskind);
 }
 } // namespace obrtest

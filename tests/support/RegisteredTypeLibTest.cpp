@@ -68,8 +68,8 @@ TEST(RegisteredTypeLib, BrowserFixtureHoldsOneTypeOfEachKind)
     lib->Release();
 
     const std::set<std::pair<std::string, TYPEKIND>> expected = {
-        {"Colour", TKIND_ENUM},       {"Length", TKIND_ALIAS},         {"Point", TKIND_RECORD},
-        {"IShape", TKIND_DISPATCH},   {"ShapeEvents", TKIND_DISPATCH}, {"Shape", TKIND_COCLASS},
+        {"Colour", TKIND_ENUM},     {"Length", TKIND_ALIAS},         {"Point", TKIND_RECORD},
+        {"IShape", TKIND_DISPATCH}, {"ShapeEvents", TKIND_DISPATCH}, {"Shape", TKIND_COCLASS},
     };
     for (const auto& type : expected)
         EXPECT_EQ(1u, types.count(type)) << type.first;

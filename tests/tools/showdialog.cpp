@@ -28,8 +28,8 @@ INT_PTR CALLBACK PreviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         SetButtonIcon(dialog, IDC_UP_BUTTON, IDI_UP_ARROW);
         SetButtonIcon(dialog, IDC_DOWN_BUTTON, IDI_DOWN_ARROW);
         SendMessageA(dialog, WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(LoadImageA(g_module, MAKEINTRESOURCEA(IDI_BROWSER), IMAGE_ICON, 16,
-                                                         16, LR_DEFAULTCOLOR)));
+                     reinterpret_cast<LPARAM>(LoadImageA(g_module, MAKEINTRESOURCEA(IDI_BROWSER), IMAGE_ICON,
+                                                         16, 16, LR_DEFAULTCOLOR)));
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK)
