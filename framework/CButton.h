@@ -1,0 +1,19 @@
+// CButton: a push button, check box or group box.
+#pragma once
+
+#include "CWnd.h"
+
+class FWK_API CButton : public CWnd
+{
+public:
+    // Shows an icon on a button of style BS_ICON; returns the previous icon.
+    HICON SetIcon(HICON icon)
+    {
+        return reinterpret_cast<HICON>(SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon)));
+    }
+    HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(BM_GETIMAGE, IMAGE_ICON)); }
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int check) { SendMessage(BM_SETCHECK, check); }
+    UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
+    void SetButtonStyle(UINT style, BOOL redraw = TRUE) { SendMessage(BM_SETSTYLE, style, redraw); }
+};

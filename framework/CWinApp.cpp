@@ -1,0 +1,70 @@
+#include "CWinApp.h"
+#include "CWnd.h"
+#include "PlatformCalls.h"
+
+namespace
+{
+CWinApp* g_app = nullptr;
+} // namespace
+
+CWinApp::CWinApp(const char* appName) : m_hInstance(GetModuleHandleA(nullptr)), m_strAppName(appName)
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::Run()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+    {
+        if (CWnd::WalkPreTranslateTree(&msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    m_nExitCode = static_cast<int>(msg.wParam);
+    return ExitInstance();
+}
+
+int CWinApp::ExitInstance()
+{
+    return m_nExitCode;
+}
+
+void CWinApp::WinHelp(DWORD_PTR data, UINT command)
+{
+    HWND owner = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    fwk::Platform().WinHelp(owner, m_strHelpFilePath, command, data);
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return -1;
+    app->m_hInstance = instance;
+    if (!app->InitInstance())
+        return app->ExitInstance();
+    return app->Run();
+}
