@@ -16,7 +16,8 @@ CCheckListBox::ItemState* CCheckListBox::StateOf(int index) const
     if (!m_hWnd || index < 0 || index >= GetCount())
         return nullptr;
     // The list's own data word holds the item's state; the caller's data lives inside it.
-    LRESULT raw = const_cast<CCheckListBox*>(this)->DefWindowProc(LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    LRESULT raw =
+        const_cast<CCheckListBox*>(this)->DefWindowProc(LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
     return raw == LB_ERR ? nullptr : reinterpret_cast<ItemState*>(raw);
 }
 
@@ -72,7 +73,8 @@ void CCheckListBox::ToggleCheck(int index)
         return;
     SetCheck(index, state->check ? 0 : 1);
     if (HWND parent = ::GetParent(m_hWnd))
-        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CLBN_CHKCHANGE), reinterpret_cast<LPARAM>(m_hWnd));
+        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CLBN_CHKCHANGE),
+                       reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 int CCheckListBox::CheckBoxSize() const
@@ -126,10 +128,13 @@ void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT draw)
 
     dc->FillSolidRect(CRect(item.left, item.top, textArea.left, item.bottom), ::GetSysColor(COLOR_WINDOW));
     dc->DrawFrameControl(&box, DFC_BUTTON,
-                         DFCS_BUTTONCHECK | DFCS_FLAT | (checked ? DFCS_CHECKED : 0) | (enabled ? 0 : DFCS_INACTIVE));
+                         DFCS_BUTTONCHECK | DFCS_FLAT | (checked ? DFCS_CHECKED : 0) |
+                             (enabled ? 0 : DFCS_INACTIVE));
 
     COLORREF background = ::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-    COLORREF foreground = ::GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    COLORREF foreground = ::GetSysColor(!enabled   ? COLOR_GRAYTEXT
+                                        : selected ? COLOR_HIGHLIGHTTEXT
+                                                   : COLOR_WINDOWTEXT);
     dc->FillSolidRect(&textArea, background);
     CString text;
     GetText(static_cast<int>(draw->itemID), text);
@@ -151,7 +156,8 @@ LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
         LRESULT index = DefWindowProc(message, wParam, lParam);
         if (index >= 0)
-            DefWindowProc(LB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(new ItemState));
+            DefWindowProc(LB_SETITEMDATA, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(new ItemState));
         return index;
     }
     case LB_DELETESTRING:

@@ -2,8 +2,8 @@
 #include "CWnd.h"
 #include "PlatformCalls.h"
 
-CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defaultExtension, LPCSTR fileName, DWORD flags, LPCSTR filter,
-                         CWnd* parent)
+CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defaultExtension, LPCSTR fileName, DWORD flags,
+                         LPCSTR filter, CWnd* parent)
     : m_ofn(), m_bOpen(openFileDialog), m_filter(filter), m_defaultExtension(defaultExtension), m_fileName()
 {
     if (fileName)

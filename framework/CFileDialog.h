@@ -13,7 +13,8 @@ class FWK_API CFileDialog
 {
 public:
     CFileDialog(BOOL openFileDialog, LPCSTR defaultExtension = nullptr, LPCSTR fileName = nullptr,
-                DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCSTR filter = nullptr, CWnd* parent = nullptr);
+                DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCSTR filter = nullptr,
+                CWnd* parent = nullptr);
     virtual ~CFileDialog() = default;
 
     // IDOK when the user chose a file, IDCANCEL otherwise; the request goes through the platform calls.

@@ -26,7 +26,10 @@ public:
     // Adds an icon (its mask included); returns its index, -1 on failure.
     int Add(HICON icon) { return ImageList_ReplaceIcon(m_hImageList, -1, icon); }
     // Makes image `image` usable as overlay number `overlay` (1 to 15) of list items.
-    BOOL SetOverlayImage(int image, int overlay) { return ImageList_SetOverlayImage(m_hImageList, image, overlay); }
+    BOOL SetOverlayImage(int image, int overlay)
+    {
+        return ImageList_SetOverlayImage(m_hImageList, image, overlay);
+    }
     int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     HICON ExtractIcon(int image) { return ImageList_GetIcon(m_hImageList, image, ILD_NORMAL); }
 };

@@ -11,7 +11,10 @@ public:
     int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(LB_SETCURSEL, index)); }
     int GetCaretIndex() const { return static_cast<int>(SendMessage(LB_GETCARETINDEX)); }
-    int AddString(LPCSTR text) { return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+    int AddString(LPCSTR text)
+    {
+        return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    }
     int InsertString(int index, LPCSTR text)
     {
         return static_cast<int>(SendMessage(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text)));
@@ -24,7 +27,10 @@ public:
     {
         return static_cast<int>(SendMessage(LB_SETITEMDATA, index, static_cast<LPARAM>(data)));
     }
-    DWORD_PTR GetItemData(int index) const { return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, index)); }
+    DWORD_PTR GetItemData(int index) const
+    {
+        return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, index));
+    }
     // The next entry after start (wrapping) that begins with the text, letter case ignored, made the
     // selection; -1 when none does. No selection-change notification is sent.
     int SelectString(int start, LPCSTR text)
@@ -43,7 +49,10 @@ public:
     {
         return static_cast<int>(SendMessage(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(rect)));
     }
-    int SetItemHeight(int index, UINT height) { return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, index, height)); }
+    int SetItemHeight(int index, UINT height)
+    {
+        return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, index, height));
+    }
     int GetItemHeight(int index) const { return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, index)); }
     int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
     // The item under a client point, and whether the point lies outside every item.

@@ -20,7 +20,8 @@ int CListCtrl::InsertColumn(int column, LPCSTR heading, int format, int width, i
     return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info)));
 }
 
-int CListCtrl::InsertItem(UINT mask, int index, LPCSTR text, UINT state, UINT stateMask, int image, LPARAM data)
+int CListCtrl::InsertItem(UINT mask, int index, LPCSTR text, UINT state, UINT stateMask, int image,
+                          LPARAM data)
 {
     LVITEMA item = {};
     item.mask = mask;

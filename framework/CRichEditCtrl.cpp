@@ -13,7 +13,8 @@ CString CRichEditCtrl::GetSelText() const
     // The selection may hold two bytes per position (a line end read as CR LF).
     int room = 2 * (range.cpMax - range.cpMin) + 2;
     CString text;
-    long length = static_cast<long>(SendMessage(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.GetBuffer(room))));
+    long length =
+        static_cast<long>(SendMessage(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.GetBuffer(room))));
     text.ReleaseBuffer(length >= 0 && length < room ? length : -1);
     return text;
 }
@@ -39,7 +40,8 @@ BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMAT2A& format)
 DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT2A& format) const
 {
     format.cbSize = sizeof format;
-    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format)));
+    return static_cast<DWORD>(
+        SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format)));
 }
 
 int CRichEditCtrl::CharFromPos(CPoint point) const

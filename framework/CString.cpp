@@ -166,7 +166,8 @@ int CString::Replace(char old, char replacement)
 BOOL CString::LoadString(UINT id)
 {
     // Strings are stored in blocks of sixteen: block (id / 16) + 1 holds this one.
-    HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCEA((id >> 4) + 1), MAKEINTRESOURCEA(6) /* RT_STRING */);
+    HINSTANCE module =
+        AfxFindResourceHandle(MAKEINTRESOURCEA((id >> 4) + 1), MAKEINTRESOURCEA(6) /* RT_STRING */);
     if (!module)
     {
         m_text.clear();

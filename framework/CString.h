@@ -110,13 +110,43 @@ inline CString operator+(const CString& a, char b)
     result += b;
     return result;
 }
-inline bool operator==(const CString& a, const CString& b) { return a.str() == b.str(); }
-inline bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
-inline bool operator==(const char* a, const CString& b) { return b.Compare(a) == 0; }
-inline bool operator!=(const CString& a, const CString& b) { return !(a == b); }
-inline bool operator!=(const CString& a, const char* b) { return !(a == b); }
-inline bool operator!=(const char* a, const CString& b) { return !(a == b); }
-inline bool operator<(const CString& a, const CString& b) { return a.str() < b.str(); }
-inline bool operator>(const CString& a, const CString& b) { return b < a; }
-inline bool operator<=(const CString& a, const CString& b) { return !(b < a); }
-inline bool operator>=(const CString& a, const CString& b) { return !(a < b); }
+inline bool operator==(const CString& a, const CString& b)
+{
+    return a.str() == b.str();
+}
+inline bool operator==(const CString& a, const char* b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator==(const char* a, const CString& b)
+{
+    return b.Compare(a) == 0;
+}
+inline bool operator!=(const CString& a, const CString& b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const CString& a, const char* b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const char* a, const CString& b)
+{
+    return !(a == b);
+}
+inline bool operator<(const CString& a, const CString& b)
+{
+    return a.str() < b.str();
+}
+inline bool operator>(const CString& a, const CString& b)
+{
+    return b < a;
+}
+inline bool operator<=(const CString& a, const CString& b)
+{
+    return !(b < a);
+}
+inline bool operator>=(const CString& a, const CString& b)
+{
+    return !(a < b);
+}

@@ -174,10 +174,10 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     CWnd* outerCreating = g_creating;
     g_creationHook = hook;
     g_creating = this;
-    HWND window = ::CreateWindowExA(exStyle, className, windowName, style, rect.left, rect.top,
-                                    rect.right - rect.left, rect.bottom - rect.top,
-                                    parent ? parent->m_hWnd : nullptr, reinterpret_cast<HMENU>(idOrMenu),
-                                    AfxGetInstanceHandle(), param);
+    HWND window =
+        ::CreateWindowExA(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
+                          rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
+                          reinterpret_cast<HMENU>(idOrMenu), AfxGetInstanceHandle(), param);
     g_creating = outerCreating;
     g_creationHook = outerHook;
     ::UnhookWindowsHookEx(hook);
@@ -222,7 +222,8 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
         return FALSE;
     ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
     if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     return TRUE;
 }
 
@@ -234,7 +235,8 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
         return FALSE;
     ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(changed));
     if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     return TRUE;
 }
 
@@ -265,7 +267,8 @@ void CWnd::CenterWindow(CWnd* alternateOwner)
 
 HICON CWnd::SetIcon(HICON icon, BOOL big)
 {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
 }
 
 HICON CWnd::GetIcon(BOOL big) const
@@ -417,16 +420,19 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         if (measure->CtlType != ODT_MENU &&
-            ReflectToChild(::GetDlgItem(m_hWnd, static_cast<int>(measure->CtlID)), message, wParam, lParam, result))
+            ReflectToChild(::GetDlgItem(m_hWnd, static_cast<int>(measure->CtlID)), message, wParam, lParam,
+                           result))
             return TRUE;
         break;
     }
     case WM_COMPAREITEM:
-        if (ReflectToChild(reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem, message, wParam, lParam, result))
+        if (ReflectToChild(reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem, message, wParam, lParam,
+                           result))
             return TRUE;
         break;
     case WM_DELETEITEM:
-        if (ReflectToChild(reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem, message, wParam, lParam, result))
+        if (ReflectToChild(reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem, message, wParam, lParam,
+                           result))
             return TRUE;
         break;
     default:
@@ -466,7 +472,8 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
         ReflectToChild(header->hwndFrom, WM_NOTIFY, wParam, lParam, result))
         return TRUE;
     // The sender's control id: a tool tip, a pop-up window, counts as 0.
-    UINT id = header->hwndFrom ? static_cast<UINT>(::GetDlgCtrlID(header->hwndFrom)) : static_cast<UINT>(header->idFrom);
+    UINT id = header->hwndFrom ? static_cast<UINT>(::GetDlgCtrlID(header->hwndFrom))
+                               : static_cast<UINT>(header->idFrom);
     if (header->hwndFrom && !(::GetWindowLongPtrA(header->hwndFrom, GWL_STYLE) & WS_CHILD))
         id = 0;
     return DispatchToMap(WM_NOTIFY, header->code, id, wParam, lParam, result);
@@ -491,8 +498,8 @@ BOOL CWnd::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam
 BOOL CWnd::DispatchToMap(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     const UINT reflected = message >= fwk::WM_REFLECT_BASE ? message - fwk::WM_REFLECT_BASE : 0;
-    const bool hasCode = message == WM_COMMAND || message == WM_NOTIFY || reflected == WM_COMMAND ||
-                         reflected == WM_NOTIFY;
+    const bool hasCode =
+        message == WM_COMMAND || message == WM_NOTIFY || reflected == WM_COMMAND || reflected == WM_NOTIFY;
     const bool hasId = message == WM_COMMAND || message == WM_NOTIFY;
     for (const fwk::MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr)
     {

@@ -12,7 +12,9 @@ class CWnd;
 class FWK_API CDataExchange
 {
 public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog)
+    {
+    }
 
     // TRUE: from the controls into the fields; FALSE: from the fields into the controls.
     BOOL m_bSaveAndValidate;

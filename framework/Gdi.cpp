@@ -120,11 +120,20 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ object)
     int slot = -1;
     switch (::GetObjectType(object))
     {
-    case OBJ_PEN: slot = 0; break;
-    case OBJ_BRUSH: slot = 1; break;
-    case OBJ_FONT: slot = 2; break;
-    case OBJ_BITMAP: slot = 3; break;
-    default: break;
+    case OBJ_PEN:
+        slot = 0;
+        break;
+    case OBJ_BRUSH:
+        slot = 1;
+        break;
+    case OBJ_FONT:
+        slot = 2;
+        break;
+    case OBJ_BITMAP:
+        slot = 3;
+        break;
+    default:
+        break;
     }
     // The context's own first object of each kind is put back before the context goes, so that
     // no object of ours stays selected when it is deleted.

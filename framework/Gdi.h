@@ -92,16 +92,16 @@ public:
     {
         return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX, sourceY, rop);
     }
-    BOOL Rectangle(LPCRECT rect) { return ::Rectangle(m_hDC, rect->left, rect->top, rect->right, rect->bottom); }
+    BOOL Rectangle(LPCRECT rect)
+    {
+        return ::Rectangle(m_hDC, rect->left, rect->top, rect->right, rect->bottom);
+    }
     CPoint MoveTo(int x, int y);
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     void FillSolidRect(LPCRECT rect, COLORREF color);
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
     int DrawText(LPCSTR text, LPRECT rect, UINT format) { return ::DrawTextA(m_hDC, text, -1, rect, format); }
-    BOOL TextOut(int x, int y, LPCSTR text, int length)
-    {
-        return ::TextOutA(m_hDC, x, y, text, length);
-    }
+    BOOL TextOut(int x, int y, LPCSTR text, int length) { return ::TextOutA(m_hDC, x, y, text, length); }
     CSize GetTextExtent(LPCSTR text, int length) const;
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
     COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }

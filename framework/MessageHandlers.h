@@ -99,7 +99,8 @@ template <auto F> bool ContextMenu(CWnd* w, const MessageArgs& a)
 }
 template <auto F> bool InitMenuPopup(CWnd* w, const MessageArgs& a)
 {
-    (Self<F>(w)->*F)(CMenu::FromHandle(reinterpret_cast<HMENU>(a.wParam)), LOWORD(a.lParam), HIWORD(a.lParam));
+    (Self<F>(w)->*F)(CMenu::FromHandle(reinterpret_cast<HMENU>(a.wParam)), LOWORD(a.lParam),
+                     HIWORD(a.lParam));
     *a.result = 0;
     return true;
 }
@@ -135,8 +136,8 @@ template <auto F> bool Create(CWnd* w, const MessageArgs& a)
 }
 } // namespace fwk::thunk
 
-#define FWK_ENTRY(message, code, first, last, kind, fn)                                                           \
-    {static_cast<UINT>(message), static_cast<UINT>(code), static_cast<UINT>(first), static_cast<UINT>(last),      \
+#define FWK_ENTRY(message, code, first, last, kind, fn)                                                      \
+    {static_cast<UINT>(message), static_cast<UINT>(code), static_cast<UINT>(first), static_cast<UINT>(last), \
      &::fwk::thunk::kind<&ThisClass::fn>},
 
 // Commands of menus, accelerators and buttons (BN_CLICKED is code 0): void fn()
@@ -160,7 +161,8 @@ template <auto F> bool Create(CWnd* w, const MessageArgs& a)
 // A control's own notification, handed back by its parent: void fn(NMHDR*, LRESULT*)
 #define ON_NOTIFY_REFLECT(code, fn) FWK_ENTRY(::fwk::WM_REFLECT_BASE + WM_NOTIFY, code, 0, 0, Notify, fn)
 // BOOL fn(NMHDR*, LRESULT*); FALSE lets the parent's own map see the notification too.
-#define ON_NOTIFY_REFLECT_EX(code, fn) FWK_ENTRY(::fwk::WM_REFLECT_BASE + WM_NOTIFY, code, 0, 0, NotifyReflectEx, fn)
+#define ON_NOTIFY_REFLECT_EX(code, fn)                                                                       \
+    FWK_ENTRY(::fwk::WM_REFLECT_BASE + WM_NOTIFY, code, 0, 0, NotifyReflectEx, fn)
 // LRESULT fn(WPARAM, LPARAM)
 #define ON_MESSAGE(message, fn) FWK_ENTRY(message, 0, 0, 0, Message, fn)
 

@@ -43,23 +43,28 @@ struct MessageMap
 constexpr UINT WM_REFLECT_BASE = 0xBC00;
 } // namespace fwk
 
-#define DECLARE_MESSAGE_MAP()                                                                                     \
-protected:                                                                                                        \
-    static const ::fwk::MessageMap* GetThisMessageMap();                                                          \
+#define DECLARE_MESSAGE_MAP()                                                                                \
+protected:                                                                                                   \
+    static const ::fwk::MessageMap* GetThisMessageMap();                                                     \
     const ::fwk::MessageMap* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                    \
-    const ::fwk::MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }                     \
-    const ::fwk::MessageMap* theClass::GetThisMessageMap()                                                        \
-    {                                                                                                             \
-        using ThisClass [[maybe_unused]] = theClass;                                                              \
-        using TheBaseClass = baseClass;                                                                           \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                               \
+    const ::fwk::MessageMap* theClass::GetMessageMap() const                                                 \
+    {                                                                                                        \
+        return GetThisMessageMap();                                                                          \
+    }                                                                                                        \
+    const ::fwk::MessageMap* theClass::GetThisMessageMap()                                                   \
+    {                                                                                                        \
+        using ThisClass [[maybe_unused]] = theClass;                                                         \
+        using TheBaseClass = baseClass;                                                                      \
         static const ::fwk::MessageMapEntry entries[] = {
 
-#define END_MESSAGE_MAP()                                                                                         \
-    {0, 0, 0, 0, nullptr}                                                                                         \
-    }                                                                                                             \
-    ;                                                                                                             \
-    static const ::fwk::MessageMap map = {&TheBaseClass::GetThisMessageMap, entries};                             \
-    return &map;                                                                                                  \
+#define END_MESSAGE_MAP()                                                                                    \
+    {                                                                                                        \
+        0, 0, 0, 0, nullptr                                                                                  \
+    }                                                                                                        \
+    }                                                                                                        \
+    ;                                                                                                        \
+    static const ::fwk::MessageMap map = {&TheBaseClass::GetThisMessageMap, entries};                        \
+    return &map;                                                                                             \
     }

@@ -72,7 +72,8 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL all)
     state.bInitialized = FALSE;
 }
 
-CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state) : m_hModule(state.hModule), m_hResource(state.hResource)
+CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state)
+    : m_hModule(state.hModule), m_hResource(state.hResource)
 {
     Libraries().insert(Libraries().begin(), this);
 }

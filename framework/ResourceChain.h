@@ -46,7 +46,10 @@ namespace fwk
 class ResourceScope
 {
 public:
-    explicit ResourceScope(HINSTANCE module) : m_previous(AfxGetResourceHandle()) { AfxSetResourceHandle(module); }
+    explicit ResourceScope(HINSTANCE module) : m_previous(AfxGetResourceHandle())
+    {
+        AfxSetResourceHandle(module);
+    }
     ~ResourceScope() { AfxSetResourceHandle(m_previous); }
     ResourceScope(const ResourceScope&) = delete;
     ResourceScope& operator=(const ResourceScope&) = delete;

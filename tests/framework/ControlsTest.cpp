@@ -119,7 +119,8 @@ TEST_F(ControlsTest, ListControlItemsDataSearchAndSort)
     EXPECT_EQ(-1, list.GetNextItem(-1, LVNI_SELECTED));
     list.SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EXPECT_EQ(2, list.GetNextItem(-1, LVNI_SELECTED));
-    EXPECT_EQ(CString(std::string(300, 'x')), (list.SetItemText(0, 0, std::string(300, 'x').c_str()), list.GetItemText(0, 0)));
+    EXPECT_EQ(CString(std::string(300, 'x')),
+              (list.SetItemText(0, 0, std::string(300, 'x').c_str()), list.GetItemText(0, 0)));
 }
 
 TEST_F(ControlsTest, ComboBoxFindsWholeTextsIgnoringCase)

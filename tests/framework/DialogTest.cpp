@@ -59,7 +59,8 @@ TEST(ModalDialog, UpdateDataMovesValuesBothWays)
     TestDialog dialog;
     dialog.m_text = "départ";
     CString shown;
-    dialog.m_onInit = [&shown](TestDialog& d) {
+    dialog.m_onInit = [&shown](TestDialog& d)
+    {
         d.GetDlgItemText(IDC_TEST_EDIT, shown);
         auto* combo = static_cast<CComboBox*>(d.GetDlgItem(IDC_TEST_COMBO));
         combo->AddString("un");
@@ -101,7 +102,8 @@ TEST(ModelessDialog, ToolTipsAskTheDialogForTheirText)
     HWND toolTip = nullptr;
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
+        [](HWND window, LPARAM found)
+        {
             char className[64] = {};
             GetClassNameA(window, className, sizeof className);
             if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0)
@@ -111,7 +113,8 @@ TEST(ModelessDialog, ToolTipsAskTheDialogForTheirText)
         reinterpret_cast<LPARAM>(&toolTip));
     ASSERT_NE(nullptr, toolTip);
 
-    auto textOf = [&](int id) {
+    auto textOf = [&](int id)
+    {
         char text[80] = {};
         TTTOOLINFOA tool = {};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;

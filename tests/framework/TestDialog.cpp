@@ -1,7 +1,7 @@
 #include "TestDialog.h"
 
 BEGIN_MESSAGE_MAP(CountingListCtrl, CListCtrl)
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
 END_MESSAGE_MAP()
 
 void CountingListCtrl::OnCustomDraw(NMHDR*, LRESULT* result)
@@ -11,10 +11,10 @@ void CountingListCtrl::OnCustomDraw(NMHDR*, LRESULT* result)
 }
 
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
-    ON_COMMAND(IDC_TEST_GO, OnGo)
-    ON_CONTROL(CLBN_CHKCHANGE, IDC_TEST_CHECKLIST, OnCheckChange)
-    ON_NOTIFY(NM_CUSTOMDRAW, IDC_TEST_LIST, OnParentCustomDraw)
-    ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
+ON_COMMAND(IDC_TEST_GO, OnGo)
+ON_CONTROL(CLBN_CHKCHANGE, IDC_TEST_CHECKLIST, OnCheckChange)
+ON_NOTIFY(NM_CUSTOMDRAW, IDC_TEST_LIST, OnParentCustomDraw)
+ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
 END_MESSAGE_MAP()
 
 BOOL TestDialog::OnInitDialog()

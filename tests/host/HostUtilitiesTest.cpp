@@ -1,0 +1,72 @@
+#include "HostUtilities.h"
+#include "PlatformCalls.h"
+#include "TypeLibraryExtensions.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Records message boxes instead of showing them, and answers OK.
+class RecordingPlatform : public fwk::PlatformCalls
+{
+public:
+    RecordingPlatform() : m_previous(fwk::SetPlatform(this)) {}
+    ~RecordingPlatform() override { fwk::SetPlatform(m_previous); }
+
+    int MessageBox(HWND, LPCSTR text, LPCSTR, UINT type) override
+    {
+        m_texts.push_back(text);
+        m_types.push_back(type);
+        return IDOK;
+    }
+
+    std::vector<std::string> m_texts;
+    std::vector<UINT> m_types;
+
+private:
+    fwk::PlatformCalls* m_previous;
+};
+} // namespace
+
+TEST(KivMessageBox, ShowsTheTextWithAnOkButton)
+{
+    RecordingPlatform platform;
+    EXPECT_EQ(IDOK, KivMessageBox("Aucune bibliothèque n'a été chargée !", 0, 0, 0, -1));
+    ASSERT_EQ(1u, platform.m_texts.size());
+    EXPECT_EQ("Aucune bibliothèque n'a été chargée !", platform.m_texts[0]);
+    EXPECT_EQ(0u, platform.m_types[0] & MB_TYPEMASK);
+}
+
+TEST(StringLoaders, LoadFromTheGivenModule)
+{
+    HMODULE browser = LoadLibraryA("objbrowser.dll");
+    ASSERT_NE(nullptr, browser);
+    EXPECT_EQ("Suivant", strGetString(12289, browser));
+    const char* first = szGetString(12288, browser);
+    EXPECT_STREQ("Précédent", first);
+    EXPECT_STREQ("", szGetString(12305, browser));
+    EXPECT_EQ("", strGetString(12288, GetModuleHandleA(nullptr)));
+    FreeLibrary(browser);
+}
+
+TEST(TypeLibraryExtensions, KeepsOrderAndCopiesByAssignment)
+{
+    const GUID stdole = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+    const GUID scripting = {0x420B2830, 0xE718, 0x11CF, {0x89, 0x3D, 0x00, 0xA0, 0xC9, 0x05, 0x42, 0x28}};
+    TypeLibraryExtensions list;
+    EXPECT_EQ(0, list.count());
+    list.Add(scripting, 1, 0);
+    list.Add(stdole, 2, 0);
+
+    TypeLibraryExtensions copy;
+    copy = list;
+    list.Clear();
+    ASSERT_EQ(2, copy.count());
+    EXPECT_TRUE(IsEqualGUID(scripting, copy.ItemGUID(0)));
+    EXPECT_EQ(1, copy.ItemVerMajor(0));
+    EXPECT_TRUE(IsEqualGUID(stdole, copy.ItemGUID(1)));
+    EXPECT_EQ(2, copy.ItemVerMajor(1));
+    EXPECT_EQ(0, copy.ItemVerMinor(1));
+}

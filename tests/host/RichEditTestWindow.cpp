@@ -1,0 +1,42 @@
+#include "RichEditTestWindow.h"
+
+BEGIN_MESSAGE_MAP(RichEditTestWindow, CWnd)
+ON_MESSAGE(RTFN_LINKCLICKED, OnLinkClicked)
+END_MESSAGE_MAP()
+
+RichEditTestWindow::RichEditTestWindow() : m_richEdit(LoadLibraryA("riched32.dll"))
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "RichEditTestWindow";
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterClassA(&windowClass);
+    CreateEx(0, "RichEditTestWindow", "Test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 300),
+             nullptr, 0);
+    HWND pane = CreateWindowExA(
+        0, "RICHEDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 5,
+        5, 480, 250, m_hWnd, reinterpret_cast<HMENU>(1007), GetModuleHandleA(nullptr), nullptr);
+    m_pane.SubclassWindow(pane);
+    m_pane.SetFont(CFont::FromHandle(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
+}
+
+RichEditTestWindow::~RichEditTestWindow()
+{
+    DestroyWindow();
+    FreeLibrary(m_richEdit);
+}
+
+CHARFORMAT2A RichEditTestWindow::FormatAt(long position)
+{
+    m_pane.SetSel(position, position + 1);
+    CHARFORMAT2A format = {};
+    m_pane.GetSelectionCharFormat(format);
+    return format;
+}
+
+LRESULT RichEditTestWindow::OnLinkClicked(WPARAM wParam, LPARAM)
+{
+    m_clickedData.push_back(reinterpret_cast<RTFLinkClick*>(wParam)->dwData);
+    return 0;
+}
