@@ -14,6 +14,15 @@ struct CommonControls
     }
 };
 
+BOOL CALLBACK FindToolTip(HWND window, LPARAM found)
+{
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0)
+        *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
 void PostKey(HWND window, UINT key)
 {
     PostMessageA(window, WM_KEYDOWN, key, 1);
@@ -100,17 +109,7 @@ TEST(ModelessDialog, ToolTipsAskTheDialogForTheirText)
     ASSERT_TRUE(dialog.Create(IDD_TEST_DIALOG));
     ASSERT_TRUE(dialog.EnableToolTips(TRUE));
     HWND toolTip = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found)
-        {
-            char className[64] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0)
-                *reinterpret_cast<HWND*>(found) = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&toolTip));
+    EnumThreadWindows(GetCurrentThreadId(), &FindToolTip, reinterpret_cast<LPARAM>(&toolTip));
     ASSERT_NE(nullptr, toolTip);
 
     auto textOf = [&](int id)
