@@ -216,24 +216,22 @@ int CWnd::GetDlgItemText(int id, CString& text) const
 
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
 {
-    DWORD style = GetStyle();
-    DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return FALSE;
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
-    if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
-    return TRUE;
+    return ModifyWindowLong(GWL_STYLE, remove, add, swpFlags);
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
 {
-    DWORD style = GetExStyle();
+    return ModifyWindowLong(GWL_EXSTYLE, remove, add, swpFlags);
+}
+
+BOOL CWnd::ModifyWindowLong(int index, DWORD remove, DWORD add, UINT swpFlags)
+{
+    DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, index));
     DWORD changed = (style & ~remove) | add;
     if (changed == style)
         return FALSE;
-    ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(changed));
+    ::SetWindowLongPtrA(m_hWnd, index, static_cast<LONG_PTR>(changed));
+    // A frame change only shows once the window is told to recompute it.
     if (swpFlags)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);

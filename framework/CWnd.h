@@ -192,6 +192,7 @@ protected:
 private:
     static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+    BOOL ModifyWindowLong(int index, DWORD remove, DWORD add, UINT swpFlags);
     BOOL ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void AfterNcDestroy();
 

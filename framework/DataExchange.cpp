@@ -35,35 +35,32 @@ void DDX_Text(CDataExchange* dx, int id, int& value)
         value = std::atoi(text);
 }
 
-void DDX_CBIndex(CDataExchange* dx, int id, int& index)
+namespace
+{
+// Moves a number that a control keeps (a selection, a check) between the control and a field.
+void ExchangeControlNumber(CDataExchange* dx, int id, UINT getMessage, UINT setMessage, int& value)
 {
     HWND control = dx->PrepareCtrl(id);
     if (!control)
         return;
     if (dx->m_bSaveAndValidate)
-        index = static_cast<int>(::SendMessageA(control, CB_GETCURSEL, 0, 0));
+        value = static_cast<int>(::SendMessageA(control, getMessage, 0, 0));
     else
-        ::SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        ::SendMessageA(control, setMessage, static_cast<WPARAM>(value), 0);
+}
+} // namespace
+
+void DDX_CBIndex(CDataExchange* dx, int id, int& index)
+{
+    ExchangeControlNumber(dx, id, CB_GETCURSEL, CB_SETCURSEL, index);
 }
 
 void DDX_LBIndex(CDataExchange* dx, int id, int& index)
 {
-    HWND control = dx->PrepareCtrl(id);
-    if (!control)
-        return;
-    if (dx->m_bSaveAndValidate)
-        index = static_cast<int>(::SendMessageA(control, LB_GETCURSEL, 0, 0));
-    else
-        ::SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ExchangeControlNumber(dx, id, LB_GETCURSEL, LB_SETCURSEL, index);
 }
 
 void DDX_Check(CDataExchange* dx, int id, int& value)
 {
-    HWND control = dx->PrepareCtrl(id);
-    if (!control)
-        return;
-    if (dx->m_bSaveAndValidate)
-        value = static_cast<int>(::SendMessageA(control, BM_GETCHECK, 0, 0));
-    else
-        ::SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+    ExchangeControlNumber(dx, id, BM_GETCHECK, BM_SETCHECK, value);
 }

@@ -42,26 +42,26 @@ BOOL CDelimitedString::NextField(CString& field)
     return TRUE;
 }
 
-BOOL CDelimitedString::Getint(int* value)
+template <typename Number>
+BOOL CDelimitedString::GetNumber(Number* value, long long minimum, long long maximum)
 {
     CString field;
     if (!NextField(field))
         return FALSE;
     long long number = 0;
-    if (ParseNumber(field, INT_MIN, INT_MAX, number))
-        *value = static_cast<int>(number);
+    if (ParseNumber(field, minimum, maximum, number))
+        *value = static_cast<Number>(number);
     return TRUE;
+}
+
+BOOL CDelimitedString::Getint(int* value)
+{
+    return GetNumber(value, INT_MIN, INT_MAX);
 }
 
 BOOL CDelimitedString::GetUINT32(UINT32* value)
 {
-    CString field;
-    if (!NextField(field))
-        return FALSE;
-    long long number = 0;
-    if (ParseNumber(field, 0, UINT_MAX, number))
-        *value = static_cast<UINT32>(number);
-    return TRUE;
+    return GetNumber(value, 0, UINT_MAX);
 }
 
 BOOL CDelimitedString::GetCString(CString* text)

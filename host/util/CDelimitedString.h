@@ -21,6 +21,7 @@ public:
 
 private:
     BOOL NextField(CString& field);
+    template <typename Number> BOOL GetNumber(Number* value, long long minimum, long long maximum);
 
     CString m_text;
     int m_position = 0; // start of the next field; past the end when every field has been read
