@@ -74,20 +74,19 @@ TEST(ResourceChain, StringsComeFromTheModuleThatHasThem)
 
 TEST(ResourceChain, ExtensionModulesJoinAndLeaveTheChain)
 {
-    HMODULE browser = LoadLibraryA("objbrowser.dll");
-    ASSERT_NE(nullptr, browser);
+    // The control library holds string 4340 and does not join the chain by itself.
+    HMODULE controls = LoadLibraryA("qvx_ctrl.dll");
+    ASSERT_NE(nullptr, controls);
     CString text;
-    EXPECT_FALSE(text.LoadString(12288));
+    EXPECT_FALSE(text.LoadString(4340));
 
     AFX_EXTENSION_MODULE state = {};
-    ASSERT_TRUE(AfxInitExtensionModule(state, browser));
+    ASSERT_TRUE(AfxInitExtensionModule(state, controls));
     new CDynLinkLibrary(state);
-    EXPECT_TRUE(text.LoadString(12288));
-    EXPECT_EQ("Précédent", text);
-    CMenu menu;
-    EXPECT_TRUE(menu.LoadMenu(9500));
+    EXPECT_TRUE(text.LoadString(4340));
+    EXPECT_EQ("Courier New", text);
 
     AfxTermExtensionModule(state);
-    EXPECT_FALSE(text.LoadString(12288));
-    FreeLibrary(browser);
+    EXPECT_FALSE(text.LoadString(4340));
+    FreeLibrary(controls);
 }

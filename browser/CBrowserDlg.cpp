@@ -1,0 +1,227 @@
+#include "CBrowserDlg.h"
+#include "CBrowserImpl.h"
+#include "ModuleServices.h"
+#include "resource.h"
+
+BEGIN_MESSAGE_MAP(CBrowserDlg, CKivDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_CBN_SELCHANGE(IDC_LIB_COMBO, OnSelchangeLibCombo)
+ON_NOTIFY(LVN_ITEMCHANGED, IDC_CLASSES_LIST, OnItemchangedClassesList)
+ON_CBN_SETFOCUS(IDC_LIB_COMBO, OnSetfocusLibCombo)
+ON_NOTIFY(EN_SELCHANGE, IDC_DESCRIPTION, OnSelchangeEdit)
+ON_EN_SETFOCUS(IDC_DESCRIPTION, OnSetfocusEdit)
+ON_NOTIFY(NM_SETFOCUS, IDC_CLASSES_LIST, OnSetfocusClassesList)
+ON_WM_HELPINFO()
+ON_NOTIFY(NM_DBLCLK, IDC_MEMBERS_LIST, OnDblclkList)
+ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_GROUPMEMBERS, OnGroupmembers)
+ON_COMMAND(ID_SHOWHIDDEN, OnShowhidden)
+ON_COMMAND(ID_HELP_ITEM, OnHelp)
+ON_WM_INITMENUPOPUP()
+ON_COMMAND(IDC_COPY, OnCopy)
+ON_NOTIFY(NM_CLICK, IDC_MEMBERS_LIST, OnClickMembersList)
+ON_NOTIFY(NM_CLICK, IDC_CLASSES_LIST, OnClickClassesList)
+ON_NOTIFY(LVN_ITEMCHANGED, IDC_MEMBERS_LIST, OnItemchangedMembersList)
+ON_COMMAND(IDC_BACK, OnBack)
+ON_COMMAND(IDC_FORWARD, OnForward)
+ON_NOTIFY(NM_SETFOCUS, IDC_MEMBERS_LIST, OnSetfocusMembersList)
+ON_COMMAND(ID_REFERENCES, OnReferences)
+ON_NOTIFY(NM_DBLCLK, IDC_CLASSES_LIST, OnDblclkList)
+ON_COMMAND(ID_COPY, OnCopy)
+ON_NOTIFY(NM_RCLICK, IDC_MEMBERS_LIST, OnClickMembersList)
+ON_NOTIFY(NM_RCLICK, IDC_CLASSES_LIST, OnClickClassesList)
+ON_COMMAND(IDC_SEARCH, OnSearch)
+ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNotify)
+ON_MESSAGE(RTFN_LINKCLICKED, OnLink)
+END_MESSAGE_MAP()
+
+CBrowserDlg::CBrowserDlg(BROWSER_TYPE type, CWnd* parent, const char* initialLibrary)
+    : CKivDialog(IDD_BROWSER, parent), m_type(type)
+{
+    m_pImpl = CreateBrowserImpl(type, this);
+    m_pDescription = new CRichEditCtrlEx;
+    if (initialLibrary)
+        m_strInitialLibrary = initialLibrary;
+}
+
+CBrowserDlg::~CBrowserDlg()
+{
+    delete m_pImageList;
+    delete m_pImpl;
+    delete m_pDescription;
+}
+
+CComboBox* CBrowserDlg::LibraryCombo()
+{
+    return static_cast<CComboBox*>(GetDlgItem(IDC_LIB_COMBO));
+}
+
+void CBrowserDlg::DoDataExchange(CDataExchange* dx)
+{
+    CKivDialog::DoDataExchange(dx);
+    if (m_pMembersList)
+        DDX_Control(dx, IDC_MEMBERS_LIST, *m_pMembersList);
+    if (m_pClassesList)
+        DDX_Control(dx, IDC_CLASSES_LIST, *m_pClassesList);
+    DDX_Text(dx, IDC_MEMBERS_LABEL, m_strMembersLabel);
+    DDX_Text(dx, IDC_CLASSES_LABEL, m_strClassesLabel);
+    DDX_CBIndex(dx, IDC_LIB_COMBO, m_nLibIndex);
+}
+
+BOOL CBrowserDlg::OnInitDialog()
+{
+    CKivDialog::OnInitDialog();
+    // Without a back-end (a browser type that has none) there is nothing to show.
+    if (!m_pImpl || !m_pClassesList || !m_pMembersList)
+    {
+        EndDialog(-1);
+        return FALSE;
+    }
+    EnableToolTips(TRUE);
+
+    m_pDescription->SubclassWindow(GetDlgItem(IDC_DESCRIPTION)->m_hWnd);
+    m_pDescription->ModifyStyle(WS_DISABLED, 0);
+    m_pDescription->UseHyperlinks(IDC_HAND_CURSOR);
+    m_pDescription->SetEventMask(m_pDescription->GetEventMask() | ENM_SELCHANGE);
+
+    m_pClassesList->InsertColumn(0, "", LVCFMT_LEFT);
+    m_pMembersList->InsertColumn(0, "", LVCFMT_LEFT);
+
+    m_pImageList = m_pImpl->CreateImageList();
+    m_pClassesList->SetImageList(m_pImageList, LVSIL_SMALL);
+    m_pMembersList->SetImageList(m_pImageList, LVSIL_SMALL);
+
+    {
+        fwk::ResourceScope moduleResources(ObrModuleInstance());
+        auto loadIcon = [](int id)
+        {
+            return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                                   16, 16, LR_DEFAULTCOLOR));
+        };
+        static_cast<CButton*>(GetDlgItem(IDC_BACK))->SetIcon(loadIcon(IDI_BACK));
+        static_cast<CButton*>(GetDlgItem(IDC_FORWARD))->SetIcon(loadIcon(IDI_FORWARD));
+        static_cast<CButton*>(GetDlgItem(IDC_COPY))->SetIcon(loadIcon(IDI_COPY));
+        m_hIcon = loadIcon(IDI_BROWSER);
+        SetIcon(m_hIcon, FALSE);
+        DoInit();
+    }
+    // The focus stays where DoInit put it.
+    return FALSE;
+}
+
+void CBrowserDlg::SelectInitialLibrary()
+{
+    CComboBox* combo = LibraryCombo();
+    int index = m_strInitialLibrary.IsEmpty() ? CB_ERR : combo->FindStringExact(-1, m_strInitialLibrary);
+    combo->SetCurSel(index == CB_ERR ? 0 : index);
+}
+
+void CBrowserDlg::DoInit()
+{
+    SetSplitterRectangles();
+    m_pImpl->SetupDialog();
+    m_bRecordHistory = true;
+    m_nSplitterDrag = 0;
+    m_pImpl->FillLibraries();
+    if (History().empty())
+    {
+        SelectInitialLibrary();
+        UpdateData(TRUE);
+        m_pImpl->OnLibraryChanged();
+        AddCurrentSelectionToHistory();
+        Current() = 0;
+        if (!History().empty())
+            SelectHistoryItem(History().front());
+        return;
+    }
+    // Shown again: open on the entry where the user left, reloading its library.
+    m_nLibIndex = -1;
+    if (!SelectHistoryItem(History()[Current()]))
+    {
+        SelectInitialLibrary();
+        UpdateData(TRUE);
+        m_pImpl->OnLibraryChanged();
+    }
+    UpdateHistoryButtons();
+}
+
+void CBrowserDlg::OnOK() {}
+
+void CBrowserDlg::OnSysCommand(UINT id, LPARAM lParam)
+{
+    CKivDialog::OnSysCommand(id, lParam);
+}
+
+void CBrowserDlg::OnSelchangeLibCombo()
+{
+    if (LibraryCombo()->GetCurSel() == m_nLibIndex)
+        return;
+    UpdateData(TRUE);
+    m_pImpl->OnLibraryChanged();
+    AddCurrentSelectionToHistory();
+}
+
+void CBrowserDlg::OnItemchangedClassesList(NMHDR* header, LRESULT* result)
+{
+    m_pImpl->ClassesSelectionChanged(header, result);
+}
+
+void CBrowserDlg::OnSetfocusLibCombo()
+{
+    m_pFocusWnd = nullptr;
+    m_pImpl->LibraryComboFocused();
+}
+
+void CBrowserDlg::OnSelchangeEdit(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    m_pImpl->DescriptionSelectionChanged(header, result);
+}
+
+void CBrowserDlg::OnSetfocusEdit()
+{
+    m_pFocusWnd = m_pDescription;
+    m_pImpl->DescriptionFocused();
+}
+
+void CBrowserDlg::OnSetfocusClassesList(NMHDR* header, LRESULT* result)
+{
+    m_pFocusWnd = m_pClassesList;
+    m_pImpl->ClassesListFocused(header, result);
+}
+
+void CBrowserDlg::OnDblclkList(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+    m_strResult = m_pImpl->GetSelectionText();
+    if (!m_strResult.IsEmpty())
+        EndDialog(IDOK);
+}
+
+void CBrowserDlg::OnClickMembersList(NMHDR* header, LRESULT* result)
+{
+    m_pImpl->MembersListClicked(header, result);
+}
+
+void CBrowserDlg::OnClickClassesList(NMHDR* header, LRESULT* result)
+{
+    m_pImpl->ClassesListClicked(header, result);
+}
+
+void CBrowserDlg::OnItemchangedMembersList(NMHDR* header, LRESULT* result)
+{
+    m_pImpl->MembersSelectionChanged(header, result);
+}
+
+void CBrowserDlg::OnSetfocusMembersList(NMHDR* header, LRESULT* result)
+{
+    m_pFocusWnd = m_pMembersList;
+    m_pImpl->MembersListFocused(header, result);
+}
+
+LRESULT CBrowserDlg::OnLink(WPARAM wParam, LPARAM lParam)
+{
+    return m_pImpl->FollowLink(wParam, lParam);
+}

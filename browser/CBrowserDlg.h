@@ -1,0 +1,106 @@
+// CBrowserDlg: the browser dialog the host creates. It owns the controls, the navigation history,
+// the layout and the commands, and hands every decision about content to its back-end.
+#pragma once
+
+#include "BrowserApi.h"
+#include "BrowserTypes.h"
+#include "CKivDialog.h"
+#include "CRichEditCtrlEx.h"
+#include "TypeLibraryExtensions.h"
+
+#include <deque>
+#include <vector>
+
+class CBrowserImpl;
+
+class OBR_API CBrowserDlg : public CKivDialog, public CGroupDialog
+{
+public:
+    // parent may be null; initialLibrary, when given, names the library selected first.
+    CBrowserDlg(BROWSER_TYPE type, CWnd* parent = nullptr, const char* initialLibrary = nullptr);
+    ~CBrowserDlg() override;
+
+    CString GetResultString() const { return m_strResult; }
+    BROWSER_TYPE GetType() const { return m_type; }
+
+    // History (the back-ends call these too).
+    void AddCurrentSelectionToHistory();
+    bool SelectHistoryItem(const _HistoryItem& item);
+    void CleanHistory();
+    void UpdateHistoryButtons();
+
+    // Fields the back-ends read and write directly. A host fills m_extensions before DoModal to
+    // hand extra type libraries to the type-library browser.
+    TypeLibraryExtensions m_extensions;
+    CListCtrl* m_pMembersList = nullptr; // owned by the back-end
+    CListCtrl* m_pClassesList = nullptr; // owned by the back-end
+    CString m_strMembersLabel;
+    CString m_strClassesLabel;
+    int m_nLibIndex = 0;
+    std::deque<_HistoryItem> m_history[BROWSER_TYPE_COUNT]; // newest first
+    size_t m_current[BROWSER_TYPE_COUNT] = {};              // index of the current entry from the front
+    bool m_bShowHidden = false;
+    bool m_bGroupMembers = true;
+    int m_nSplitterDrag = 0;
+    BROWSER_TYPE m_type;
+    CBrowserImpl* m_pImpl = nullptr;
+    CString m_strResult;
+    CString m_strInitialLibrary;
+    CWnd* m_pFocusWnd = nullptr;
+    HICON m_hIcon = nullptr;
+    bool m_bRecordHistory = false;
+    CRect m_rcHSplitter;
+    CRect m_rcVSplitter;
+    CImageList* m_pImageList = nullptr;
+    CRichEditCtrlEx* m_pDescription = nullptr;
+
+    // Puts the text on the clipboard as plain text, owned by the dialog.
+    bool CopyToClipboard(const CString& text);
+    void SetSplitterRectangles();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    // The browser has no OK button; Enter reaches it only when Copy is disabled, and then does nothing.
+    void OnOK() override;
+    void DoInit();
+
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnSelchangeLibCombo();
+    void OnItemchangedClassesList(NMHDR* header, LRESULT* result);
+    void OnSetfocusLibCombo();
+    void OnSelchangeEdit(NMHDR* header, LRESULT* result);
+    void OnSetfocusEdit();
+    void OnSetfocusClassesList(NMHDR* header, LRESULT* result);
+    BOOL OnHelpInfo(HELPINFO* info);
+    void OnDblclkList(NMHDR* header, LRESULT* result);
+    void OnContextMenu(CWnd* window, CPoint point);
+    void OnGroupmembers();
+    void OnShowhidden();
+    void OnHelp();
+    void OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu);
+    void OnCopy();
+    void OnClickMembersList(NMHDR* header, LRESULT* result);
+    void OnClickClassesList(NMHDR* header, LRESULT* result);
+    void OnItemchangedMembersList(NMHDR* header, LRESULT* result);
+    void OnBack();
+    void OnForward();
+    void OnSetfocusMembersList(NMHDR* header, LRESULT* result);
+    void OnReferences();
+    void OnSearch();
+    BOOL OnToolTipNotify(UINT id, NMHDR* header, LRESULT* result);
+    LRESULT OnLink(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The history of this dialog's type (of type 0 for a type that has none, which never opens).
+    int HistorySlot() const { return m_type >= 0 && m_type < BROWSER_TYPE_COUNT ? m_type : 0; }
+    std::deque<_HistoryItem>& History() { return m_history[HistorySlot()]; }
+    size_t& Current() { return m_current[HistorySlot()]; }
+    CComboBox* LibraryCombo();
+    void SelectInitialLibrary();
+    void DeselectAll(CListCtrl* list);
+};

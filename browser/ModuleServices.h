@@ -1,0 +1,17 @@
+// What the whole module stands on: its instance handle, its string loaders and small helpers.
+#pragma once
+
+#include "BrowserApi.h"
+#include "CString.h"
+
+#include <windows.h>
+
+// The module's own instance, stored when the module is loaded; its strings and icons come from it.
+HINSTANCE ObrModuleInstance();
+
+// String `id` of the module's string table; the buffer stays valid until the next call.
+OBR_API const char* szGetStringObr(UINT id);
+OBR_API CString strGetStringObr(UINT id);
+
+// True when the text is empty or every character is a hexadecimal digit.
+OBR_API bool IsAllHex(const char* text);

@@ -1,0 +1,19 @@
+#include "CBrowserImpl.h"
+#include "CBrowserDlg.h"
+
+CBrowserImpl::CBrowserImpl(CBrowserDlg* dialog) : m_pDlg(dialog) {}
+
+CBrowserImpl::~CBrowserImpl() = default;
+
+int CBrowserImpl::SelectListItem(CListCtrl* list, int index, bool record)
+{
+    if (index < 0 || index >= list->GetItemCount())
+        return 0;
+    // Selecting fires the list's item-changed notification at once, while recording is as asked.
+    const bool saved = m_pDlg->m_bRecordHistory;
+    m_pDlg->m_bRecordHistory = record;
+    int result = list->SetItemState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list->EnsureVisible(index, FALSE);
+    m_pDlg->m_bRecordHistory = saved;
+    return result;
+}

@@ -1,0 +1,184 @@
+// The browser dialog with a recording back-end: the order of its calls, the initial library,
+// the choice of a text and the second showing.
+#include "BrowserTestSupport.h"
+
+using Log = std::vector<std::string>;
+
+TEST_F(BrowserDialogTest, DrivesTheBackEndInOrderUpToTheFirstHistoryEntry)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB, nullptr, nullptr);
+    EXPECT_EQ(Log{"construct"}, RecordingBackEnd::Log());
+    size_t entries = 0;
+    RunModal(dialog, [&](CBrowserDlg& d) { entries = d.m_history[0].size(); });
+    const Log expected = {"construct", "CreateImageList", "SetupDialog", "FillLibraries",
+                          "OnLibraryChanged Alpha"};
+    EXPECT_EQ(expected, RecordingBackEnd::Log());
+    ASSERT_EQ(1u, entries);
+    const _HistoryItem& first = dialog.m_history[0].front();
+    EXPECT_EQ("Alpha", first.strLibrary);
+    EXPECT_EQ("Dictionary", first.strClass);
+    EXPECT_EQ("", first.strMember);
+    EXPECT_NE(nullptr, dialog.m_pImageList);
+}
+
+TEST_F(BrowserDialogTest, InitialLibraryByNameInAnyLetterCase)
+{
+    struct Case
+    {
+        const char* initial;
+        const char* selected;
+    };
+    const Case cases[] = {{"scripting", "Scripting"},
+                          {"BETA", "Beta"},
+                          {nullptr, "Alpha"},
+                          {"", "Alpha"},
+                          {"Inconnue", "Alpha"}};
+    for (const Case& c : cases)
+    {
+        CBrowserDlg dialog(BROWSER_TYPELIB, nullptr, c.initial);
+        CString selected;
+        RunModal(dialog, [&](CBrowserDlg& d) { selected = SelectedLibrary(d); });
+        EXPECT_EQ(c.selected, selected) << (c.initial ? c.initial : "(null)");
+    }
+}
+
+TEST_F(BrowserDialogTest, DoubleClickChoosesOnlyWhenThereIsAText)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    bool openAfterEmptyDoubleClick = false;
+    INT_PTR result = RunModal(dialog,
+                              [&](CBrowserDlg& d)
+                              {
+                                  DoubleClick(d, IDC_MEMBERS_LIST);
+                                  openAfterEmptyDoubleClick =
+                                      ::IsWindow(d.m_hWnd) && d.GetResultString().IsEmpty();
+                                  SelectMember(d, "Count");
+                                  DoubleClick(d, IDC_MEMBERS_LIST);
+                              });
+    EXPECT_TRUE(openAfterEmptyDoubleClick);
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("Count", dialog.GetResultString());
+}
+
+TEST_F(BrowserDialogTest, EscapeCancelsWithAnEmptyResult)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    INT_PTR result = RunModal(dialog,
+                              [](CBrowserDlg& d)
+                              {
+                                  SelectMember(d, "Item");
+                                  d.PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+                              });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ("", dialog.GetResultString());
+}
+
+TEST_F(BrowserDialogTest, EnterWithNothingToCopyKeepsTheDialogOpen)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    bool stillOpen = false;
+    RunModal(dialog,
+             [&](CBrowserDlg& d)
+             {
+                 // Copy is disabled: the dialog manager turns Enter into IDOK.
+                 d.SendMessage(WM_COMMAND, IDOK);
+                 stillOpen = ::IsWindow(d.m_hWnd) != FALSE;
+             });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ("", dialog.GetResultString());
+}
+
+TEST_F(BrowserDialogTest, ShownAgainOpensOnTheCurrentEntry)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 SelectMember(d, "Add");
+                 SelectLibrary(d, "Beta");
+                 SelectClass(d, "File");
+                 SelectMember(d, "Item");
+                 Click(d, IDC_BACK);
+             });
+    RecordingBackEnd::Log().clear();
+    CString library, className, member;
+    bool back = false, forward = false;
+    RunModal(dialog,
+             [&](CBrowserDlg& d)
+             {
+                 library = SelectedLibrary(d);
+                 className = SelectedText(d.m_pClassesList);
+                 member = SelectedText(d.m_pMembersList);
+                 back = IsEnabled(d, IDC_BACK);
+                 forward = IsEnabled(d, IDC_FORWARD);
+             });
+    EXPECT_EQ("Beta", library);
+    EXPECT_EQ("File", className);
+    EXPECT_EQ("", member);
+    EXPECT_TRUE(back);
+    EXPECT_TRUE(forward);
+    // The same object keeps its back-end: no second construction, the library reloaded once.
+    const Log expected = {"CreateImageList", "SetupDialog", "FillLibraries", "OnLibraryChanged Beta"};
+    EXPECT_EQ(expected, RecordingBackEnd::Log());
+}
+
+TEST_F(BrowserDialogTest, ReselectingTheSelectedLibraryDoesNothing)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    size_t before = 0, after = 0;
+    RunModal(dialog,
+             [&](CBrowserDlg& d)
+             {
+                 before = RecordingBackEnd::Log().size();
+                 SelectLibrary(d, "Alpha");
+                 after = RecordingBackEnd::Log().size();
+             });
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(1u, dialog.m_history[0].size());
+}
+
+TEST_F(BrowserDialogTest, SelectListItemOutsideTheListDoesNothing)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    int belowZero = -1, atCount = -1;
+    bool recordingKept = false;
+    RunModal(dialog,
+             [&](CBrowserDlg& d)
+             {
+                 d.m_bRecordHistory = true;
+                 belowZero = d.m_pImpl->SelectListItem(d.m_pMembersList, -1, false);
+                 atCount =
+                     d.m_pImpl->SelectListItem(d.m_pMembersList, d.m_pMembersList->GetItemCount(), false);
+                 recordingKept = d.m_bRecordHistory;
+             });
+    EXPECT_EQ(0, belowZero);
+    EXPECT_EQ(0, atCount);
+    EXPECT_TRUE(recordingKept);
+}
+
+TEST_F(BrowserDialogTest, ATypeWithoutBackEndDoesNotOpen)
+{
+    CBrowserDlg dialog(static_cast<BROWSER_TYPE>(7));
+    EXPECT_EQ(nullptr, dialog.m_pImpl);
+    EXPECT_EQ(-1, dialog.DoModal());
+}
+
+TEST_F(BrowserDialogTest, CommandsGoToTheBackEnd)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 RecordingBackEnd::Log().clear();
+                 d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
+                 d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
+                 d.SendMessage(WM_COMMAND, ID_REFERENCES);
+                 RTFLinkClick click = {0, 42};
+                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click), 0);
+                 d.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText("  Item ");
+                 d.SendMessage(WM_COMMAND, IDC_SEARCH);
+             });
+    const Log expected = {"ToggleGroupMembers", "ToggleShowHidden", "EditReferences", "FollowLink 42",
+                          "Search Item"};
+    EXPECT_EQ(expected, RecordingBackEnd::Log());
+}

@@ -1,0 +1,140 @@
+#include "BrowserTestSupport.h"
+
+#include <cstdlib>
+
+namespace
+{
+std::function<void()> g_script;
+
+VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    std::function<void()> script = std::move(g_script);
+    g_script = nullptr;
+    if (script)
+        script();
+}
+
+// With OBR_TEST_LINGER_MS set, the dialog stays up that long after each script (still answering
+// its messages), so that a person can look at it or take a screenshot.
+void LingerForALook(CBrowserDlg& dialog)
+{
+    const char* linger = std::getenv("OBR_TEST_LINGER_MS");
+    if (!linger || !dialog.m_hWnd)
+        return;
+    // The modal loop shows the dialog only once it is idle; the script runs before that.
+    dialog.ShowWindow(SW_SHOW);
+    const DWORD end = ::GetTickCount() + static_cast<DWORD>(std::atoi(linger));
+    while (::GetTickCount() < end)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(20);
+    }
+}
+
+CBrowserImpl* MakeRecordingBackEnd(BROWSER_TYPE type, CBrowserDlg* dialog)
+{
+    return type >= 0 && type <= 2 ? new RecordingBackEnd(dialog) : nullptr;
+}
+
+int FindRow(CListCtrl* list, const char* name)
+{
+    LVFINDINFOA find = {};
+    find.flags = LVFI_STRING;
+    find.psz = name;
+    return list->FindItem(&find, -1);
+}
+
+void SelectRow(CListCtrl* list, const char* name)
+{
+    int row = FindRow(list, name);
+    ASSERT_NE(-1, row) << name;
+    list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+} // namespace
+
+void BrowserDialogTest::SetUp()
+{
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&init);
+    LoadLibraryA("riched32.dll");
+    RecordingBackEnd::Log().clear();
+    m_previousFactory = SetBrowserImplFactory(&MakeRecordingBackEnd);
+}
+
+void BrowserDialogTest::TearDown()
+{
+    SetBrowserImplFactory(m_previousFactory);
+}
+
+INT_PTR BrowserDialogTest::RunModal(CBrowserDlg& dialog, std::function<void(CBrowserDlg&)> script)
+{
+    g_script = [&dialog, script]()
+    {
+        script(dialog);
+        LingerForALook(dialog);
+        if (dialog.m_hWnd)
+            dialog.PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    ::SetTimer(nullptr, 0, 1, &RunScript);
+    return dialog.DoModal();
+}
+
+void BrowserDialogTest::SelectLibrary(CBrowserDlg& dialog, const char* name)
+{
+    auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_LIB_COMBO));
+    combo->SetCurSel(combo->FindStringExact(-1, name));
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LIB_COMBO, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(combo->m_hWnd));
+}
+
+void BrowserDialogTest::SelectClass(CBrowserDlg& dialog, const char* name)
+{
+    SelectRow(dialog.m_pClassesList, name);
+}
+
+void BrowserDialogTest::SelectMember(CBrowserDlg& dialog, const char* name)
+{
+    SelectRow(dialog.m_pMembersList, name);
+}
+
+void BrowserDialogTest::Click(CBrowserDlg& dialog, int buttonId)
+{
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(dialog.GetDlgItem(buttonId)->m_hWnd));
+}
+
+void BrowserDialogTest::DoubleClick(CBrowserDlg& dialog, int listId)
+{
+    NMITEMACTIVATE activate = {};
+    activate.hdr.hwndFrom = dialog.GetDlgItem(listId)->m_hWnd;
+    activate.hdr.idFrom = static_cast<UINT_PTR>(listId);
+    activate.hdr.code = NM_DBLCLK;
+    activate.iItem = -1;
+    dialog.SendMessage(WM_NOTIFY, static_cast<WPARAM>(listId), reinterpret_cast<LPARAM>(&activate));
+}
+
+CString BrowserDialogTest::SelectedLibrary(CBrowserDlg& dialog)
+{
+    auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_LIB_COMBO));
+    CString text;
+    if (combo->GetCurSel() != CB_ERR)
+        combo->GetLBText(combo->GetCurSel(), text);
+    return text;
+}
+
+CString BrowserDialogTest::SelectedText(CListCtrl* list)
+{
+    int selected = list->GetNextItem(-1, LVNI_SELECTED);
+    return selected == -1 ? CString() : list->GetItemText(selected, 0);
+}
+
+bool BrowserDialogTest::IsEnabled(CBrowserDlg& dialog, int id)
+{
+    return dialog.GetDlgItem(id)->IsWindowEnabled() != FALSE;
+}

@@ -1,0 +1,31 @@
+// Runs the real browser dialog with the recording back-end and acts on it as a user would.
+#pragma once
+
+#include "RecordingBackEnd.h"
+#include "resource.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+class BrowserDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs the dialog modally; the script runs once the dialog is up, inside its modal loop. A
+    // dialog the script leaves open is cancelled afterwards.
+    INT_PTR RunModal(CBrowserDlg& dialog, std::function<void(CBrowserDlg&)> script);
+
+    static void SelectLibrary(CBrowserDlg& dialog, const char* name);
+    static void SelectClass(CBrowserDlg& dialog, const char* name);
+    static void SelectMember(CBrowserDlg& dialog, const char* name);
+    static void Click(CBrowserDlg& dialog, int buttonId);
+    static void DoubleClick(CBrowserDlg& dialog, int listId);
+    static CString SelectedLibrary(CBrowserDlg& dialog);
+    static CString SelectedText(CListCtrl* list);
+    static bool IsEnabled(CBrowserDlg& dialog, int id);
+
+private:
+    BrowserImplFactory m_previousFactory = nullptr;
+};

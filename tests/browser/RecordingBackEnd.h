@@ -1,0 +1,77 @@
+// A back-end for the browser dialog's tests: three libraries of three classes of three members,
+// and a log of every call the dialog makes.
+#pragma once
+
+#include "CBrowserDlg.h"
+#include "CBrowserImpl.h"
+#include "CTLibItem.h"
+
+#include <string>
+#include <vector>
+
+// A stand-in for a type-library item: a name and whether it is hidden.
+class FakeLibItem : public CTLibItem
+{
+public:
+    FakeLibItem(const char* name, bool hidden) : m_bHidden(hidden) { m_strName = name; }
+    int GetKind() override { return TLIB_KIND_CLASS; }
+    CString GetDescription() override { return CString(); }
+    bool IsHidden() override { return m_bHidden; }
+    bool IsBrowsable() override { return true; }
+    bool GetHelpInfo(DWORD*, CString&) override { return false; }
+    void Describe(int, CRTFBuilder&) override {}
+    CString GetKindName(int) override { return CString(); }
+
+private:
+    bool m_bHidden;
+};
+
+class RecordingBackEnd : public CBrowserImpl
+{
+public:
+    explicit RecordingBackEnd(CBrowserDlg* dialog);
+    ~RecordingBackEnd() override;
+
+    // Every call in order, e.g. "OnLibraryChanged Alpha"; shared by all instances of a test.
+    static std::vector<std::string>& Log();
+    static const char* const kLibraries[3];
+    static const char* const kClasses[3];
+    static const char* const kMembers[3];
+
+    CImageList* CreateImageList() override;
+    CMenu* GetContextMenu() override;
+    void OnLibraryChanged() override;
+    void SetupDialog() override;
+    BOOL ShowHelp(HELPINFO* info) override;
+    void ToggleGroupMembers() override;
+    void ToggleShowHidden() override;
+    void UpdateContextMenu(CMenu* popup, UINT index, BOOL systemMenu) override;
+    CString GetSelectionText() override;
+    void MembersListClicked(NMHDR* header, LRESULT* result) override;
+    void ClassesListClicked(NMHDR* header, LRESULT* result) override;
+    void ClassesSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void MembersSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void LibraryComboFocused() override;
+    void DescriptionSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void DescriptionFocused() override;
+    void ClassesListFocused(NMHDR* header, LRESULT* result) override;
+    void MembersListFocused(NMHDR* header, LRESULT* result) override;
+    void EditReferences() override;
+    LRESULT FollowLink(WPARAM link, LPARAM notification) override;
+    CString GetSelectedClassName() override;
+    CString GetSelectedMemberName() override;
+    CString GetSelectedLibraryName() override;
+    BOOL CanCopy() override;
+    void FillLibraries() override;
+    void ReloadLibraries() override;
+    void Search(CString text, std::vector<_HistoryItem>* results) override;
+
+    // The first member of each class is hidden, so that its row is drawn grey.
+    FakeLibItem m_hiddenItem{"hidden", true};
+    FakeLibItem m_visibleItem{"visible", false};
+
+private:
+    // Applies the selection rule to one list's change: true when an item became selected.
+    bool BecameSelected(NMHDR* header, CListCtrl* list);
+    void Describe(const CString& text);
+};
