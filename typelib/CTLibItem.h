@@ -2,6 +2,7 @@
 // the "<globals>" collection). Texts about an item come from the declaration builder of a language.
 #pragma once
 
+#include "BrowserApi.h"
 #include "CString.h"
 
 #include <windows.h>
@@ -24,10 +25,10 @@ enum TLIB_ITEM_KIND
     TLIB_KIND_VARIABLE = 10
 };
 
-class CTLibItem
+class OBR_API CTLibItem
 {
 public:
-    virtual ~CTLibItem() = default;
+    virtual ~CTLibItem();
     virtual int GetKind() = 0;
     virtual CString GetDescription() = 0;
     virtual CString GetName() { return m_strName; }

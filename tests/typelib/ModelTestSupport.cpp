@@ -1,0 +1,52 @@
+#include "ModelTestSupport.h"
+
+const GUID kFixtureGuid = {0x6b71a616, 0xbf9f, 0x424a, {0x9d, 0x30, 0x65, 0x89, 0xd9, 0xcf, 0x0a, 0xce}};
+const GUID kStdoleGuid = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const GUID kScriptingGuid = {0x420B2830, 0xE718, 0x11CF, {0x89, 0x3D, 0x00, 0xA0, 0xC9, 0x05, 0x42, 0x28}};
+
+void ModelTest::SetUp()
+{
+    ::CoInitialize(nullptr);
+}
+
+void ModelTest::TearDown()
+{
+    m_fixture.reset();
+    m_registration.reset();
+    ::CoUninitialize();
+}
+
+CTLib& ModelTest::Fixture()
+{
+    if (!m_fixture)
+    {
+        m_registration = std::make_unique<obrtest::RegisteredTypeLib>("BrowserFixture.tlb");
+        EXPECT_EQ(S_OK, m_registration->Result());
+        m_fixture = std::make_unique<CTLib>(kFixtureGuid, 1, 0, 0);
+    }
+    return *m_fixture;
+}
+
+CTClass* ModelTest::ClassNamed(CTLib& library, const char* name)
+{
+    return library.FindClass(name);
+}
+
+CTFunction* ModelTest::FunctionNamed(CTClass* type, const char* name, INVOKEKIND kind)
+{
+    for (int i = 0; type && i < type->GetFunctionCount(); ++i)
+    {
+        CTFunction* function = type->GetFunction(i);
+        if (function->GetName() == name && function->GetInvokeKind() == kind)
+            return function;
+    }
+    return nullptr;
+}
+
+CTVariable* ModelTest::VariableNamed(CTClass* type, const char* name)
+{
+    for (int i = 0; type && i < type->GetVariableCount(); ++i)
+        if (type->GetVariable(i)->GetName() == name)
+            return type->GetVariable(i);
+    return nullptr;
+}

@@ -1,0 +1,82 @@
+// Shared by the type-library model tests: COM, a recording declaration builder, the registered
+// fixture library and lookups by name.
+#pragma once
+
+#include "CTClass.h"
+#include "CTDSBuilder.h"
+#include "CTFunction.h"
+#include "CTLib.h"
+#include "CTParameter.h"
+#include "CTVariable.h"
+#include "RegisteredTypeLib.h"
+#include "TestPaths.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Answers every text request with the operation's name and records it; a type name is "vt<n>".
+class RecordingBuilder : public CTDSBuilder
+{
+public:
+    RecordingBuilder() : m_previous(SetBuilderForTests(this)) {}
+    ~RecordingBuilder() override { SetBuilderForTests(m_previous); }
+
+    void DescribeBrowserItem(CBrowserItem*, CRTFBuilder&) override
+    {
+        m_calls.push_back("DescribeBrowserItem");
+    }
+    void DescribeFunction(CTFunction*, CRTFBuilder&) override { m_calls.push_back("DescribeFunction"); }
+    void DescribeVariable(CTVariable*, CRTFBuilder&) override { m_calls.push_back("DescribeVariable"); }
+    void DescribeClass(CTClass*, CRTFBuilder&) override { m_calls.push_back("DescribeClass"); }
+    void DescribeLibrary(CTLib*, CRTFBuilder&) override { m_calls.push_back("DescribeLibrary"); }
+    void WriteVariableDeclaration(CTVariable*, CRTFBuilder&) override {}
+    void WriteSyntax(CBrowserItem*, CRTFBuilder&) override {}
+    void WriteParameter(CTParameter*, CRTFBuilder&) override {}
+    void WriteFunctionDeclaration(CTFunction*, CRTFBuilder&) override {}
+    CString GetParameterText(CTParameter*) override { return "GetParameterText"; }
+    CString GetFunctionDeclaration(CTFunction*) override { return "GetFunctionDeclaration"; }
+    CString GetVariableDeclaration(CTVariable*) override { return "GetVariableDeclaration"; }
+    CString GetLibraryKindName(CTLib*) override { return "GetLibraryKindName"; }
+    CString GetFunctionKindName(CTFunction*) override { return "GetFunctionKindName"; }
+    CString GetVariableKindName(CTVariable*) override { return "GetVariableKindName"; }
+    CString GetClassKindName(CTClass*) override { return "GetClassKindName"; }
+    CString GetTypeName(TYPEDESC* type, ITypeInfo* context) override
+    {
+        if (context)
+            context->Release();
+        CString name;
+        name.Format("vt%d", type->vt);
+        return name;
+    }
+
+    std::vector<std::string> m_calls;
+
+private:
+    CTDSBuilder* m_previous;
+};
+
+class ModelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The fixture library, registered for the test and loaded as a CTLib.
+    CTLib& Fixture();
+    static CTClass* ClassNamed(CTLib& library, const char* name);
+    static CTFunction* FunctionNamed(CTClass* type, const char* name, INVOKEKIND kind);
+    static CTVariable* VariableNamed(CTClass* type, const char* name);
+
+    RecordingBuilder m_builder;
+
+private:
+    std::unique_ptr<obrtest::RegisteredTypeLib> m_registration;
+    std::unique_ptr<CTLib> m_fixture;
+};
+
+// The registered libraries of the prefix that the tests use.
+extern const GUID kFixtureGuid;
+extern const GUID kStdoleGuid;
+extern const GUID kScriptingGuid;

@@ -1,0 +1,279 @@
+#include "CTClass.h"
+#include "CTDSBuilder.h"
+#include "CTFunction.h"
+#include "CTLib.h"
+#include "CTVariable.h"
+#include "PlatformGuard.h"
+
+namespace
+{
+long g_membersLeftOut = 0;
+} // namespace
+
+CTClass::CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags) : m_pLib(lib), m_implTypeFlags(implTypeFlags)
+{
+    m_pTypeInfo.Copy(info);
+    if (!info || FAILED(info->GetTypeAttr(&m_pTypeAttr)))
+    {
+        m_pTypeAttr = nullptr;
+        return;
+    }
+    LoadImplTypes();
+    Bstr name;
+    if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+        m_strName = name.ToString();
+}
+
+CTClass::~CTClass()
+{
+    for (CTFunction* function : m_functions)
+        delete function;
+    for (CTVariable* variable : m_variables)
+        delete variable;
+    for (CTClass* type : m_implTypes)
+        delete type;
+    if (m_pTypeAttr)
+        m_pTypeInfo->ReleaseTypeAttr(m_pTypeAttr);
+}
+
+void CTClass::LoadImplTypes()
+{
+    const int count = m_pTypeAttr->cImplTypes;
+    m_implTypes.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+    {
+        // A base the platform cannot resolve (another library missing, say) is left out.
+        HREFTYPE href = 0;
+        ComPtr<ITypeInfo> ref;
+        INT flags = 0;
+        if (FAILED(m_pTypeInfo->GetRefTypeOfImplType(static_cast<UINT>(i), &href)) ||
+            FAILED(m_pTypeInfo->GetRefTypeInfo(href, &ref)) || !ref ||
+            FAILED(m_pTypeInfo->GetImplTypeFlags(static_cast<UINT>(i), &flags)))
+            continue;
+        auto* type = new CTClass(ref.Get(), m_pLib, flags);
+        if (type->IsValid())
+            m_implTypes.push_back(type);
+        else
+            delete type;
+    }
+}
+
+void CTClass::LoadMembers()
+{
+    m_bMembersLoaded = true;
+    ITypeInfo* info = m_pTypeInfo.Get();
+    m_functions.reserve(m_pTypeAttr->cFuncs);
+    for (UINT i = 0; i < m_pTypeAttr->cFuncs; ++i)
+    {
+        FUNCDESC* desc = nullptr;
+        HRESULT hr = E_FAIL;
+        if (obr::GuardedCall([&] { hr = info->GetFuncDesc(i, &desc); }) && SUCCEEDED(hr) && desc)
+            m_functions.push_back(new CTFunction(desc, this));
+        else
+            ++g_membersLeftOut;
+    }
+    m_variables.reserve(m_pTypeAttr->cVars);
+    for (UINT i = 0; i < m_pTypeAttr->cVars; ++i)
+    {
+        VARDESC* desc = nullptr;
+        HRESULT hr = E_FAIL;
+        if (obr::GuardedCall([&] { hr = info->GetVarDesc(i, &desc); }) && SUCCEEDED(hr) && desc)
+            m_variables.push_back(new CTVariable(desc, this));
+        else
+            ++g_membersLeftOut;
+    }
+}
+
+long CTClass::MembersLeftOut()
+{
+    return g_membersLeftOut;
+}
+
+int CTClass::GetKind()
+{
+    switch (GetTypeKind())
+    {
+    case TKIND_ENUM:
+        return TLIB_KIND_ENUM;
+    case TKIND_RECORD:
+        return TLIB_KIND_RECORD;
+    case TKIND_MODULE:
+        return TLIB_KIND_MODULE;
+    case TKIND_UNION:
+        return TLIB_KIND_UNION;
+    default:
+        return TLIB_KIND_CLASS;
+    }
+}
+
+CString CTClass::GetDescription()
+{
+    ComPtr<ITypeLib> lib;
+    UINT index = 0;
+    Bstr doc;
+    if (FAILED(m_pTypeInfo->GetContainingTypeLib(&lib, &index)) || !lib ||
+        FAILED(lib->GetDocumentation(static_cast<INT>(index), nullptr, &doc, nullptr, nullptr)))
+        return CString();
+    return doc.ToString();
+}
+
+CString CTClass::GetName()
+{
+    return m_strDisplayName.IsEmpty() ? m_strName : m_strDisplayName;
+}
+
+bool CTClass::IsHidden()
+{
+    if (GetTypeFlags() & TYPEFLAG_FHIDDEN)
+        return true;
+    CString name = GetName();
+    return !name.IsEmpty() && name[0] == '_';
+}
+
+bool CTClass::IsBrowsable()
+{
+    if (GetTypeFlags() & TYPEFLAG_FRESTRICTED)
+        return false;
+    return !IsEqualGUID(GetGuid(), IID_IUnknown);
+}
+
+bool CTClass::GetHelpInfo(DWORD* helpContext, CString& helpFile)
+{
+    Bstr file;
+    if (FAILED(m_pTypeInfo->GetDocumentation(MEMBERID_NIL, nullptr, nullptr, helpContext, &file)))
+        return false;
+    helpFile = file.ToString();
+    return true;
+}
+
+void CTClass::Describe(int language, CRTFBuilder& rtf)
+{
+    if (CTDSBuilder* builder = GetBuilder(language))
+        builder->DescribeClass(this, rtf);
+}
+
+CString CTClass::GetKindName(int language)
+{
+    CTDSBuilder* builder = GetBuilder(language);
+    return builder ? builder->GetClassKindName(this) : CString();
+}
+
+ITypeInfo* CTClass::GetTypeInfo()
+{
+    ITypeInfo* info = m_pTypeInfo.Get();
+    if (info)
+        info->AddRef();
+    return info;
+}
+
+WORD CTClass::GetTypeFlags()
+{
+    return m_pTypeAttr->wTypeFlags;
+}
+
+int CTClass::GetFunctionCount()
+{
+    if (!m_bMembersLoaded)
+        LoadMembers();
+    return static_cast<int>(m_functions.size());
+}
+
+int CTClass::GetVariableCount()
+{
+    if (!m_bMembersLoaded)
+        LoadMembers();
+    return static_cast<int>(m_variables.size());
+}
+
+CTFunction* CTClass::GetFunction(int i)
+{
+    if (!m_bMembersLoaded)
+        LoadMembers();
+    return i >= 0 && i < static_cast<int>(m_functions.size()) ? m_functions[static_cast<size_t>(i)] : nullptr;
+}
+
+CTVariable* CTClass::GetVariable(int i)
+{
+    if (!m_bMembersLoaded)
+        LoadMembers();
+    return i >= 0 && i < static_cast<int>(m_variables.size()) ? m_variables[static_cast<size_t>(i)] : nullptr;
+}
+
+CTFunction* CTClass::FindFunction(MEMBERID id, int invokeKindMask)
+{
+    for (int i = 0, count = GetFunctionCount(); i < count; ++i)
+    {
+        CTFunction* function = GetFunction(i);
+        if (function->GetMemberId() == id && (function->GetInvokeKind() & invokeKindMask))
+            return function;
+    }
+    return nullptr;
+}
+
+int CTClass::CountFunctions(MEMBERID id)
+{
+    int found = 0;
+    for (int i = 0, count = GetFunctionCount(); i < count; ++i)
+        if (GetFunction(i)->GetMemberId() == id)
+            ++found;
+    return found;
+}
+
+bool CTClass::FindConstantName(long value, CString& name)
+{
+    for (int i = 0, count = GetVariableCount(); i < count; ++i)
+    {
+        CTVariable* variable = GetVariable(i);
+        long constant = 0;
+        if (variable->GetConstValue(constant) && constant == value)
+        {
+            name = variable->GetName();
+            return true;
+        }
+    }
+    return false;
+}
+
+CString CTClass::GetAliasTypeName(int language)
+{
+    CTDSBuilder* builder = GetBuilder(language);
+    if (!IsAlias() || !builder)
+        return CString();
+    // The builder takes over the reference it is given.
+    return builder->GetTypeName(&m_pTypeAttr->tdescAlias, GetTypeInfo());
+}
+
+CTClass* CTClass::GetAliasTarget()
+{
+    if (!IsAlias() || m_pTypeAttr->tdescAlias.vt != VT_USERDEFINED)
+        return nullptr;
+    ComPtr<ITypeInfo> ref;
+    ComPtr<ITypeLib> refLib;
+    UINT index = 0;
+    if (FAILED(m_pTypeInfo->GetRefTypeInfo(m_pTypeAttr->tdescAlias.hreftype, &ref)) || !ref ||
+        FAILED(ref->GetContainingTypeLib(&refLib, &index)) || !refLib)
+        return nullptr;
+    ComPtr<ITypeLib> ownLib;
+    ownLib.Attach(m_pLib->GetTypeLib());
+    if (refLib.Get() != ownLib.Get())
+        return nullptr;
+    // The library's classes follow its type order, less any it could not read: find the one at
+    // the target's index.
+    for (int i = 0, count = m_pLib->GetClassCount(); i < count; ++i)
+    {
+        CTClass* type = m_pLib->GetClass(i);
+        ComPtr<ITypeLib> candidateLib;
+        UINT candidateIndex = 0;
+        if (SUCCEEDED(type->m_pTypeInfo->GetContainingTypeLib(&candidateLib, &candidateIndex)) &&
+            candidateIndex == index)
+            return type;
+    }
+    return nullptr;
+}
+
+CString CTClass::SetDisplayName(const CString& name)
+{
+    CString previous = m_strDisplayName;
+    m_strDisplayName = name;
+    return previous;
+}

@@ -1,0 +1,85 @@
+// CTClass: one type of a type library, with the types it implements (built with it) and its
+// members (built on first use).
+#pragma once
+
+#include "ComHolders.h"
+#include "CTLibItem.h"
+
+#include <vector>
+
+class CTLib;
+class CTFunction;
+class CTVariable;
+
+class OBR_API CTClass : public CTLibItem
+{
+public:
+    // implTypeFlags: the flags under which the type was reached from the class implementing it
+    // (0 for the library's own types).
+    CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags);
+    ~CTClass() override;
+    CTClass(const CTClass&) = delete;
+    CTClass& operator=(const CTClass&) = delete;
+
+    int GetKind() override;
+    CString GetDescription() override;
+    // The display name when one is set, else the type's own name.
+    CString GetName() override;
+    bool IsHidden() override;
+    bool IsBrowsable() override;
+    bool GetHelpInfo(DWORD* helpContext, CString& helpFile) override;
+    void Describe(int language, CRTFBuilder& rtf) override;
+    CString GetKindName(int language) override;
+    // A new counted reference to the type.
+    virtual ITypeInfo* GetTypeInfo();
+    virtual WORD GetTypeFlags();
+
+    // False when the platform could not describe the type; such a class is left out.
+    bool IsValid() const { return m_pTypeAttr != nullptr; }
+    const CString& GetOwnName() const { return m_strName; }
+    TYPEKIND GetTypeKind() const { return m_pTypeAttr->typekind; }
+    bool IsAlias() const { return GetTypeKind() == TKIND_ALIAS; }
+    bool IsCoClass() const { return GetTypeKind() == TKIND_COCLASS; }
+    bool IsAppObject() const { return (m_pTypeAttr->wTypeFlags & TYPEFLAG_FAPPOBJECT) != 0; }
+    GUID GetGuid() const { return m_pTypeAttr->guid; }
+    CTLib* GetLib() const { return m_pLib; }
+    int GetImplTypeFlags() const { return m_implTypeFlags; }
+
+    // The members that could be read (reading them on first use); a member the platform cannot
+    // give is left out, so the counts match what GetFunction and GetVariable reach.
+    int GetFunctionCount();
+    int GetVariableCount();
+    int GetImplTypeCount() const { return static_cast<int>(m_implTypes.size()); }
+    CTFunction* GetFunction(int i);
+    CTVariable* GetVariable(int i);
+    CTClass* GetImplType(int i) const { return m_implTypes[static_cast<size_t>(i)]; }
+
+    // The first function with that member id whose invoke kind shares a bit with the mask.
+    CTFunction* FindFunction(MEMBERID id, int invokeKindMask);
+    int CountFunctions(MEMBERID id);
+    // The name of the first constant of that value; name is untouched when none has it.
+    bool FindConstantName(long value, CString& name);
+    // For an alias, the Basic name of the aliased type; empty for any other kind.
+    CString GetAliasTypeName(int language);
+    // For an alias of a user-defined type of the same library, that type's class; else null.
+    CTClass* GetAliasTarget();
+    // Returns the previous display name.
+    CString SetDisplayName(const CString& name);
+
+    // Members the platform failed to give, over every class built so far (for diagnostics).
+    static long MembersLeftOut();
+
+private:
+    void LoadImplTypes();
+    void LoadMembers();
+
+    bool m_bMembersLoaded = false;
+    ComPtr<ITypeInfo> m_pTypeInfo;
+    TYPEATTR* m_pTypeAttr = nullptr;
+    CTLib* m_pLib;
+    int m_implTypeFlags;
+    CString m_strDisplayName;
+    std::vector<CTFunction*> m_functions;
+    std::vector<CTVariable*> m_variables;
+    std::vector<CTClass*> m_implTypes;
+};

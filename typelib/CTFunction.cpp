@@ -1,0 +1,91 @@
+#include "CTFunction.h"
+#include "CTClass.h"
+#include "CTDSBuilder.h"
+#include "CTParameter.h"
+
+CTFunction::CTFunction(FUNCDESC* desc, CTClass* owner) : CTMember(owner, desc->memid), m_pFuncDesc(desc) {}
+
+CTFunction::~CTFunction()
+{
+    for (CTParameter* parameter : m_params)
+        delete parameter;
+    m_pTypeInfo->ReleaseFuncDesc(m_pFuncDesc);
+}
+
+int CTFunction::GetKind()
+{
+    if (IsEvent())
+        return TLIB_KIND_EVENT;
+    return IsProperty() ? TLIB_KIND_PROPERTY : TLIB_KIND_METHOD;
+}
+
+bool CTFunction::IsHidden()
+{
+    if (GetFlags() & FUNCFLAG_FHIDDEN)
+        return true;
+    return !m_strName.IsEmpty() && m_strName[0] == '_';
+}
+
+bool CTFunction::IsBrowsable()
+{
+    if (GetFlags() & FUNCFLAG_FRESTRICTED)
+        return false;
+    return m_memid != DISPID_NEWENUM;
+}
+
+void CTFunction::Describe(int language, CRTFBuilder& rtf)
+{
+    if (CTDSBuilder* builder = GetBuilder(language))
+        builder->DescribeFunction(this, rtf);
+}
+
+CString CTFunction::GetKindName(int language)
+{
+    CTDSBuilder* builder = GetBuilder(language);
+    return builder ? builder->GetFunctionKindName(this) : CString();
+}
+
+CString CTFunction::GetDeclaration(int language)
+{
+    CTDSBuilder* builder = GetBuilder(language);
+    return builder ? builder->GetFunctionDeclaration(this) : CString();
+}
+
+CTParameter* CTFunction::GetParam(int i)
+{
+    if (!m_bParamsLoaded)
+        LoadParams();
+    return i >= 0 && i < static_cast<int>(m_params.size()) ? m_params[static_cast<size_t>(i)] : nullptr;
+}
+
+void CTFunction::LoadParams()
+{
+    m_params.reserve(static_cast<size_t>(GetParamCount()));
+    for (int i = 0; i < GetParamCount(); ++i)
+        m_params.push_back(new CTParameter(m_pFuncDesc->lprgelemdescParam[i], this, i + 1));
+    m_bParamsLoaded = true;
+}
+
+bool CTFunction::IsEvent()
+{
+    return (GetFlags() & FUNCFLAG_FSOURCE) || (m_pClass->GetImplTypeFlags() & IMPLTYPEFLAG_FSOURCE);
+}
+
+CString CTFunction::GetReturnTypeName(int language)
+{
+    CTDSBuilder* builder = GetBuilder(language);
+    if (!builder)
+        return CString();
+    // The builder takes over the reference it is given.
+    return builder->GetTypeName(&m_pFuncDesc->elemdescFunc.tdesc, GetTypeInfo());
+}
+
+bool CTFunction::IsReadOnly()
+{
+    return IsPropertyGet() && !m_pClass->FindFunction(m_memid, INVOKE_PROPERTYPUT | INVOKE_PROPERTYPUTREF);
+}
+
+bool CTFunction::HasSeveralAccessors()
+{
+    return IsProperty() && m_pClass->CountFunctions(m_memid) > 1;
+}

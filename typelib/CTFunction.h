@@ -1,0 +1,53 @@
+// CTFunction: a method, property accessor or event, from one FUNCDESC of its class's type info.
+#pragma once
+
+#include "CTMember.h"
+
+#include <vector>
+
+class CTParameter;
+
+class OBR_API CTFunction : public CTMember
+{
+public:
+    // Takes over desc, which it gives back to the owner's type info when destroyed.
+    CTFunction(FUNCDESC* desc, CTClass* owner);
+    ~CTFunction() override;
+    CTFunction(const CTFunction&) = delete;
+    CTFunction& operator=(const CTFunction&) = delete;
+
+    int GetKind() override;
+    bool IsHidden() override;
+    bool IsBrowsable() override;
+    void Describe(int language, CRTFBuilder& rtf) override;
+    CString GetKindName(int language) override;
+    CString GetDeclaration(int language) override;
+    virtual WORD GetFlags() { return m_pFuncDesc->wFuncFlags; }
+
+    int GetParamCount() const { return m_pFuncDesc->cParams; }
+    CTParameter* GetParam(int i);
+    INVOKEKIND GetInvokeKind() const { return m_pFuncDesc->invkind; }
+    bool IsProperty() const { return GetInvokeKind() != INVOKE_FUNC; }
+    bool IsPropertyGet() const { return GetInvokeKind() == INVOKE_PROPERTYGET; }
+    bool IsPropertyPut() const
+    {
+        return GetInvokeKind() == INVOKE_PROPERTYPUT || GetInvokeKind() == INVOKE_PROPERTYPUTREF;
+    }
+    // Flagged as a source, or reached through an interface that a coclass implements as its source.
+    bool IsEvent();
+    bool IsDefaultMember() const { return m_memid == DISPID_VALUE; }
+    VARTYPE GetReturnType() const { return m_pFuncDesc->elemdescFunc.tdesc.vt; }
+    bool HasReturnValue() const { return GetReturnType() != VT_VOID; }
+    CString GetReturnTypeName(int language);
+    // A property getter whose class has no put or put-by-reference accessor of the same id.
+    bool IsReadOnly();
+    bool HasSeveralAccessors();
+    const FUNCDESC* GetFuncDesc() const { return m_pFuncDesc; }
+
+private:
+    void LoadParams();
+
+    bool m_bParamsLoaded = false;
+    FUNCDESC* m_pFuncDesc;
+    std::vector<CTParameter*> m_params;
+};

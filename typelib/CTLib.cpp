@@ -1,0 +1,167 @@
+#include "CTLib.h"
+#include "CTClass.h"
+#include "CTDSBuilder.h"
+
+#include <cstring>
+#include <string>
+
+CTLib::CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid)
+{
+    ComPtr<ITypeLib> lib;
+    if (FAILED(::LoadRegTypeLib(guid, major, minor, lcid, &lib)) || !lib)
+        return;
+    if (FAILED(lib->GetLibAttr(&m_pLibAttr)))
+        m_pLibAttr = nullptr;
+    Bstr name;
+    if (SUCCEEDED(lib->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+        m_strName = name.ToString();
+    m_pTypeLib = lib;
+}
+
+CTLib::~CTLib()
+{
+    ClearClasses();
+    if (m_pLibAttr && m_pTypeLib)
+        m_pTypeLib->ReleaseTLibAttr(m_pLibAttr);
+}
+
+ITypeLib* CTLib::GetTypeLib() const
+{
+    ITypeLib* lib = m_pTypeLib.Get();
+    if (lib)
+        lib->AddRef();
+    return lib;
+}
+
+CString CTLib::GetDescription()
+{
+    Bstr doc;
+    if (!m_pTypeLib || FAILED(m_pTypeLib->GetDocumentation(MEMBERID_NIL, nullptr, &doc, nullptr, nullptr)))
+        return CString();
+    return doc.ToString();
+}
+
+bool CTLib::IsHidden()
+{
+    return (GetLibFlags() & LIBFLAG_FHIDDEN) != 0;
+}
+
+bool CTLib::IsBrowsable()
+{
+    return (GetLibFlags() & (LIBFLAG_FRESTRICTED | LIBFLAG_FCONTROL)) == 0;
+}
+
+bool CTLib::GetHelpInfo(DWORD* helpContext, CString& helpFile)
+{
+    Bstr file;
+    if (!m_pTypeLib ||
+        FAILED(m_pTypeLib->GetDocumentation(MEMBERID_NIL, nullptr, nullptr, helpContext, &file)))
+        return false;
+    helpFile = file.ToString();
+    return true;
+}
+
+void CTLib::Describe(int language, CRTFBuilder& rtf)
+{
+    if (CTDSBuilder* builder = GetBuilder(language))
+        builder->DescribeLibrary(this, rtf);
+}
+
+CString CTLib::GetKindName(int language)
+{
+    CTDSBuilder* builder = GetBuilder(language);
+    return builder ? builder->GetLibraryKindName(this) : CString();
+}
+
+CString CTLib::GetPath() const
+{
+    Bstr path;
+    if (!m_pLibAttr || FAILED(::QueryPathOfRegTypeLib(m_pLibAttr->guid, m_pLibAttr->wMajorVerNum,
+                                                      m_pLibAttr->wMinorVerNum, m_pLibAttr->lcid, &path)))
+        return CString();
+    return path.ToString();
+}
+
+int CTLib::GetClassCount()
+{
+    if (!m_bClassesLoaded)
+        LoadClasses();
+    return static_cast<int>(m_classes.size());
+}
+
+CTClass* CTLib::GetClass(int index)
+{
+    if (!m_bClassesLoaded)
+        LoadClasses();
+    return index >= 0 && index < static_cast<int>(m_classes.size()) ? m_classes[static_cast<size_t>(index)]
+                                                                    : nullptr;
+}
+
+void CTLib::ClearClasses()
+{
+    for (CTClass* type : m_classes)
+        delete type;
+    m_classes.clear();
+    m_bClassesLoaded = false;
+}
+
+void CTLib::LoadClasses()
+{
+    ClearClasses();
+    m_bClassesLoaded = true;
+    if (!m_pTypeLib)
+        return;
+    const UINT count = m_pTypeLib->GetTypeInfoCount();
+    m_classes.reserve(count);
+    for (UINT i = 0; i < count; ++i)
+    {
+        // A type the platform cannot give is left out rather than built on nothing.
+        ComPtr<ITypeInfo> info;
+        if (SUCCEEDED(m_pTypeLib->GetTypeInfo(i, &info)) && info)
+        {
+            auto* type = new CTClass(info.Get(), this, 0);
+            if (type->IsValid())
+                m_classes.push_back(type);
+            else
+                delete type;
+        }
+    }
+}
+
+CTClass* CTLib::FindClass(const CString& name)
+{
+    for (int i = 0, count = GetClassCount(); i < count; ++i)
+    {
+        CTClass* type = GetClass(i);
+        if (std::strcmp(type->GetOwnName(), name) == 0)
+            return type;
+    }
+    return nullptr;
+}
+
+bool CTLib::IsName(const CString& name) const
+{
+    if (!m_pTypeLib)
+        return false;
+    // Each byte widened to one unit, as the library's own names are compared.
+    std::wstring wide;
+    for (int i = 0; i < name.GetLength(); ++i)
+        wide += static_cast<wchar_t>(static_cast<unsigned char>(name[i]));
+    ULONG hash = ::LHashValOfNameSys(GetSysKind(), GetLcid(), wide.c_str());
+    BOOL found = FALSE;
+    if (FAILED(m_pTypeLib->IsName(wide.data(), hash, &found)))
+        return false;
+    return found != FALSE;
+}
+
+void CTLib::GetGlobalClasses(std::vector<CTLibItem*>& out)
+{
+    out.clear();
+    for (int i = 0, count = GetClassCount(); i < count; ++i)
+    {
+        CTClass* type = GetClass(i);
+        TYPEKIND kind = type->GetTypeKind();
+        if (type->IsAppObject() || kind == TKIND_ENUM || kind == TKIND_MODULE || kind == TKIND_UNION)
+            out.push_back(type);
+    }
+}

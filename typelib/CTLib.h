@@ -1,0 +1,57 @@
+// CTLib: one registered type library and the types in it, read on first use.
+#pragma once
+
+#include "ComHolders.h"
+#include "CTLibItem.h"
+
+#include <vector>
+
+class CTClass;
+
+class OBR_API CTLib : public CTLibItem
+{
+public:
+    // Loads the registered library; one that cannot be loaded stays unloaded (IsLoaded false).
+    CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid);
+    ~CTLib() override;
+    CTLib(const CTLib&) = delete;
+    CTLib& operator=(const CTLib&) = delete;
+
+    int GetKind() override { return TLIB_KIND_LIBRARY; }
+    CString GetDescription() override;
+    bool IsHidden() override;
+    bool IsBrowsable() override;
+    bool GetHelpInfo(DWORD* helpContext, CString& helpFile) override;
+    void Describe(int language, CRTFBuilder& rtf) override;
+    CString GetKindName(int language) override;
+
+    bool IsLoaded() const { return static_cast<bool>(m_pTypeLib); }
+    // A new counted reference (null when unloaded).
+    ITypeLib* GetTypeLib() const;
+    // The types that could be read; a type the platform cannot give is left out.
+    int GetClassCount();
+    CTClass* GetClass(int index);
+    GUID GetGuid() const { return m_pLibAttr ? m_pLibAttr->guid : GUID_NULL; }
+    LCID GetLcid() const { return m_pLibAttr ? m_pLibAttr->lcid : 0; }
+    SYSKIND GetSysKind() const { return m_pLibAttr ? m_pLibAttr->syskind : SYS_WIN32; }
+    WORD GetMajorVersion() const { return m_pLibAttr ? m_pLibAttr->wMajorVerNum : 0; }
+    WORD GetMinorVersion() const { return m_pLibAttr ? m_pLibAttr->wMinorVerNum : 0; }
+    WORD GetLibFlags() const { return m_pLibAttr ? m_pLibAttr->wLibFlags : 0; }
+    CString GetPath() const;
+
+    // The type whose own name (not its display name) is exactly name; null when none.
+    CTClass* FindClass(const CString& name);
+    // Whether the library defines the name.
+    bool IsName(const CString& name) const;
+    // The application objects, enumerations, modules and unions, in type order.
+    void GetGlobalClasses(std::vector<CTLibItem*>& out);
+
+private:
+    void ClearClasses();
+    void LoadClasses();
+
+    ComPtr<ITypeLib> m_pTypeLib;
+    TLIBATTR* m_pLibAttr = nullptr;
+    std::vector<CTClass*> m_classes;
+    bool m_bClassesLoaded = false;
+};

@@ -1,0 +1,99 @@
+#include "CTParameter.h"
+#include "ComHolders.h"
+#include "CTClass.h"
+#include "CTDSBuilder.h"
+#include "CTFunction.h"
+#include "CTLib.h"
+#include "ValueConversion.h"
+
+#include <vector>
+
+CTParameter::CTParameter(const ELEMDESC& elemDesc, CTFunction* function, int index)
+    : m_elemDesc(elemDesc), m_pFunction(function), m_nIndex(index)
+{
+}
+
+CTParameter::~CTParameter() = default;
+
+CString CTParameter::GetName()
+{
+    ComPtr<ITypeInfo> info;
+    info.Attach(m_pFunction->GetTypeInfo());
+    std::vector<BSTR> names(static_cast<size_t>(m_nIndex) + 1, nullptr);
+    UINT count = 0;
+    if (!info || FAILED(info->GetNames(m_pFunction->GetMemberId(), names.data(),
+                                       static_cast<UINT>(names.size()), &count)))
+        return CString();
+    CString name;
+    if (static_cast<UINT>(m_nIndex) < count)
+    {
+        int wide = static_cast<int>(::SysStringLen(names[static_cast<size_t>(m_nIndex)]));
+        int length = ::WideCharToMultiByte(CP_ACP, 0, names[static_cast<size_t>(m_nIndex)], wide, nullptr, 0,
+                                           nullptr, nullptr);
+        ::WideCharToMultiByte(CP_ACP, 0, names[static_cast<size_t>(m_nIndex)], wide,
+                              name.GetBuffer(length + 1), length, nullptr, nullptr);
+        name.ReleaseBuffer(length);
+    }
+    for (UINT i = 0; i < count && i < names.size(); ++i)
+        ::SysFreeString(names[i]);
+    return name;
+}
+
+CString CTParameter::GetTypeName(int language)
+{
+    CTDSBuilder* builder = GetBuilder(language);
+    if (!builder)
+        return CString();
+    // The builder takes over the reference it is given.
+    return builder->GetTypeName(&m_elemDesc.tdesc, m_pFunction->GetTypeInfo());
+}
+
+const VARIANT* CTParameter::DefaultValue() const
+{
+    if (!HasDefaultValue() || !m_elemDesc.paramdesc.pparamdescex)
+        return nullptr;
+    return &m_elemDesc.paramdesc.pparamdescex->varDefaultValue;
+}
+
+bool CTParameter::GetDefaultValue(long& value) const
+{
+    const VARIANT* defaultValue = DefaultValue();
+    return defaultValue && obr::VariantToLong(*defaultValue, value);
+}
+
+bool CTParameter::GetDefaultValue(CString& text) const
+{
+    const VARIANT* defaultValue = DefaultValue();
+    return defaultValue && obr::VariantToText(*defaultValue, text);
+}
+
+CTClass* CTParameter::GetUserDefinedClass()
+{
+    if (!IsUserDefined())
+        return nullptr;
+    ComPtr<ITypeInfo> info;
+    info.Attach(m_pFunction->GetTypeInfo());
+    ComPtr<ITypeInfo> ref;
+    Bstr name;
+    if (!info || FAILED(info->GetRefTypeInfo(m_elemDesc.tdesc.hreftype, &ref)) || !ref ||
+        FAILED(ref->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+        return nullptr;
+    return m_pFunction->GetClass()->GetLib()->FindClass(name.ToString());
+}
+
+CString CTParameter::GetDefaultValueText()
+{
+    if (!HasDefaultValue())
+        return CString();
+    if (!m_pDefaultText)
+    {
+        m_pDefaultText = std::make_unique<CString>();
+        long value = 0;
+        if (IsUserDefined() && GetDefaultValue(value))
+            if (CTClass* type = GetUserDefinedClass())
+                type->FindConstantName(value, *m_pDefaultText);
+        if (m_pDefaultText->IsEmpty())
+            GetDefaultValue(*m_pDefaultText);
+    }
+    return *m_pDefaultText;
+}

@@ -1,0 +1,14 @@
+// Constant and default values of a type library, as a long or as display text.
+#pragma once
+
+#include "CString.h"
+
+#include <windows.h>
+#include <oaidl.h>
+
+namespace obr
+{
+bool VariantToLong(const VARIANT& value, long& result);
+// Booleans read as the user's language's words (VARIANT_ALPHABOOL | VARIANT_LOCALBOOL).
+bool VariantToText(const VARIANT& value, CString& result);
+} // namespace obr
