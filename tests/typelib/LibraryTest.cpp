@@ -108,3 +108,19 @@ TEST(LibItemAggregate, IsTheGlobalsEntry)
     globals.Describe(0, rtf);
     EXPECT_NE(-1, rtf.GetRTF().Find("<globals>"));
 }
+
+TEST_F(ModelTest, OneBuilderPerLanguageAndNoneForOtherCodes)
+{
+    EXPECT_EQ(&m_builder, GetBuilder(0));
+    EXPECT_EQ(GetBuilder(0), GetBuilder(0));
+    EXPECT_EQ(nullptr, GetBuilder(1));
+    EXPECT_EQ(nullptr, GetBuilder(-1));
+    // Items ask the builder of the language they are given and write nothing without one.
+    CTClass* shape = ClassNamed(Fixture(), "IShape");
+    CRTFBuilder rtf;
+    shape->Describe(1, rtf);
+    EXPECT_EQ("", shape->GetKindName(1));
+    EXPECT_TRUE(m_builder.m_calls.empty());
+    shape->Describe(0, rtf);
+    EXPECT_EQ(std::vector<std::string>{"DescribeClass"}, m_builder.m_calls);
+}

@@ -1,0 +1,162 @@
+// A library built at test time with ICreateTypeLib2, for what widl cannot write: module constants
+// and default values of an enumeration type.
+#include "ModelTestSupport.h"
+
+#include <string>
+
+namespace
+{
+const GUID kBuiltGuid = {0x0fcc0bd5, 0xf7c6, 0x40f9, {0xbc, 0xbe, 0x02, 0x1b, 0x35, 0x92, 0x11, 0x22}};
+
+VARIANT LongValue(long value)
+{
+    VARIANT v;
+    ::VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+void AddConstant(ICreateTypeInfo* info, UINT index, const wchar_t* name, VARIANT value, VARTYPE type)
+{
+    VARDESC desc = {};
+    desc.memid = static_cast<MEMBERID>(0x400 + index);
+    desc.varkind = VAR_CONST;
+    desc.lpvarValue = &value;
+    desc.elemdescVar.tdesc.vt = type;
+    ASSERT_EQ(S_OK, info->AddVarDesc(index, &desc));
+    ASSERT_EQ(S_OK, info->SetVarName(index, const_cast<LPOLESTR>(name)));
+}
+
+// Mode (enum: ModeRead 1, ModeWrite 2), Constants (module: Answer 42, Below -3, Greeting "Salut")
+// and IStore with Open(mode = 2) and Close(mode = 7).
+std::string BuildLibrary()
+{
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "obr-built.tlb";
+    ICreateTypeLib2* library = nullptr;
+    if (FAILED(::CreateTypeLib2(SYS_WIN64, obrtest::Widen(path).c_str(), &library)))
+        return {};
+    library->SetGuid(kBuiltGuid);
+    library->SetName(const_cast<LPOLESTR>(L"BuiltLibrary"));
+    library->SetVersion(1, 0);
+    library->SetLcid(0);
+
+    ICreateTypeInfo* mode = nullptr;
+    library->CreateTypeInfo(const_cast<LPOLESTR>(L"Mode"), TKIND_ENUM, &mode);
+    AddConstant(mode, 0, L"ModeRead", LongValue(1), VT_I4);
+    AddConstant(mode, 1, L"ModeWrite", LongValue(2), VT_I4);
+
+    ICreateTypeInfo* constants = nullptr;
+    library->CreateTypeInfo(const_cast<LPOLESTR>(L"Constants"), TKIND_MODULE, &constants);
+    AddConstant(constants, 0, L"Answer", LongValue(42), VT_I4);
+    AddConstant(constants, 1, L"Below", LongValue(-3), VT_I4);
+    VARIANT greeting;
+    ::VariantInit(&greeting);
+    greeting.vt = VT_BSTR;
+    greeting.bstrVal = ::SysAllocString(L"Salut");
+    AddConstant(constants, 2, L"Greeting", greeting, VT_BSTR);
+    ::SysFreeString(greeting.bstrVal);
+
+    ICreateTypeInfo* store = nullptr;
+    library->CreateTypeInfo(const_cast<LPOLESTR>(L"IStore"), TKIND_INTERFACE, &store);
+    ITypeInfo* modeInfo = nullptr;
+    mode->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&modeInfo));
+    HREFTYPE modeRef = 0;
+    store->AddRefTypeInfo(modeInfo, &modeRef);
+    const wchar_t* functionNames[2][2] = {{L"Open", L"mode"}, {L"Close", L"mode"}};
+    const long defaults[2] = {2, 7};
+    for (UINT i = 0; i < 2; ++i)
+    {
+        PARAMDESCEX defaultValue = {sizeof(PARAMDESCEX), LongValue(defaults[i])};
+        ELEMDESC parameter = {};
+        parameter.tdesc.vt = VT_USERDEFINED;
+        parameter.tdesc.hreftype = modeRef;
+        parameter.paramdesc.wParamFlags = PARAMFLAG_FIN | PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT;
+        parameter.paramdesc.pparamdescex = &defaultValue;
+        FUNCDESC function = {};
+        function.memid = static_cast<MEMBERID>(0x60020000 + i);
+        function.funckind = FUNC_PUREVIRTUAL;
+        function.invkind = INVOKE_FUNC;
+        function.callconv = CC_STDCALL;
+        function.cParams = 1;
+        function.lprgelemdescParam = &parameter;
+        function.elemdescFunc.tdesc.vt = VT_HRESULT;
+        store->AddFuncDesc(i, &function);
+        store->SetFuncAndParamNames(i, const_cast<LPOLESTR*>(functionNames[i]), 2);
+    }
+    HRESULT saved = library->SaveAllChanges();
+    modeInfo->Release();
+    store->Release();
+    constants->Release();
+    mode->Release();
+    library->Release();
+    return SUCCEEDED(saved) ? path : std::string();
+}
+} // namespace
+
+class BuiltLibraryTest : public ModelTest
+{
+protected:
+    void SetUp() override
+    {
+        ModelTest::SetUp();
+        m_path = BuildLibrary();
+        ASSERT_FALSE(m_path.empty());
+        ASSERT_EQ(S_OK, ::LoadTypeLibEx(obrtest::Widen(m_path).c_str(), REGKIND_REGISTER, &m_registered));
+        m_library = std::make_unique<CTLib>(kBuiltGuid, 1, 0, 0);
+    }
+    void TearDown() override
+    {
+        m_library.reset();
+        if (m_registered)
+        {
+            ::UnRegisterTypeLib(kBuiltGuid, 1, 0, 0, SYS_WIN64);
+            m_registered->Release();
+        }
+        ::DeleteFileA(m_path.c_str());
+        ModelTest::TearDown();
+    }
+
+    std::string m_path;
+    ITypeLib* m_registered = nullptr;
+    std::unique_ptr<CTLib> m_library;
+};
+
+TEST_F(BuiltLibraryTest, ModuleConstantsOfSeveralKinds)
+{
+    ASSERT_TRUE(m_library->IsLoaded());
+    CTClass* constants = m_library->FindClass("Constants");
+    ASSERT_NE(nullptr, constants);
+    EXPECT_EQ(TLIB_KIND_MODULE, constants->GetKind());
+    long value = 0;
+    CString text;
+    ASSERT_TRUE(VariableNamed(constants, "Answer")->GetConstValue(value));
+    EXPECT_EQ(42, value);
+    ASSERT_TRUE(VariableNamed(constants, "Below")->GetConstValue(text));
+    EXPECT_EQ("-3", text);
+    CTVariable* greeting = VariableNamed(constants, "Greeting");
+    ASSERT_TRUE(greeting->GetConstValue(text));
+    EXPECT_EQ("Salut", text);
+    EXPECT_FALSE(greeting->GetConstValue(value));
+
+    std::vector<CTLibItem*> globals;
+    m_library->GetGlobalClasses(globals);
+    EXPECT_EQ(2u, globals.size()); // the enumeration and the module
+}
+
+TEST_F(BuiltLibraryTest, EnumerationDefaultsReadAsTheirConstant)
+{
+    CTClass* store = m_library->FindClass("IStore");
+    ASSERT_NE(nullptr, store);
+    CTFunction* open = FunctionNamed(store, "Open", INVOKE_FUNC);
+    CTFunction* close = FunctionNamed(store, "Close", INVOKE_FUNC);
+    ASSERT_TRUE(open && close);
+    CTParameter* openMode = open->GetParam(0);
+    EXPECT_EQ("mode", openMode->GetName());
+    EXPECT_EQ(m_library->FindClass("Mode"), openMode->GetUserDefinedClass());
+    EXPECT_EQ("ModeWrite", openMode->GetDefaultValueText());
+    // No constant has the value 7: the number itself.
+    EXPECT_EQ("7", close->GetParam(0)->GetDefaultValueText());
+}
