@@ -6,6 +6,9 @@
 
 namespace
 {
+// The platform of this build, which the library is built for and registered under.
+const SYSKIND kSysKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
+
 const GUID kBuiltGuid = {0x0fcc0bd5, 0xf7c6, 0x40f9, {0xbc, 0xbe, 0x02, 0x1b, 0x35, 0x92, 0x11, 0x22}};
 
 VARIANT LongValue(long value)
@@ -36,7 +39,7 @@ std::string BuildLibrary()
     ::GetTempPathA(MAX_PATH, folder);
     std::string path = std::string(folder) + "obr-built.tlb";
     ICreateTypeLib2* library = nullptr;
-    if (FAILED(::CreateTypeLib2(SYS_WIN64, obrtest::Widen(path).c_str(), &library)))
+    if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), &library)))
         return {};
     library->SetGuid(kBuiltGuid);
     library->SetName(const_cast<LPOLESTR>(L"BuiltLibrary"));
@@ -112,7 +115,7 @@ protected:
         m_library.reset();
         if (m_registered)
         {
-            ::UnRegisterTypeLib(kBuiltGuid, 1, 0, 0, SYS_WIN64);
+            ::UnRegisterTypeLib(kBuiltGuid, 1, 0, 0, kSysKind);
             m_registered->Release();
         }
         ::DeleteFileA(m_path.c_str());
