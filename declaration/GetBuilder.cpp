@@ -1,4 +1,5 @@
 #include "CTDSBuilder.h"
+#include "CTDSVBBuilder.h"
 
 #include <memory>
 
@@ -7,11 +8,6 @@ namespace
 // The Basic builder, made on the first request; the module's static holder deletes it at unload.
 std::unique_ptr<CTDSBuilder> g_basicBuilder;
 CTDSBuilder* g_testBuilder = nullptr;
-
-std::unique_ptr<CTDSBuilder> CreateBasicBuilder()
-{
-    return nullptr;
-}
 } // namespace
 
 CTDSBuilder::~CTDSBuilder() = default;
@@ -23,7 +19,7 @@ CTDSBuilder* GetBuilder(int language)
     if (g_testBuilder)
         return g_testBuilder;
     if (!g_basicBuilder)
-        g_basicBuilder = CreateBasicBuilder();
+        g_basicBuilder = std::make_unique<CTDSVBBuilder>();
     return g_basicBuilder.get();
 }
 

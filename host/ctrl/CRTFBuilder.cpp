@@ -253,10 +253,10 @@ void CRTFBuilder::AppendText(const char* text)
         case '\r':
             if (p[1] == '\n')
                 ++p;
-            m_body += "\\line ";
+            m_body += "\\par ";
             break;
         case '\n':
-            m_body += "\\line ";
+            m_body += "\\par ";
             break;
         default:
             if (*p >= 0x80 || *p < 0x20)

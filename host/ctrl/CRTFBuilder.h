@@ -86,7 +86,8 @@ public:
     std::vector<Run> m_runs;
 };
 
-// Where a link run stands in the text, counted in characters of the text as shown (a line break one).
+// Where a link run stands in the text, counted in characters of the text as shown (a paragraph end
+// one; a control that keeps paragraph ends as CR LF places the run a little further on).
 struct RTFLinkRun
 {
     long nStart;
@@ -103,7 +104,7 @@ public:
     CRTFBuilder(const CRTFBuilder&) = delete;
     CRTFBuilder& operator=(const CRTFBuilder&) = delete;
 
-    // Plain text: RTF's special characters and every byte above 127 escaped, a line feed a line break.
+    // Plain text: RTF's special characters and every byte above 127 escaped, a line feed a new paragraph.
     CRTFBuilder& operator<<(const char* text);
     CRTFBuilder& operator<<(const CString& text) { return *this << text.GetString(); }
     CRTFBuilder& operator<<(const CRTFHyperlink& link);

@@ -163,3 +163,18 @@ TEST_F(BuiltLibraryTest, EnumerationDefaultsReadAsTheirConstant)
     // No constant has the value 7: the number itself.
     EXPECT_EQ("7", close->GetParam(0)->GetDefaultValueText());
 }
+
+TEST_F(BuiltLibraryTest, FunctionsOfAPlainInterfaceReturnTheirHResult)
+{
+    CTDSBuilder* recording = SetBuilderForTests(nullptr);
+    CTClass* store = m_library->FindClass("IStore");
+    EXPECT_EQ("Function Open([mode As Mode = ModeWrite]) As VT_HRESULT",
+              FunctionNamed(store, "Open", INVOKE_FUNC)->GetDeclaration(0));
+    EXPECT_EQ("Function Close([mode As Mode = 7]) As VT_HRESULT",
+              FunctionNamed(store, "Close", INVOKE_FUNC)->GetDeclaration(0));
+    EXPECT_EQ("Const Greeting = Salut",
+              VariableNamed(m_library->FindClass("Constants"), "Greeting")->GetDeclaration(0));
+    EXPECT_EQ("Const Answer = 42 (&H2A)",
+              VariableNamed(m_library->FindClass("Constants"), "Answer")->GetDeclaration(0));
+    SetBuilderForTests(recording);
+}
