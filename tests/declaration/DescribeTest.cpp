@@ -178,3 +178,17 @@ TEST_F(DescribeTest, CatalogItemsWithTheirSyntaxRuns)
     CBrowserItem plain("3;Rem;;Commentaire.;;;@WW;");
     EXPECT_EQ("Rem|  Commentaire.", Show(plain));
 }
+
+TEST_F(DescribeTest, TheDefaultMemberOfTheScriptingDictionary)
+{
+    CTLib scripting(kScriptingGuid, 1, 0, 0);
+    CTClass* dictionary = scripting.FindClass("IDictionary");
+    CTFunction* item = FunctionNamed(dictionary, "Item", INVOKE_PROPERTYGET);
+    ASSERT_NE(nullptr, item);
+    CString text = Show(*item);
+    EXPECT_EQ(
+        0, text.Find(
+               "Property Item(Key As Variant) As Variant|   Membre par défaut de Scripting.IDictionary|   "))
+        << text.GetString();
+    m_window.Linger();
+}

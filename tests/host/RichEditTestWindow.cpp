@@ -1,5 +1,7 @@
 #include "RichEditTestWindow.h"
 
+#include <cstdlib>
+
 BEGIN_MESSAGE_MAP(RichEditTestWindow, CWnd)
 ON_MESSAGE(RTFN_LINKCLICKED, OnLinkClicked)
 END_MESSAGE_MAP()
@@ -25,6 +27,25 @@ RichEditTestWindow::~RichEditTestWindow()
 {
     DestroyWindow();
     FreeLibrary(m_richEdit);
+}
+
+void RichEditTestWindow::Linger()
+{
+    const char* linger = std::getenv("OBR_TEST_LINGER_MS");
+    if (!linger)
+        return;
+    m_pane.SetSel(0, 0);
+    const DWORD end = ::GetTickCount() + static_cast<DWORD>(std::atoi(linger));
+    while (::GetTickCount() < end)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(20);
+    }
 }
 
 CHARFORMAT2A RichEditTestWindow::FormatAt(long position)

@@ -15,6 +15,10 @@ public:
     CRichEditCtrlEx m_pane;
     std::vector<DWORD_PTR> m_clickedData;
 
+    // With OBR_TEST_LINGER_MS set, keeps the window up that long (answering its messages), so that
+    // a person can look at it or take a screenshot.
+    void Linger();
+
     // The format of the character at a position of the pane.
     CHARFORMAT2A FormatAt(long position);
 
