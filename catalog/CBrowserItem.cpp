@@ -1,6 +1,7 @@
 #include "CBrowserItem.h"
 #include "CDelimitedString.h"
 #include "CTDSBuilder.h"
+#include "Framework.h"
 #include "ModuleServices.h"
 
 CBrowserItem::CBrowserItem(UINT id)
@@ -19,9 +20,12 @@ void CBrowserItem::Read(const CString& record)
 {
     CDelimitedString fields(record);
     fields.m_strDelimiter = ";";
-    fields.Getint(&m_nKind);
-    if (m_nKind < CATALOG_KIND_ALL_FUNCTIONS || m_nKind > CATALOG_KIND_OPERATOR)
-        m_nKind = CATALOG_KIND_INVALID;
+    int kind = CATALOG_KIND_INVALID;
+    fields.Getint(&kind);
+    // A record whose kind is no known number is not read further.
+    if (kind < CATALOG_KIND_ALL_FUNCTIONS || kind > CATALOG_KIND_OPERATOR)
+        return;
+    m_nKind = kind;
     fields.GetCString(&m_strName);
     fields.GetCString(&m_strSyntax);
     fields.GetCString(&m_strDescription);
@@ -30,6 +34,28 @@ void CBrowserItem::Read(const CString& record)
     fields.GetCString(&m_strHelpFile);
     if (m_strInsertText.IsEmpty())
         m_strInsertText = m_strSyntax;
+}
+
+bool CBrowserItem::IsValid() const
+{
+    return m_nKind != CATALOG_KIND_INVALID && !m_strName.IsEmpty();
+}
+
+BOOL CBrowserItem::ShowItemHelp()
+{
+    CWnd* main = AfxGetMainWnd();
+    HWND owner = main ? main->GetSafeHwnd() : nullptr;
+    if (m_strHelpFile.CompareNoCase(kMacroHelpTag) == 0)
+        fwk::Platform().WinHelp(owner, kMacroHelpFile, HELP_KEY,
+                                reinterpret_cast<ULONG_PTR>(m_strName.GetString()));
+    else if (m_strHelpFile.IsEmpty())
+    {
+        if (CWinApp* app = AfxGetApp())
+            app->WinHelp(m_nHelpId, HELP_CONTEXT);
+    }
+    else
+        fwk::Platform().WinHelp(owner, m_strHelpFile, HELP_CONTEXT, m_nHelpId);
+    return TRUE;
 }
 
 void CBrowserItem::Describe(int language, CRTFBuilder& rtf)

@@ -32,6 +32,15 @@ public:
 
     virtual void Describe(int language, CRTFBuilder& rtf);
 
+    // A record with a known kind and a name; others are not shown.
+    bool IsValid() const;
+    // Help on the item: keyword help in the macro language's help file for the tag "@WW" (any
+    // letter case), the application's help for an empty file, the topic of that file otherwise.
+    BOOL ShowItemHelp();
+
+    static constexpr const char* kMacroHelpTag = "@WW";
+    static constexpr const char* kMacroHelpFile = "wwb6_000.hlp";
+
     int m_nKind = CATALOG_KIND_INVALID;
     CString m_strName;
     CString m_strSyntax;

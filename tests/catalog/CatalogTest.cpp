@@ -1,0 +1,231 @@
+// The two function catalogs: categories, counts, the records as data, and help requests.
+#include "CBrowserCategory.h"
+#include "Framework.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+// The categories of a catalog, deleted with the object.
+struct Catalog
+{
+    explicit Catalog(int mode) { LoadCatalog(mode, categories); }
+    ~Catalog()
+    {
+        for (CBrowserCategory* category : categories)
+            delete category;
+    }
+    std::vector<CBrowserCategory*> categories;
+};
+
+struct Expected
+{
+    const char* name;
+    int count;
+};
+
+void ExpectCategories(int mode, const std::vector<Expected>& expected, int total)
+{
+    Catalog catalog(mode);
+    ASSERT_EQ(expected.size(), catalog.categories.size());
+    std::vector<CBrowserItem*> inOrder;
+    for (size_t i = 0; i < expected.size(); ++i)
+    {
+        CBrowserCategory* category = catalog.categories[i];
+        EXPECT_EQ(expected[i].name, category->m_strName) << "category " << i;
+        EXPECT_EQ(expected[i].count, category->GetItemCount()) << expected[i].name;
+        for (int k = 0; i > 0 && k < category->GetItemCount(); ++k)
+            inOrder.push_back(category->GetItem(k));
+    }
+    CBrowserCategory* all = catalog.categories[0];
+    EXPECT_EQ(CATALOG_KIND_ALL_FUNCTIONS, all->m_nKind);
+    ASSERT_EQ(total, all->GetItemCount());
+    for (int k = 0; k < total; ++k)
+        EXPECT_EQ(inOrder[static_cast<size_t>(k)], all->GetItem(k)) << k;
+}
+
+// Records each help request instead of opening a viewer.
+class HelpRecorder : public fwk::PlatformCalls
+{
+public:
+    HelpRecorder() : m_previous(fwk::SetPlatform(this)) {}
+    ~HelpRecorder() override { fwk::SetPlatform(m_previous); }
+    BOOL WinHelp(HWND, LPCSTR file, UINT command, ULONG_PTR data) override
+    {
+        m_file = file ? file : "";
+        m_command = command;
+        m_data = data;
+        m_keyword = command == HELP_KEY ? reinterpret_cast<const char*>(data) : "";
+        ++m_count;
+        return TRUE;
+    }
+    std::string m_file, m_keyword;
+    UINT m_command = 0;
+    ULONG_PTR m_data = 0;
+    int m_count = 0;
+
+private:
+    fwk::PlatformCalls* m_previous;
+};
+} // namespace
+
+TEST(Catalogs, TheMacroLanguageHas22CategoriesOf417Items)
+{
+    ExpectCategories(1,
+                     {{"(Toutes les Fonctions)", 417},
+                      {"Déclaration", 16},
+                      {"Type de Données", 13},
+                      {"Attribution", 5},
+                      {"Contrôle du Flux", 14},
+                      {"Erreur Manipulation", 4},
+                      {"Conversion", 14},
+                      {"Info Variable", 12},
+                      {"Constante", 7},
+                      {"Math", 41},
+                      {"Chaîne", 32},
+                      {"Objet", 3},
+                      {"Heure/Date", 20},
+                      {"Fichier", 32},
+                      {"Entrée Utilisateur", 15},
+                      {"Boîtes de Dialogue Perso.", 14},
+                      {"Fonction Dialogue", 14},
+                      {"DDE", 6},
+                      {"Paramétrage", 4},
+                      {"Divers", 20},
+                      {"Opérateurs", 22},
+                      {"Matrice", 58},
+                      {"Distributions", 51}},
+                     417);
+}
+
+TEST(Catalogs, TheFormulaLanguageHas6CategoriesOf117Items)
+{
+    ExpectCategories(2,
+                     {{"(Toutes les Fonctions)", 117},
+                      {"Général", 4},
+                      {"Opérateurs", 16},
+                      {"Math", 26},
+                      {"Distributions", 51},
+                      {"Statistiques", 9},
+                      {"Texte", 11}},
+                     117);
+}
+
+TEST(Catalogs, AnUnknownModeIsEmpty)
+{
+    EXPECT_EQ(nullptr, GetCatalogDefinition(0));
+    EXPECT_EQ(nullptr, GetCatalogDefinition(3));
+    Catalog none(3);
+    EXPECT_TRUE(none.categories.empty());
+}
+
+TEST(Catalogs, EveryListedRecordIsSoundAndListedOnce)
+{
+    const std::set<UINT> dropped = {5252, 5253, 5254, 5257, 5261, 5275, 5289, 5290, 5291};
+    for (int mode = 1; mode <= 2; ++mode)
+    {
+        std::set<UINT> seen;
+        for (const _CategoryDef* def = GetCatalogDefinition(mode); def->nHeaderId; ++def)
+        {
+            EXPECT_TRUE(seen.insert(def->nHeaderId).second) << def->nHeaderId;
+            for (const UINT* id = def->pItemIds; id && *id; ++id)
+            {
+                SCOPED_TRACE("record " + std::to_string(*id));
+                EXPECT_TRUE(seen.insert(*id).second);
+                CBrowserItem item(*id);
+                if (dropped.count(*id))
+                {
+                    EXPECT_FALSE(item.IsValid());
+                    continue;
+                }
+                ASSERT_TRUE(item.IsValid());
+                EXPECT_GE(item.m_nKind, CATALOG_KIND_FUNCTION);
+                if (item.m_nKind == CATALOG_KIND_FUNCTION)
+                {
+                    EXPECT_FALSE(item.m_strSyntax.IsEmpty());
+                    EXPECT_FALSE(item.m_strInsertText.IsEmpty());
+                }
+                EXPECT_FALSE(item.m_strDescription.IsEmpty());
+            }
+        }
+    }
+}
+
+TEST(Catalogs, TheIrregularRecordsReadAsTheyStand)
+{
+    CBrowserItem division(5804); // "5;\;;Division Entière;;;@WW", no final ';'
+    EXPECT_EQ(CATALOG_KIND_OPERATOR, division.m_nKind);
+    EXPECT_EQ("\\", division.m_strName);
+    EXPECT_EQ("", division.m_strSyntax);
+    EXPECT_EQ("Division Entière", division.m_strDescription);
+    EXPECT_EQ("", division.m_strInsertText);
+    EXPECT_EQ(0u, division.m_nHelpId);
+    EXPECT_EQ("@WW", division.m_strHelpFile);
+
+    CBrowserItem iif(6037); // a ';' inside the description ends it
+    EXPECT_EQ("Renvoie si_vrai quand la condition est vraie", iif.m_strDescription);
+    EXPECT_EQ(" sinon si_faux.", iif.m_strInsertText);
+    EXPECT_EQ(0u, iif.m_nHelpId);
+    EXPECT_EQ("0", iif.m_strHelpFile);
+
+    CBrowserItem nameless(5252);
+    EXPECT_FALSE(nameless.IsValid());
+    EXPECT_EQ(CATALOG_KIND_STATEMENT, nameless.m_nKind);
+    EXPECT_FALSE(CBrowserItem(5275).IsValid());
+    EXPECT_FALSE(CBrowserItem(4999).IsValid()); // no such string
+
+    CBrowserCategory attribution({5005, nullptr});
+    EXPECT_EQ(0, attribution.GetItemCount());
+    EXPECT_NE(-1, attribution.m_strSyntax.Find("variable = expression"));
+
+    EXPECT_EQ("@@W", CBrowserItem(5421).m_strHelpFile);
+    EXPECT_EQ("@ww", CBrowserItem(5386).m_strHelpFile);
+    CBrowserItem matrix(5840);
+    EXPECT_EQ(10000u, matrix.m_nHelpId);
+    EXPECT_EQ("", matrix.m_strHelpFile);
+    EXPECT_EQ(10057u, CBrowserItem(5909).m_nHelpId);
+
+    CBrowserItem badKind("9;Nom;Syntaxe;;;;;");
+    EXPECT_EQ(CATALOG_KIND_INVALID, badKind.m_nKind);
+    EXPECT_EQ("", badKind.m_strName); // not read further
+}
+
+TEST(Catalogs, HelpGoesToTheRightFileAndTopic)
+{
+    HelpRecorder help;
+    CWinApp app("Hôte");
+    app.m_strHelpFilePath = "hote.hlp";
+
+    CBrowserItem abs(6041);
+    EXPECT_TRUE(abs.ShowItemHelp());
+    EXPECT_EQ("wwb6_000.hlp", help.m_file);
+    EXPECT_EQ(UINT(HELP_KEY), help.m_command);
+    EXPECT_EQ("Abs", help.m_keyword);
+
+    CBrowserItem lowerTag(5386);
+    lowerTag.ShowItemHelp();
+    EXPECT_EQ("wwb6_000.hlp", help.m_file);
+    EXPECT_EQ("vbTab", help.m_keyword);
+
+    CBrowserItem matrix(5841);
+    matrix.ShowItemHelp();
+    EXPECT_EQ("hote.hlp", help.m_file);
+    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_command);
+    EXPECT_EQ(10001u, help.m_data);
+
+    CBrowserItem other("2;Autre;Autre();Une fonction documentée ailleurs.;Autre(;42;autre.hlp;");
+    other.ShowItemHelp();
+    EXPECT_EQ("autre.hlp", help.m_file);
+    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_command);
+    EXPECT_EQ(42u, help.m_data);
+
+    CBrowserItem format(5421); // "@@W" is a file name, not the tag
+    format.ShowItemHelp();
+    EXPECT_EQ("@@W", help.m_file);
+    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_command);
+    EXPECT_EQ(5, help.m_count);
+}
