@@ -1,9 +1,37 @@
-// The browser dialog's layout: the splitter rectangles between its panes and the minimised icon.
+// The browser dialog's layout: resizing, the two splitters between its panes (dragged with a grey
+// bar) and the minimised icon.
 #include "CBrowserDlg.h"
 #include "resource.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace
 {
+// Layout constants, in pixels of the client area.
+constexpr int kMargin = 7;
+constexpr int kLabelTop = 40;
+constexpr int kLabelHeight = 18;
+constexpr int kListTop = 58;
+constexpr int kLowestDescriptionTop = 60;
+constexpr int kSplitterGap = 2;
+constexpr int kMembersRoom = 32;
+constexpr int kHitMargin = 5;
+constexpr int kSideDragLimit = 9;
+constexpr int kTopDragLimit = 85;
+constexpr int kBottomDragLimit = 14;
+constexpr int kStripThickness = 6;
+constexpr COLORREF kBarColor = 0xC0C0C0;
+
+// Drag states: which splitter, and whether the bar has been drawn yet.
+constexpr int kDragVertical = 1;
+constexpr int kDragHorizontal = 2;
+constexpr int kDragNoBarYet = 4;
+
+// Shared by every browser of the process: the last bar drawn and the screen strip under it.
+CRect g_lastBar;
+std::unique_ptr<CBitmap> g_stripUnderBar;
+
 CRect ClientRectOf(CWnd* dialog, CWnd* control)
 {
     CRect rect;
@@ -26,6 +54,189 @@ void CBrowserDlg::SetSplitterRectangles()
     m_rcVSplitter.SetRect(classesRect.right, classesRect.top, membersRect.left, membersRect.bottom);
     m_rcHSplitter.SetRect(descriptionRect.left, classesRect.bottom, descriptionRect.right,
                           descriptionRect.top);
+}
+
+void CBrowserDlg::OnSize(UINT type, int cx, int cy)
+{
+    CKivDialog::OnSize(type, cx, cy);
+    if (!m_pClassesList || !m_pClassesList->IsWindow())
+        return;
+    if (cx - m_rcVSplitter.right - kMembersRoom < 0)
+        m_rcVSplitter.OffsetRect(cx - m_rcVSplitter.right - kMembersRoom, 0);
+    CWnd* description = GetDlgItem(IDC_DESCRIPTION);
+    CRect descriptionRect = ClientRectOf(this, description);
+    int top = cy - kMargin - descriptionRect.Height();
+    if (top < kLowestDescriptionTop)
+        top = kLowestDescriptionTop;
+    m_rcHSplitter.bottom = top;
+    m_rcHSplitter.top = top - kSplitterGap;
+
+    const CRect& v = m_rcVSplitter;
+    if (CWnd* label = GetDlgItem(IDC_CLASSES_LABEL))
+        label->MoveWindow(kMargin, kLabelTop, v.left - kMargin, kLabelHeight);
+    if (CWnd* label = GetDlgItem(IDC_MEMBERS_LABEL))
+        label->MoveWindow(v.right, kLabelTop, cx - kMargin - v.right, kLabelHeight);
+    m_pClassesList->MoveWindow(kMargin, kListTop, v.left - kMargin, top - kLowestDescriptionTop);
+    m_pMembersList->MoveWindow(v.right, kListTop, cx - kMargin - v.right, top - kLowestDescriptionTop);
+    description->MoveWindow(kMargin, top, cx - 2 * kMargin, cy - kMargin - top);
+    SetSplitterRectangles();
+}
+
+CRect CBrowserDlg::VerticalHitRect() const
+{
+    CRect hit(m_rcVSplitter);
+    hit.InflateRect(kHitMargin, 0);
+    return hit;
+}
+
+CRect CBrowserDlg::HorizontalHitRect() const
+{
+    CRect hit(m_rcHSplitter);
+    hit.InflateRect(0, kHitMargin);
+    return hit;
+}
+
+CPoint CBrowserDlg::ClampToDragLimits(CPoint point) const
+{
+    CRect window;
+    GetWindowRect(&window);
+    ScreenToClient(&window);
+    point.x = std::max(point.x, window.left + kSideDragLimit);
+    point.x = std::min(point.x, window.right - kSideDragLimit);
+    point.y = std::max(point.y, window.top + kTopDragLimit);
+    point.y = std::min(point.y, window.bottom - kBottomDragLimit);
+    return point;
+}
+
+void CBrowserDlg::OnLButtonDown(UINT flags, CPoint point)
+{
+    if (VerticalHitRect().PtInRect(point))
+    {
+        SetCapture();
+        m_nSplitterDrag = kDragVertical | kDragNoBarYet;
+    }
+    // Where both hit, the horizontal splitter wins.
+    if (HorizontalHitRect().PtInRect(point))
+    {
+        SetCapture();
+        m_nSplitterDrag = kDragHorizontal | kDragNoBarYet;
+    }
+    CKivDialog::OnLButtonDown(flags, point);
+}
+
+void CBrowserDlg::OnMouseMove(UINT flags, CPoint point)
+{
+    if (!(flags & MK_LBUTTON) || m_nSplitterDrag == 0)
+    {
+        if (VerticalHitRect().PtInRect(point))
+        {
+            ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32644) /* IDC_SIZEWE */));
+            SetCapture();
+        }
+        else if (HorizontalHitRect().PtInRect(point))
+        {
+            ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32645) /* IDC_SIZENS */));
+            SetCapture();
+        }
+        else
+        {
+            ::ReleaseCapture();
+        }
+        CKivDialog::OnMouseMove(flags, point);
+        return;
+    }
+
+    const CPoint at = ClampToDragLimits(point);
+    CClientDC screen(this);
+    CDC memory;
+    memory.CreateCompatibleDC(&screen);
+    const bool firstBar = (m_nSplitterDrag & kDragNoBarYet) != 0;
+    if (!g_stripUnderBar)
+        g_stripUnderBar = std::make_unique<CBitmap>();
+    if (m_nSplitterDrag & kDragVertical)
+    {
+        // Put back what the last bar covered, then keep what the new one will cover.
+        if (!firstBar)
+        {
+            memory.SelectObject(g_stripUnderBar.get());
+            screen.BitBlt(g_lastBar.left - 2, g_lastBar.top, kStripThickness, g_lastBar.Height(), &memory, 0,
+                          0, SRCCOPY);
+        }
+        g_lastBar.SetRect(at.x - 1, m_rcVSplitter.top, at.x + 1, m_rcVSplitter.bottom);
+        if (firstBar)
+        {
+            m_nSplitterDrag = kDragVertical;
+            g_stripUnderBar->CreateCompatibleBitmap(&screen, kStripThickness, g_lastBar.Height());
+        }
+        memory.SelectObject(g_stripUnderBar.get());
+        memory.BitBlt(0, 0, kStripThickness, g_lastBar.Height(), &screen, at.x - 3, g_lastBar.top, SRCCOPY);
+    }
+    else
+    {
+        if (!firstBar)
+        {
+            memory.SelectObject(g_stripUnderBar.get());
+            screen.BitBlt(g_lastBar.left, g_lastBar.top - 2, g_lastBar.Width(), kStripThickness, &memory, 0,
+                          0, SRCCOPY);
+        }
+        g_lastBar.SetRect(m_rcHSplitter.left, at.y - 1, m_rcHSplitter.right, at.y + 1);
+        if (firstBar)
+        {
+            m_nSplitterDrag = kDragHorizontal;
+            g_stripUnderBar->CreateCompatibleBitmap(&screen, g_lastBar.Width(), kStripThickness);
+        }
+        memory.SelectObject(g_stripUnderBar.get());
+        memory.BitBlt(0, 0, g_lastBar.Width(), kStripThickness, &screen, g_lastBar.left, at.y - 3, SRCCOPY);
+    }
+    CPen pen(PS_SOLID, 2, kBarColor);
+    screen.SelectObject(&pen);
+    screen.SelectStockObject(NULL_BRUSH);
+    screen.Rectangle(&g_lastBar);
+    CKivDialog::OnMouseMove(flags, at);
+}
+
+void CBrowserDlg::OnLButtonUp(UINT flags, CPoint point)
+{
+    if (m_nSplitterDrag == 0)
+    {
+        CKivDialog::OnLButtonUp(flags, point);
+        return;
+    }
+    const CPoint at = ClampToDragLimits(point);
+    CRect classes = ClientRectOf(this, m_pClassesList);
+    CRect members = ClientRectOf(this, m_pMembersList);
+    if (m_nSplitterDrag & kDragVertical)
+    {
+        if (CWnd* label = GetDlgItem(IDC_CLASSES_LABEL))
+        {
+            CRect rect = ClientRectOf(this, label);
+            label->MoveWindow(rect.left, rect.top, at.x - 1 - rect.left, rect.Height(), FALSE);
+        }
+        if (CWnd* label = GetDlgItem(IDC_MEMBERS_LABEL))
+        {
+            CRect rect = ClientRectOf(this, label);
+            label->MoveWindow(at.x + 1, rect.top, rect.right - (at.x + 1), rect.Height(), FALSE);
+        }
+        m_pClassesList->MoveWindow(classes.left, classes.top, at.x - 1 - classes.left, classes.Height(),
+                                   FALSE);
+        m_pMembersList->MoveWindow(at.x + 1, members.top, members.right - (at.x + 1), members.Height(),
+                                   FALSE);
+    }
+    else
+    {
+        CWnd* description = GetDlgItem(IDC_DESCRIPTION);
+        CRect rect = ClientRectOf(this, description);
+        description->MoveWindow(rect.left, at.y + 1, rect.Width(), rect.bottom - (at.y + 1), FALSE);
+        m_pClassesList->MoveWindow(classes.left, classes.top, classes.Width(), at.y - 1 - classes.top, FALSE);
+        m_pMembersList->MoveWindow(members.left, members.top, members.Width(), at.y - 1 - members.top, FALSE);
+    }
+    // One repaint shows the new layout and takes the bar away.
+    Invalidate(TRUE);
+    UpdateWindow();
+    ::ReleaseCapture();
+    m_nSplitterDrag = 0;
+    SetSplitterRectangles();
+    CKivDialog::OnLButtonUp(flags, at);
 }
 
 void CBrowserDlg::OnPaint()

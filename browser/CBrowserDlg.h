@@ -67,6 +67,10 @@ protected:
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
+    void OnSize(UINT type, int cx, int cy);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
     HCURSOR OnQueryDragIcon();
     void OnSelchangeLibCombo();
     void OnItemchangedClassesList(NMHDR* header, LRESULT* result);
@@ -102,5 +106,9 @@ private:
     size_t& Current() { return m_current[HistorySlot()]; }
     CComboBox* LibraryCombo();
     void SelectInitialLibrary();
+    // The splitters' rectangles widened for hit tests, and a drag point kept inside the window.
+    CRect VerticalHitRect() const;
+    CRect HorizontalHitRect() const;
+    CPoint ClampToDragLimits(CPoint point) const;
     void DeselectAll(CListCtrl* list);
 };

@@ -1,9 +1,11 @@
 #include "CLibItemListCtrl.h"
 #include "CTLibItem.h"
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CLibItemListCtrl, CListCtrl)
-ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
 END_MESSAGE_MAP()
+// clang-format on
 
 int CLibItemListCtrl::FindItem(CString text)
 {

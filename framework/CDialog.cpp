@@ -4,10 +4,12 @@
 #include "MessageHandlers.h"
 #include "ResourceChain.h"
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_COMMAND(IDOK, OnOK)
-ON_COMMAND(IDCANCEL, OnCancel)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
+// clang-format on
 
 CDialog::CDialog(UINT templateId, CWnd* parent)
     : m_nIDTemplate(templateId), m_nIDHelp(templateId), m_pParentWnd(parent)

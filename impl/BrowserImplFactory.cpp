@@ -1,11 +1,21 @@
 #include "CBrowserImpl.h"
+#include "CFunctionBrowserImpl.h"
 
 namespace
 {
-// The module's own back-ends for each browser type, as they are built.
-CBrowserImpl* CreateModuleBrowserImpl(BROWSER_TYPE, CBrowserDlg*)
+// The module's own back-ends: the function catalogs for types 1 and 2. The type-library
+// browser's back-end is not built yet, so type 0 has none.
+CBrowserImpl* CreateModuleBrowserImpl(BROWSER_TYPE type, CBrowserDlg* dialog)
 {
-    return nullptr;
+    switch (type)
+    {
+    case BROWSER_CATALOG1:
+        return new CFunctionBrowserImpl(dialog, 1);
+    case BROWSER_CATALOG2:
+        return new CFunctionBrowserImpl(dialog, 2);
+    default:
+        return nullptr;
+    }
 }
 
 BrowserImplFactory g_factory = &CreateModuleBrowserImpl;

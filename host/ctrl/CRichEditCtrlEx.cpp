@@ -1,8 +1,10 @@
 #include "CRichEditCtrlEx.h"
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CRichEditCtrlEx, CRichEditCtrl)
-ON_NOTIFY_REFLECT_EX(EN_LINK, OnLink)
+    ON_NOTIFY_REFLECT_EX(EN_LINK, OnLink)
 END_MESSAGE_MAP()
+// clang-format on
 
 CRichEditCtrlEx::CRichEditCtrlEx() = default;
 CRichEditCtrlEx::~CRichEditCtrlEx() = default;

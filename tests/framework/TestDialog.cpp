@@ -1,8 +1,10 @@
 #include "TestDialog.h"
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CountingListCtrl, CListCtrl)
-ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
 END_MESSAGE_MAP()
+// clang-format on
 
 void CountingListCtrl::OnCustomDraw(NMHDR*, LRESULT* result)
 {
@@ -10,12 +12,14 @@ void CountingListCtrl::OnCustomDraw(NMHDR*, LRESULT* result)
     *result = CDRF_DODEFAULT;
 }
 
+// clang-format off
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
-ON_COMMAND(IDC_TEST_GO, OnGo)
-ON_CONTROL(CLBN_CHKCHANGE, IDC_TEST_CHECKLIST, OnCheckChange)
-ON_NOTIFY(NM_CUSTOMDRAW, IDC_TEST_LIST, OnParentCustomDraw)
-ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
+    ON_COMMAND(IDC_TEST_GO, OnGo)
+    ON_CONTROL(CLBN_CHKCHANGE, IDC_TEST_CHECKLIST, OnCheckChange)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_TEST_LIST, OnParentCustomDraw)
+    ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
 END_MESSAGE_MAP()
+// clang-format on
 
 BOOL TestDialog::OnInitDialog()
 {

@@ -2,9 +2,11 @@
 
 #include <cstdlib>
 
+// clang-format off
 BEGIN_MESSAGE_MAP(RichEditTestWindow, CWnd)
-ON_MESSAGE(RTFN_LINKCLICKED, OnLinkClicked)
+    ON_MESSAGE(RTFN_LINKCLICKED, OnLinkClicked)
 END_MESSAGE_MAP()
+// clang-format on
 
 RichEditTestWindow::RichEditTestWindow() : m_richEdit(LoadLibraryA("riched32.dll"))
 {

@@ -1,0 +1,317 @@
+#include "CFunctionBrowserImpl.h"
+#include "CBrowserDlg.h"
+#include "ModuleServices.h"
+#include "resource.h"
+
+namespace
+{
+// Each row's item data is its category or entry.
+int SelectedRow(CListCtrl* list)
+{
+    return list->GetNextItem(-1, LVNI_SELECTED);
+}
+
+bool BecameSelected(const NMLISTVIEW* change)
+{
+    return (change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED);
+}
+
+bool LostSelection(const NMLISTVIEW* change)
+{
+    return !(change->uNewState & LVIS_SELECTED) && (change->uOldState & LVIS_SELECTED);
+}
+
+SIZE DialogSizeOf(int mode)
+{
+    switch (mode)
+    {
+    case 1:
+        return {475, 410};
+    case 2:
+        return {330, 300};
+    default:
+        return {0, 0};
+    }
+}
+} // namespace
+
+CFunctionBrowserImpl::CFunctionBrowserImpl(CBrowserDlg* dialog, int mode)
+    : CBrowserImpl(dialog), m_nMode(mode)
+{
+    m_pDlg->m_pClassesList = new CListCtrl;
+    m_pDlg->m_pMembersList = new CListCtrl;
+    fwk::ResourceScope moduleResources(ObrModuleInstance());
+    m_contextMenu.LoadMenu(IDR_CONTEXT_MENU);
+    m_pDlg->SetHelpId(IDH_FUNCTION_BROWSER);
+}
+
+CFunctionBrowserImpl::~CFunctionBrowserImpl()
+{
+    delete m_pDlg->m_pClassesList;
+    delete m_pDlg->m_pMembersList;
+    m_pDlg->m_pClassesList = m_pDlg->m_pMembersList = nullptr;
+    m_contextMenu.DestroyMenu();
+    for (CBrowserCategory* category : m_categories)
+        delete category;
+}
+
+CImageList* CFunctionBrowserImpl::CreateImageList()
+{
+    auto* images = new CImageList;
+    images->Create(16, 16, ILC_MASK, 0, 4);
+    // Icons in this order; their indices serve the kinds 1, 2, 3, 4, 5 and 0.
+    const int icons[6] = {IDI_MODULE, IDI_METHOD, IDI_STATEMENT, IDI_CONSTANT, IDI_OPERATOR, IDI_GLOBALS};
+    const int kinds[6] = {CATALOG_KIND_CATEGORY, CATALOG_KIND_FUNCTION, CATALOG_KIND_STATEMENT,
+                          CATALOG_KIND_CONSTANT, CATALOG_KIND_OPERATOR, CATALOG_KIND_ALL_FUNCTIONS};
+    for (int i = 0; i < 6; ++i)
+    {
+        HICON icon = static_cast<HICON>(::LoadImageA(ObrModuleInstance(), MAKEINTRESOURCEA(icons[i]),
+                                                     IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+        m_imageOfKind[kinds[i]] = images->Add(icon);
+        ::DestroyIcon(icon);
+    }
+    return images;
+}
+
+int CFunctionBrowserImpl::ImageOf(const CBrowserItem* item) const
+{
+    return item->m_nKind >= 0 && item->m_nKind < 6 ? m_imageOfKind[item->m_nKind] : -1;
+}
+
+CMenu* CFunctionBrowserImpl::GetContextMenu()
+{
+    return m_contextMenu.GetSubMenu(1);
+}
+
+void CFunctionBrowserImpl::OnLibraryChanged() {}
+
+void CFunctionBrowserImpl::SetupDialog()
+{
+    m_pDlg->SetWindowText(szGetStringObr(IDS_FUNCTION_BROWSER_CAPTION));
+    m_pDlg->m_strClassesLabel = strGetStringObr(IDS_CATEGORY_LABEL);
+    m_pDlg->m_strMembersLabel = strGetStringObr(IDS_ELEMENT_LABEL);
+    m_pDlg->UpdateData(FALSE);
+    m_pDlg->GetDlgItem(IDC_LIB_COMBO)->ShowWindow(SW_HIDE);
+
+    // The top row moves to the left edge: Back, Forward, and Copy 20 pixels further.
+    auto moveTo = [this](int id, int left)
+    {
+        CWnd* button = m_pDlg->GetDlgItem(id);
+        CRect rect;
+        button->GetWindowRect(&rect);
+        m_pDlg->ScreenToClient(&rect);
+        button->MoveWindow(left, rect.top, rect.Width(), rect.Height());
+        return left + rect.Width();
+    };
+    int right = moveTo(IDC_BACK, 7);
+    right = moveTo(IDC_FORWARD, right);
+    moveTo(IDC_COPY, right + 20);
+
+    m_pDlg->m_pClassesList->ModifyStyle(0, LVS_SORTASCENDING);
+    m_pDlg->m_pMembersList->ModifyStyle(0, LVS_SORTASCENDING);
+
+    const SIZE size = DialogSizeOf(m_nMode);
+    m_pDlg->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+
+    // A drag of the vertical splitter to two fifths of the width, handled once initialisation is over.
+    const CRect& splitter = m_pDlg->m_rcVSplitter;
+    m_pDlg->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(splitter.left, splitter.top));
+    m_pDlg->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(2 * size.cx / 5, splitter.top));
+}
+
+BOOL CFunctionBrowserImpl::ShowHelp(HELPINFO* info)
+{
+    if (info->iContextType != HELPINFO_WINDOW)
+        return TRUE;
+    CBrowserItem* item = nullptr;
+    if (info->iCtrlId == IDC_CLASSES_LIST)
+        item = SelectedCategory();
+    else if (info->iCtrlId == IDC_MEMBERS_LIST)
+        item = SelectedEntry();
+    if (item && item->m_nHelpId != 0)
+        return item->ShowItemHelp();
+    if (CWinApp* app = AfxGetApp())
+        app->WinHelp(m_pDlg->m_nIDHelp, HELP_CONTEXT);
+    return TRUE;
+}
+
+void CFunctionBrowserImpl::ToggleGroupMembers() {}
+
+void CFunctionBrowserImpl::ToggleShowHidden() {}
+
+void CFunctionBrowserImpl::UpdateContextMenu(CMenu* popup, UINT, BOOL)
+{
+    const bool membersFocused =
+        CWnd::GetFocus() && CWnd::GetFocus()->m_hWnd == m_pDlg->m_pMembersList->m_hWnd;
+    popup->EnableMenuItem(ID_COPY, MF_BYCOMMAND | (membersFocused && CanCopy() ? MF_ENABLED : MF_GRAYED));
+}
+
+CString CFunctionBrowserImpl::GetSelectionText()
+{
+    CBrowserItem* entry = SelectedEntry();
+    return entry ? entry->m_strInsertText : CString();
+}
+
+void CFunctionBrowserImpl::EnableCopy(bool enable)
+{
+    m_pDlg->GetDlgItem(IDC_COPY)->EnableWindow(enable);
+}
+
+void CFunctionBrowserImpl::MembersListClicked(NMHDR*, LRESULT* result)
+{
+    EnableCopy(SelectedEntry() != nullptr);
+    *result = 0;
+}
+
+void CFunctionBrowserImpl::ClassesListClicked(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+}
+
+void CFunctionBrowserImpl::ClassesSelectionChanged(NMHDR* header, LRESULT* result)
+{
+    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+    *result = 0;
+    if (BecameSelected(change))
+    {
+        m_pDlg->LockWindowUpdate();
+        FillMembers();
+        Describe(SelectedCategory());
+        CWnd::UnlockWindowUpdate();
+        m_pDlg->AddCurrentSelectionToHistory();
+    }
+    else if (LostSelection(change))
+    {
+        m_pDlg->m_pClassesList->SetItemState(change->iItem, 0, LVIS_FOCUSED);
+    }
+}
+
+void CFunctionBrowserImpl::MembersSelectionChanged(NMHDR* header, LRESULT* result)
+{
+    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+    *result = 0;
+    if (BecameSelected(change))
+    {
+        Describe(SelectedEntry());
+        m_pDlg->AddCurrentSelectionToHistory();
+    }
+    else if (LostSelection(change))
+    {
+        m_pDlg->m_pMembersList->SetItemState(change->iItem, 0, LVIS_FOCUSED);
+    }
+}
+
+void CFunctionBrowserImpl::LibraryComboFocused() {}
+
+void CFunctionBrowserImpl::DescriptionSelectionChanged(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+}
+
+void CFunctionBrowserImpl::DescriptionFocused() {}
+
+void CFunctionBrowserImpl::ClassesListFocused(NMHDR*, LRESULT* result)
+{
+    Describe(SelectedCategory());
+    EnableCopy(false);
+    *result = 0;
+}
+
+void CFunctionBrowserImpl::MembersListFocused(NMHDR*, LRESULT* result)
+{
+    Describe(SelectedEntry());
+    EnableCopy(CanCopy() != FALSE);
+    *result = 0;
+}
+
+void CFunctionBrowserImpl::EditReferences() {}
+
+LRESULT CFunctionBrowserImpl::FollowLink(WPARAM, LPARAM)
+{
+    return 0;
+}
+
+CString CFunctionBrowserImpl::GetSelectedClassName()
+{
+    int row = SelectedRow(m_pDlg->m_pClassesList);
+    return row == -1 ? CString() : m_pDlg->m_pClassesList->GetItemText(row, 0);
+}
+
+CString CFunctionBrowserImpl::GetSelectedMemberName()
+{
+    int row = SelectedRow(m_pDlg->m_pMembersList);
+    return row == -1 ? CString() : m_pDlg->m_pMembersList->GetItemText(row, 0);
+}
+
+CString CFunctionBrowserImpl::GetSelectedLibraryName()
+{
+    auto* combo = static_cast<CComboBox*>(m_pDlg->GetDlgItem(IDC_LIB_COMBO));
+    CString text;
+    if (combo && combo->GetCurSel() != CB_ERR)
+        combo->GetLBText(combo->GetCurSel(), text);
+    return text;
+}
+
+BOOL CFunctionBrowserImpl::CanCopy()
+{
+    return SelectedEntry() != nullptr;
+}
+
+CBrowserCategory* CFunctionBrowserImpl::SelectedCategory() const
+{
+    int row = SelectedRow(m_pDlg->m_pClassesList);
+    return row == -1 ? nullptr
+                     : reinterpret_cast<CBrowserCategory*>(m_pDlg->m_pClassesList->GetItemData(row));
+}
+
+CBrowserItem* CFunctionBrowserImpl::SelectedEntry() const
+{
+    int row = SelectedRow(m_pDlg->m_pMembersList);
+    return row == -1 ? nullptr : reinterpret_cast<CBrowserItem*>(m_pDlg->m_pMembersList->GetItemData(row));
+}
+
+void CFunctionBrowserImpl::FillLibraries()
+{
+    // A dialog shown again keeps its catalog: loading beside it would list everything twice.
+    if (m_categories.empty())
+        LoadCatalog(m_nMode, m_categories);
+    CListCtrl* classes = m_pDlg->m_pClassesList;
+    classes->DeleteAllItems();
+    for (CBrowserCategory* category : m_categories)
+        classes->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, classes->GetItemCount(), category->m_strName,
+                            0, 0, ImageOf(category), reinterpret_cast<LPARAM>(category));
+    classes->SetColumnWidth(0, LVSCW_AUTOSIZE);
+    SelectListItem(classes, 0, false);
+}
+
+void CFunctionBrowserImpl::FillMembers()
+{
+    CBrowserCategory* category = SelectedCategory();
+    if (!category)
+        return;
+    CListCtrl* members = m_pDlg->m_pMembersList;
+    members->SetRedraw(FALSE);
+    members->DeleteAllItems();
+    for (int i = 0, count = category->GetItemCount(); i < count; ++i)
+    {
+        CBrowserItem* item = category->GetItem(i);
+        members->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, members->GetItemCount(), item->m_strName, 0,
+                            0, ImageOf(item), reinterpret_cast<LPARAM>(item));
+    }
+    members->SetColumnWidth(0, LVSCW_AUTOSIZE);
+    members->SetRedraw(TRUE);
+}
+
+void CFunctionBrowserImpl::Describe(CBrowserItem* item)
+{
+    if (!item)
+        return;
+    m_pDlg->m_pDescription->SetWindowText("");
+    CRTFBuilder rtf;
+    item->Describe(0, rtf);
+    rtf >> *m_pDlg->m_pDescription;
+}
+
+void CFunctionBrowserImpl::ReloadLibraries() {}
+
+void CFunctionBrowserImpl::Search(CString, std::vector<_HistoryItem>*) {}

@@ -1,0 +1,59 @@
+// CFunctionBrowserImpl: the back-end of the two function-catalog browsers. The classes list shows
+// the categories, the members list the entries of the selected category, and the text handed to
+// the host is the entry's insert text.
+#pragma once
+
+#include "CBrowserCategory.h"
+#include "CBrowserImpl.h"
+
+#include <vector>
+
+class OBR_API CFunctionBrowserImpl : public CBrowserImpl
+{
+public:
+    CFunctionBrowserImpl(CBrowserDlg* dialog, int mode);
+    ~CFunctionBrowserImpl() override;
+
+    CImageList* CreateImageList() override;
+    CMenu* GetContextMenu() override;
+    void OnLibraryChanged() override;
+    void SetupDialog() override;
+    BOOL ShowHelp(HELPINFO* info) override;
+    void ToggleGroupMembers() override;
+    void ToggleShowHidden() override;
+    void UpdateContextMenu(CMenu* popup, UINT index, BOOL systemMenu) override;
+    CString GetSelectionText() override;
+    void MembersListClicked(NMHDR* header, LRESULT* result) override;
+    void ClassesListClicked(NMHDR* header, LRESULT* result) override;
+    void ClassesSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void MembersSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void LibraryComboFocused() override;
+    void DescriptionSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void DescriptionFocused() override;
+    void ClassesListFocused(NMHDR* header, LRESULT* result) override;
+    void MembersListFocused(NMHDR* header, LRESULT* result) override;
+    void EditReferences() override;
+    LRESULT FollowLink(WPARAM link, LPARAM notification) override;
+    CString GetSelectedClassName() override;
+    CString GetSelectedMemberName() override;
+    CString GetSelectedLibraryName() override;
+    BOOL CanCopy() override;
+    void FillLibraries() override;
+    void ReloadLibraries() override;
+    void Search(CString text, std::vector<_HistoryItem>* results) override;
+
+    // The catalog as loaded: the all-functions category first, then the others in table order.
+    const std::vector<CBrowserCategory*>& Categories() const { return m_categories; }
+
+private:
+    CBrowserCategory* SelectedCategory() const;
+    CBrowserItem* SelectedEntry() const;
+    void FillMembers();
+    void Describe(CBrowserItem* item);
+    int ImageOf(const CBrowserItem* item) const;
+    void EnableCopy(bool enable);
+
+    std::vector<CBrowserCategory*> m_categories;
+    int m_nMode;
+    int m_imageOfKind[6] = {-1, -1, -1, -1, -1, -1};
+};

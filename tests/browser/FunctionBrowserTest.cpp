@@ -1,0 +1,361 @@
+// The function-catalog browsers: the real dialog with the module's own back-end, driven by messages.
+#include "BrowserTestSupport.h"
+#include "CFunctionBrowserImpl.h"
+
+#include <string>
+
+namespace
+{
+class FunctionBrowserTest : public BrowserDialogTest
+{
+protected:
+    void SetUp() override
+    {
+        BrowserDialogTest::SetUp();
+        m_recording = SetBrowserImplFactory(nullptr); // the module's own back-ends
+    }
+    void TearDown() override
+    {
+        SetBrowserImplFactory(m_recording);
+        BrowserDialogTest::TearDown();
+    }
+
+    static int RowOf(CListCtrl* list, const char* text)
+    {
+        for (int i = 0; i < list->GetItemCount(); ++i)
+            if (list->GetItemText(i, 0) == text)
+                return i;
+        return -1;
+    }
+    static void SelectRowOf(CListCtrl* list, const char* text)
+    {
+        int row = RowOf(list, text);
+        ASSERT_NE(-1, row) << text;
+        list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        list->EnsureVisible(row, FALSE);
+    }
+    static CRect ClientRect(CBrowserDlg& d, int id)
+    {
+        CRect rect;
+        d.GetDlgItem(id)->GetWindowRect(&rect);
+        d.ScreenToClient(&rect);
+        return rect;
+    }
+    static std::string ClipboardText(HWND owner)
+    {
+        std::string text;
+        if (!OpenClipboard(owner))
+            return "<closed>";
+        if (HANDLE data = GetClipboardData(CF_TEXT))
+        {
+            text = static_cast<const char*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
+    static void PutOnClipboard(HWND owner, const char* text)
+    {
+        OpenClipboard(owner);
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+        memcpy(GlobalLock(memory), text, strlen(text) + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+        CloseClipboard();
+    }
+    static void SetEnterDown(bool down)
+    {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_RETURN] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+
+    BrowserImplFactory m_recording = nullptr;
+};
+
+// The tool tip window that the dialog owns.
+BOOL CALLBACK FindOwnedToolTip(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(context);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == search->first)
+        search->second = window;
+    return TRUE;
+}
+
+class HelpRecorder : public fwk::PlatformCalls
+{
+public:
+    HelpRecorder() : m_previous(fwk::SetPlatform(this)) {}
+    ~HelpRecorder() override { fwk::SetPlatform(m_previous); }
+    BOOL WinHelp(HWND, LPCSTR file, UINT command, ULONG_PTR data) override
+    {
+        m_file = file ? file : "";
+        m_command = command;
+        m_data = data;
+        return TRUE;
+    }
+    std::string m_file;
+    UINT m_command = 0;
+    ULONG_PTR m_data = 0;
+
+private:
+    fwk::PlatformCalls* m_previous;
+};
+} // namespace
+
+TEST_F(FunctionBrowserTest, TheMacroLanguageCatalogOpensOnAllFunctions)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG1);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 CListCtrl* classes = d.m_pClassesList;
+                 CListCtrl* members = d.m_pMembersList;
+                 ASSERT_EQ(23, classes->GetItemCount());
+                 EXPECT_EQ("(Toutes les Fonctions)", classes->GetItemText(0, 0));
+                 EXPECT_EQ(0, classes->GetNextItem(-1, LVNI_SELECTED));
+                 ASSERT_EQ(417, members->GetItemCount());
+                 for (int i = 1; i < members->GetItemCount(); ++i)
+                     EXPECT_LE(lstrcmpiA(members->GetItemText(i - 1, 0), members->GetItemText(i, 0)), 0) << i;
+                 CRect window;
+                 d.GetWindowRect(&window);
+                 EXPECT_EQ(475, window.Width());
+                 EXPECT_EQ(410, window.Height());
+                 CString caption = d.GetWindowText();
+                 EXPECT_EQ("Explorateur de Fonctions", caption);
+                 EXPECT_FALSE(d.GetDlgItem(IDC_LIB_COMBO)->IsWindowVisible() && d.IsWindowVisible());
+                 EXPECT_EQ(7, ClientRect(d, IDC_BACK).left);
+                 EXPECT_EQ(ClientRect(d, IDC_BACK).right, ClientRect(d, IDC_FORWARD).left);
+                 EXPECT_EQ(ClientRect(d, IDC_FORWARD).right + 20, ClientRect(d, IDC_COPY).left);
+                 // The posted drag put the categories in the first two fifths.
+                 EXPECT_EQ(2 * 475 / 5, d.m_rcVSplitter.left + 1);
+             });
+}
+
+TEST_F(FunctionBrowserTest, TheFormulaLanguageCatalogIsSmaller)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG2);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 EXPECT_EQ(7, d.m_pClassesList->GetItemCount());
+                 EXPECT_EQ(117, d.m_pMembersList->GetItemCount());
+                 CRect window;
+                 d.GetWindowRect(&window);
+                 EXPECT_EQ(330, window.Width());
+                 EXPECT_EQ(300, window.Height());
+                 EXPECT_EQ(132, d.m_rcVSplitter.left + 1);
+                 EXPECT_EQ(131, ClientRect(d, IDC_CLASSES_LIST).right);
+                 EXPECT_EQ(133, ClientRect(d, IDC_MEMBERS_LIST).left);
+             });
+}
+
+TEST_F(FunctionBrowserTest, DoubleClickChoosesTheInsertText)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG1);
+    INT_PTR result = RunModal(dialog,
+                              [](CBrowserDlg& d)
+                              {
+                                  SelectRowOf(d.m_pMembersList, "Abs");
+                                  DoubleClick(d, IDC_MEMBERS_LIST);
+                              });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("Abs(", dialog.GetResultString());
+}
+
+TEST_F(FunctionBrowserTest, CopyWithTheMouseCopiesAndEnterChooses)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG1);
+    std::string copied, untouched;
+    bool openAfterClick = false;
+    INT_PTR result = RunModal(dialog,
+                              [&](CBrowserDlg& d)
+                              {
+                                  SetEnterDown(false);
+                                  SelectRowOf(d.m_pMembersList, "Mid");
+                                  Click(d, IDC_COPY);
+                                  copied = ClipboardText(d.m_hWnd);
+                                  openAfterClick = ::IsWindow(d.m_hWnd) != FALSE;
+
+                                  // An operator without insert text copies nothing.
+                                  PutOnClipboard(d.m_hWnd, "avant");
+                                  SelectRowOf(d.m_pMembersList, "\\");
+                                  Click(d, IDC_COPY);
+                                  untouched = ClipboardText(d.m_hWnd);
+
+                                  SelectRowOf(d.m_pMembersList, "Abs");
+                                  SetEnterDown(true);
+                                  Click(d, IDC_COPY);
+                                  SetEnterDown(false);
+                              });
+    EXPECT_EQ("Mid(", copied);
+    EXPECT_TRUE(openAfterClick);
+    EXPECT_EQ("avant", untouched);
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("Abs(", dialog.GetResultString());
+}
+
+TEST_F(FunctionBrowserTest, CopyMenuItemFollowsTheFocusedList)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG1);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 CMenu* popup = d.m_pImpl->GetContextMenu();
+                 ASSERT_NE(nullptr, popup);
+                 SelectRowOf(d.m_pMembersList, "Abs");
+                 d.m_pClassesList->SetFocus();
+                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
+                 EXPECT_TRUE(popup->GetMenuState(ID_COPY, MF_BYCOMMAND) & MF_GRAYED);
+                 d.m_pMembersList->SetFocus();
+                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
+                 EXPECT_FALSE(popup->GetMenuState(ID_COPY, MF_BYCOMMAND) & MF_GRAYED);
+                 EXPECT_TRUE(d.GetDlgItem(IDC_COPY)->IsWindowEnabled());
+             });
+}
+
+TEST_F(FunctionBrowserTest, HelpOnAnEntryOrOnTheDialog)
+{
+    HelpRecorder help;
+    CWinApp app("Hôte");
+    app.m_strHelpFilePath = "hote.hlp";
+    CBrowserDlg dialog(BROWSER_CATALOG1);
+    RunModal(dialog,
+             [&](CBrowserDlg& d)
+             {
+                 HELPINFO info = {};
+                 info.cbSize = sizeof info;
+                 info.iContextType = HELPINFO_WINDOW;
+                 info.iCtrlId = IDC_MEMBERS_LIST;
+                 SelectRowOf(d.m_pMembersList, "Abs");
+                 d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+                 EXPECT_EQ("hote.hlp", help.m_file);
+                 EXPECT_EQ(UINT(HELP_CONTEXT), help.m_command);
+                 EXPECT_EQ(6051u, help.m_data);
+
+                 SelectRowOf(d.m_pMembersList, "MatAdd");
+                 d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+                 EXPECT_EQ(10000u, help.m_data);
+             });
+}
+
+TEST_F(FunctionBrowserTest, ToolTipsOfTheIconButtons)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG2);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 std::pair<HWND, HWND> search(d.m_hWnd, nullptr);
+                 EnumThreadWindows(GetCurrentThreadId(), &FindOwnedToolTip,
+                                   reinterpret_cast<LPARAM>(&search));
+                 ASSERT_NE(nullptr, search.second);
+                 auto request = [&](int id)
+                 {
+                     NMTTDISPINFOA info = {};
+                     info.hdr.hwndFrom = search.second;
+                     info.hdr.idFrom = reinterpret_cast<UINT_PTR>(d.GetDlgItem(id)->m_hWnd);
+                     info.hdr.code = TTN_NEEDTEXTA;
+                     info.uFlags = TTF_IDISHWND;
+                     // The tool tip reads the text from the request; nothing written means no tip.
+                     d.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+                     return info.szText[0] ? std::string(info.szText) : std::string("<none>");
+                 };
+                 EXPECT_EQ("Précédent", request(IDC_BACK));
+                 EXPECT_EQ("Suivant", request(IDC_FORWARD));
+                 EXPECT_EQ("Copier dans le Presse-papiers", request(IDC_COPY));
+                 EXPECT_EQ("<none>", request(IDC_CLASSES_LIST));
+             });
+}
+
+TEST_F(FunctionBrowserTest, ResizingKeepsTheDescriptionHeightWhileItCan)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG2);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 const int height = ClientRect(d, IDC_DESCRIPTION).Height();
+                 d.SetWindowPos(nullptr, 0, 0, 500, 450, SWP_NOMOVE | SWP_NOZORDER);
+                 CRect client;
+                 d.GetClientRect(&client);
+                 CRect pane = ClientRect(d, IDC_DESCRIPTION);
+                 EXPECT_EQ(height, pane.Height());
+                 EXPECT_EQ(client.bottom - 7, pane.bottom);
+                 EXPECT_EQ(pane.top - 2, ClientRect(d, IDC_CLASSES_LIST).bottom);
+
+                 d.SetWindowPos(nullptr, 0, 0, 500, 150, SWP_NOMOVE | SWP_NOZORDER);
+                 EXPECT_EQ(60, ClientRect(d, IDC_DESCRIPTION).top);
+             });
+}
+
+TEST_F(FunctionBrowserTest, DraggingTheVerticalSplitter)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG2);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 // A press within 5 pixels of the gap starts a drag.
+                 const CRect gap = d.m_rcVSplitter;
+                 d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(gap.left - 4, gap.top + 20));
+                 EXPECT_EQ(5, d.m_nSplitterDrag);
+                 d.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(180, gap.top + 20));
+                 EXPECT_EQ(1, d.m_nSplitterDrag);
+                 d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(180, gap.top + 20));
+                 EXPECT_EQ(0, d.m_nSplitterDrag);
+                 EXPECT_EQ(179, ClientRect(d, IDC_CLASSES_LIST).right);
+                 EXPECT_EQ(181, ClientRect(d, IDC_MEMBERS_LIST).left);
+                 EXPECT_EQ(181, ClientRect(d, IDC_MEMBERS_LABEL).left);
+                 EXPECT_EQ(179, ClientRect(d, IDC_CLASSES_LABEL).right);
+
+                 // Past the right edge it stops 9 pixels inside the window.
+                 CRect window;
+                 d.GetWindowRect(&window);
+                 d.ScreenToClient(&window);
+                 d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.m_rcVSplitter.left, gap.top + 20));
+                 d.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(window.right + 100, gap.top + 20));
+                 d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(window.right + 100, gap.top + 20));
+                 EXPECT_EQ(window.right - 9 - 1, ClientRect(d, IDC_CLASSES_LIST).right);
+
+                 // A press away from the gaps starts nothing.
+                 d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 20));
+                 EXPECT_EQ(0, d.m_nSplitterDrag);
+                 d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(60, 20));
+             });
+}
+
+TEST_F(FunctionBrowserTest, CategoriesReplaceTheEntriesAndEnterTheHistoryOnce)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG1);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 const size_t before = d.m_history[1].size();
+                 SelectRowOf(d.m_pClassesList, "Chaîne");
+                 EXPECT_EQ(32, d.m_pMembersList->GetItemCount());
+                 EXPECT_EQ(before + 1, d.m_history[1].size());
+                 SelectRowOf(d.m_pClassesList, "DDE");
+                 EXPECT_EQ(6, d.m_pMembersList->GetItemCount());
+                 Click(d, IDC_BACK);
+                 EXPECT_EQ(32, d.m_pMembersList->GetItemCount());
+                 EXPECT_EQ(before + 2, d.m_history[1].size());
+             });
+}
+
+TEST_F(FunctionBrowserTest, ShownTwiceListsEachCategoryOnce)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG2);
+    RunModal(dialog, [](CBrowserDlg&) {});
+    int rows = 0, entries = 0;
+    RunModal(dialog,
+             [&](CBrowserDlg& d)
+             {
+                 rows = d.m_pClassesList->GetItemCount();
+                 SelectRowOf(d.m_pClassesList, "(Toutes les Fonctions)");
+                 entries = d.m_pMembersList->GetItemCount();
+             });
+    EXPECT_EQ(7, rows);
+    EXPECT_EQ(117, entries);
+}
