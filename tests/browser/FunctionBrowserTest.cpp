@@ -359,3 +359,36 @@ TEST_F(FunctionBrowserTest, ShownTwiceListsEachCategoryOnce)
     EXPECT_EQ(7, rows);
     EXPECT_EQ(117, entries);
 }
+
+TEST_F(FunctionBrowserTest, AnEntryIsDescribedWithItsSyntax)
+{
+    for (BROWSER_TYPE type : {BROWSER_CATALOG1, BROWSER_CATALOG2})
+    {
+        CBrowserDlg dialog(type);
+        RunModal(dialog,
+                 [](CBrowserDlg& d)
+                 {
+                     SelectRowOf(d.m_pMembersList, "Mid");
+                     d.m_pMembersList->SetFocus();
+                     CString text = d.m_pDescription->GetWindowText();
+                     EXPECT_EQ(0, text.Find("Mid\r\n  Mid(")) << text.GetString();
+                     // The name and the parentheses bold, the arguments italic.
+                     auto formatAt = [&](long position)
+                     {
+                         d.m_pDescription->SetSel(position, position + 1);
+                         CHARFORMAT2A format = {};
+                         d.m_pDescription->GetSelectionCharFormat(format);
+                         return format.dwEffects;
+                     };
+                     FINDTEXTEXA find = {{5, -1}, "Mid(", {0, 0}};
+                     long at = static_cast<long>(d.m_pDescription->SendMessage(
+                         EM_FINDTEXTEX, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&find)));
+                     ASSERT_NE(-1, at);
+                     EXPECT_TRUE(formatAt(at) & CFE_BOLD);
+                     EXPECT_TRUE(formatAt(at + 3) & CFE_BOLD);
+                     EXPECT_TRUE(formatAt(at + 5) & CFE_ITALIC);
+                     EXPECT_FALSE(formatAt(at + 5) & CFE_BOLD);
+                     EXPECT_TRUE(d.GetDlgItem(IDC_COPY)->IsWindowEnabled());
+                 });
+    }
+}
