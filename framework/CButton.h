@@ -6,6 +6,8 @@
 class FWK_API CButton : public CWnd
 {
 public:
+    ~CButton() override;
+
     // Shows an icon on a button of style BS_ICON; returns the previous icon.
     HICON SetIcon(HICON icon)
     {

@@ -6,6 +6,8 @@
 class FWK_API CEdit : public CWnd
 {
 public:
+    ~CEdit() override;
+
     void SetSel(int start, int end, BOOL noScroll = FALSE)
     {
         SendMessage(EM_SETSEL, start, end);

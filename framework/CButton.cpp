@@ -1,0 +1,4 @@
+#include "CButton.h"
+
+// The class's virtual table is made here, in the framework.
+CButton::~CButton() = default;

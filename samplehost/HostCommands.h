@@ -1,0 +1,26 @@
+// What the sample host does for its user: open a function browser and hand back the chosen text,
+// and read its command line.
+#pragma once
+
+#include "BrowserTypes.h"
+#include "CString.h"
+
+class CWnd;
+
+// Runs the browser of the type modally. 0 with the chosen text when the user chose one, 1 when the
+// dialog was cancelled, 2 when it could not be opened.
+int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen);
+
+struct HostOptions
+{
+    bool help = false;
+    int browse = 0;       // 1 or 2: open that browser and print the choice; 0: the editor window
+    int startBrowser = 0; // 1 or 2: the editor window, with that browser opened at once
+    CString project;      // the project file; empty for the default one
+    CString error;        // a command line that cannot be understood
+};
+
+HostOptions ParseCommandLine(int argc, char** argv);
+const char* UsageText();
+// The project file used when none is given: SampleHost\projet.ini in the user's application data.
+CString DefaultProjectPath();

@@ -1,0 +1,121 @@
+#include "HostWindow.h"
+#include "HostCommands.h"
+#include "SampleHostResource.h"
+
+namespace
+{
+const char kWindowClass[] = "ObjectBrowserSampleHost";
+constexpr int kEditorId = 100;
+} // namespace
+
+// clang-format off
+BEGIN_MESSAGE_MAP(HostWindow, CWnd)
+    ON_WM_SIZE()
+    ON_WM_SETFOCUS()
+    ON_WM_CLOSE()
+    ON_COMMAND(ID_TOOLS_MACRO_FUNCTIONS, OnMacroFunctions)
+    ON_COMMAND(ID_TOOLS_FORMULA_FUNCTIONS, OnFormulaFunctions)
+    ON_COMMAND(ID_FILE_EXIT, OnExit)
+    ON_COMMAND(ID_HELP_ABOUT, OnAbout)
+END_MESSAGE_MAP()
+// clang-format on
+
+HostWindow::HostWindow() = default;
+
+HostWindow::~HostWindow() = default;
+
+BOOL HostWindow::Create(bool show)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.hInstance = AfxGetInstanceHandle();
+    windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    ::RegisterClassA(&windowClass);
+
+    m_menu.LoadMenu(IDR_HOST_MENU);
+    m_accelerators = ::LoadAcceleratorsA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_HOST_ACCELERATORS));
+    if (!CreateEx(0, kWindowClass, "Hôte d'exemple - éditeur de macros",
+                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(20, 20, 720, 520), nullptr,
+                  reinterpret_cast<UINT_PTR>(m_menu.m_hMenu)))
+        return FALSE;
+    CRect client;
+    GetClientRect(&client);
+    m_editor.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "",
+                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                          ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+                      client, this, kEditorId);
+    m_editorFont.CreatePointFont(100, "Courier New");
+    m_editor.SetFont(&m_editorFont);
+    m_editor.SetWindowText("Sub Main\r\n    \r\nEnd Sub\r\n");
+    m_editor.SetSel(14, 14);
+    if (show)
+    {
+        ShowWindow(SW_SHOW);
+        UpdateWindow();
+    }
+    return TRUE;
+}
+
+BOOL HostWindow::PreTranslateMessage(MSG* msg)
+{
+    return m_accelerators && ::TranslateAcceleratorA(m_hWnd, m_accelerators, msg);
+}
+
+void HostWindow::OnSize(UINT, int cx, int cy)
+{
+    if (m_editor.IsWindow())
+        m_editor.MoveWindow(0, 0, cx, cy);
+}
+
+void HostWindow::OnSetFocus(CWnd*)
+{
+    if (m_editor.IsWindow())
+        m_editor.SetFocus();
+}
+
+bool HostWindow::BrowseAndInsert(BROWSER_TYPE type)
+{
+    CString chosen;
+    if (RunBrowser(type, this, chosen) != 0)
+        return false;
+    m_editor.ReplaceSel(chosen, TRUE);
+    m_editor.SetFocus();
+    return true;
+}
+
+void HostWindow::OnMacroFunctions()
+{
+    BrowseAndInsert(BROWSER_CATALOG1);
+}
+
+void HostWindow::OnFormulaFunctions()
+{
+    BrowseAndInsert(BROWSER_CATALOG2);
+}
+
+void HostWindow::OnExit()
+{
+    DestroyWindow();
+}
+
+void HostWindow::OnClose()
+{
+    DestroyWindow();
+}
+
+void HostWindow::OnAbout()
+{
+    fwk::Platform().MessageBox(m_hWnd,
+                               "Hôte d'exemple de l'explorateur d'objets.\nF2 : fonctions des macros ; "
+                               "Maj+F2 : fonctions des formules.",
+                               "À propos", MB_OK | MB_ICONINFORMATION);
+}
+
+void HostWindow::PostNcDestroy()
+{
+    // The main window going ends the program.
+    if (AfxGetMainWnd() == this)
+        ::PostQuitMessage(0);
+}

@@ -1,0 +1,12 @@
+// The sample host program.
+#include "SampleHostApp.h"
+
+namespace
+{
+SampleHostApp theApp;
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
+{
+    return AfxWinMain(instance, previous, commandLine, show);
+}

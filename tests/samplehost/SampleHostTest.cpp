@@ -1,0 +1,202 @@
+// The sample host: its project file, the text it inserts, and its command line.
+#include "CBrowserDlg.h"
+#include "HostCommands.h"
+#include "HostWindow.h"
+#include "MacroProject.h"
+#include "TestPaths.h"
+
+#include <commctrl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace
+{
+std::string TempPath(const char* name)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+TLVLibId Reference(const char* guid, WORD major, WORD minor, LCID lcid, const char* name, const char* path)
+{
+    TLVLibId reference = {};
+    IIDFromString(obrtest::Widen(guid).c_str(), &reference.guid);
+    reference.wMajor = major;
+    reference.wMinor = minor;
+    reference.lcid = lcid;
+    reference.strName = name;
+    reference.strPath = path;
+    return reference;
+}
+
+void ExpectSame(const TLVLibId& a, const TLVLibId& b)
+{
+    EXPECT_TRUE(IsEqualGUID(a.guid, b.guid));
+    EXPECT_EQ(a.wMajor, b.wMajor);
+    EXPECT_EQ(a.wMinor, b.wMinor);
+    EXPECT_EQ(a.lcid, b.lcid);
+    EXPECT_EQ(a.strName, b.strName);
+    EXPECT_EQ(a.strPath, b.strPath);
+}
+
+class SampleHostTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&init);
+        LoadLibraryA("riched32.dll");
+        m_path = TempPath("obr-projet.ini");
+        DeleteFileA(m_path.c_str());
+    }
+    void TearDown() override
+    {
+        DeleteFileA(m_path.c_str());
+        CoUninitialize();
+    }
+    std::string m_path;
+};
+
+// Runs once the browser is up (inside its modal loop): chooses an entry by double-click.
+std::function<void()> g_script;
+VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    auto script = std::move(g_script);
+    g_script = nullptr;
+    if (script)
+        script();
+}
+
+void ChooseWhenTheBrowserOpens(const char* entry)
+{
+    std::string name = entry;
+    g_script = [name]()
+    {
+        HWND window = FindWindowA(nullptr, "Explorateur de Fonctions");
+        auto* browser = dynamic_cast<CBrowserDlg*>(CWnd::FromHandlePermanent(window));
+        ASSERT_NE(nullptr, browser);
+        CListCtrl* members = browser->m_pMembersList;
+        for (int i = 0; i < members->GetItemCount(); ++i)
+            if (members->GetItemText(i, 0) == name.c_str())
+                members->SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        NMITEMACTIVATE activate = {};
+        activate.hdr.hwndFrom = members->m_hWnd;
+        activate.hdr.idFrom = 1003;
+        activate.hdr.code = NM_DBLCLK;
+        browser->SendMessage(WM_NOTIFY, 1003, reinterpret_cast<LPARAM>(&activate));
+        if (IsWindow(window))
+            browser->PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    SetTimer(nullptr, 0, 1, &RunScript);
+}
+} // namespace
+
+TEST_F(SampleHostTest, TheProjectFileRoundTripsItsReferences)
+{
+    MacroProject project;
+    project.m_references = {
+        Reference("{420B2830-E718-11CF-893D-00A0C9054228}", 1, 0, 0, "Microsoft Scripting Runtime (1.0)",
+                  "C:\\windows\\system32\\scrrun.dll"),
+        Reference("{00020430-0000-0000-C000-000000000046}", 2, 0, 0x409, "  Automation ; « OLE » (2.0)  ",
+                  "C:\\Program Files\\Bibliothèque\\stdole2.tlb"),
+        Reference("{6B71A616-BF9F-424A-9D30-6589D9CF0ACE}", 12, 34, 0x40C, "Fixture", ""),
+    };
+    ASSERT_TRUE(project.Save(m_path.c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((m_path + ".tmp").c_str()));
+
+    MacroProject loaded;
+    CString problem;
+    ASSERT_TRUE(loaded.Load(m_path.c_str(), problem)) << problem.GetString();
+    EXPECT_TRUE(problem.IsEmpty());
+    ASSERT_EQ(3u, loaded.m_references.size());
+    auto a = project.m_references.begin();
+    for (const TLVLibId& b : loaded.m_references)
+        ExpectSame(*a++, b);
+}
+
+TEST_F(SampleHostTest, AMissingOrDamagedProjectGivesTheDefaults)
+{
+    MacroProject project;
+    CString problem;
+    EXPECT_TRUE(project.Load(m_path.c_str(), problem));
+    EXPECT_TRUE(problem.IsEmpty());
+    ASSERT_EQ(2u, project.m_references.size());
+    EXPECT_EQ("OLE Automation (2.0)", project.m_references.front().strName);
+    EXPECT_NE(-1, project.m_references.back().strName.Find("(1.0)"));
+
+    const char* damaged[] = {
+        "[References]\nCount=deux\n",
+        "[References]\nCount=1\n[Reference0]\nGuid={pas un guid}\nMajor=1\nMinor=0\nLcid=0\n",
+        "[References]\nCount=2\n[Reference0]\nGuid={00020430-0000-0000-C000-000000000046}\n"
+        "Major=2\nMinor=0\nLcid=0\n"};
+    for (const char* text : damaged)
+    {
+        HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
+        CloseHandle(file);
+        MacroProject read;
+        EXPECT_FALSE(read.Load(m_path.c_str(), problem)) << text;
+        EXPECT_NE(-1, problem.Find("endommagé"));
+        EXPECT_EQ(2u, read.m_references.size());
+    }
+}
+
+TEST_F(SampleHostTest, ASaveThatCannotFinishLeavesTheOldProject)
+{
+    MacroProject project;
+    project.m_references = MacroProject::DefaultReferences();
+    ASSERT_TRUE(project.Save(m_path.c_str()));
+    // Something standing where the temporary file goes makes the save fail before the replacement.
+    std::string blocker = m_path + ".tmp";
+    ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
+    project.m_references.clear();
+    EXPECT_FALSE(project.Save(m_path.c_str()));
+    RemoveDirectoryA(blocker.c_str());
+    MacroProject read;
+    CString problem;
+    ASSERT_TRUE(read.Load(m_path.c_str(), problem));
+    EXPECT_EQ(2u, read.m_references.size());
+}
+
+TEST_F(SampleHostTest, TheChosenTextIsInsertedAtTheCaret)
+{
+    HostWindow window;
+    ASSERT_TRUE(window.Create(false));
+    window.Editor().SetWindowText("x = \r\n");
+    window.Editor().SetSel(4, 4);
+    ChooseWhenTheBrowserOpens("Abs");
+    EXPECT_TRUE(window.BrowseAndInsert(BROWSER_CATALOG1));
+    EXPECT_EQ("x = Abs(\r\n", window.Editor().GetWindowText());
+    window.DestroyWindow();
+}
+
+TEST_F(SampleHostTest, BrowsingForTheCommandLineGivesTheInsertText)
+{
+    CString chosen;
+    ChooseWhenTheBrowserOpens("Mid");
+    EXPECT_EQ(0, RunBrowser(BROWSER_CATALOG2, nullptr, chosen));
+    EXPECT_EQ("Mid(", chosen);
+}
+
+TEST(SampleHostCommandLine, OptionsAndErrors)
+{
+    char program[] = "samplehost", browse[] = "--browse", two[] = "2", project[] = "--project",
+         file[] = "p.ini", bogus[] = "--nothing", start[] = "--start-browser", one[] = "1";
+    char* browseArgs[] = {program, browse, two, project, file};
+    HostOptions options = ParseCommandLine(5, browseArgs);
+    EXPECT_EQ(2, options.browse);
+    EXPECT_EQ("p.ini", options.project);
+    EXPECT_TRUE(options.error.IsEmpty());
+    char* startArgs[] = {program, start, one};
+    EXPECT_EQ(1, ParseCommandLine(3, startArgs).startBrowser);
+    char* badArgs[] = {program, bogus};
+    EXPECT_FALSE(ParseCommandLine(2, badArgs).error.IsEmpty());
+    char* incomplete[] = {program, browse, bogus};
+    EXPECT_FALSE(ParseCommandLine(3, incomplete).error.IsEmpty());
+}
