@@ -1,4 +1,5 @@
 #include "BrowserTestSupport.h"
+#include "MessagePump.h"
 
 #include <cstdlib>
 
@@ -15,26 +16,13 @@ VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
         script();
 }
 
-// With OBR_TEST_LINGER_MS set, the dialog stays up that long after each script (still answering
-// its messages), so that a person can look at it or take a screenshot.
+// The modal loop shows the dialog only once it is idle; the script runs before that.
 void LingerForALook(CBrowserDlg& dialog)
 {
-    const char* linger = std::getenv("OBR_TEST_LINGER_MS");
-    if (!linger || !dialog.m_hWnd)
+    if (!std::getenv("OBR_TEST_LINGER_MS") || !dialog.m_hWnd)
         return;
-    // The modal loop shows the dialog only once it is idle; the script runs before that.
     dialog.ShowWindow(SW_SHOW);
-    const DWORD end = ::GetTickCount() + static_cast<DWORD>(std::atoi(linger));
-    while (::GetTickCount() < end)
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(20);
-    }
+    obrtest::LingerIfAsked();
 }
 
 CBrowserImpl* MakeRecordingBackEnd(BROWSER_TYPE type, CBrowserDlg* dialog)

@@ -1,6 +1,7 @@
 // The function-catalog browsers: the real dialog with the module's own back-end, driven by messages.
 #include "BrowserTestSupport.h"
 #include "CFunctionBrowserImpl.h"
+#include "PlatformRecorder.h"
 
 #include <string>
 
@@ -86,25 +87,6 @@ BOOL CALLBACK FindOwnedToolTip(HWND window, LPARAM context)
     return TRUE;
 }
 
-class HelpRecorder : public fwk::PlatformCalls
-{
-public:
-    HelpRecorder() : m_previous(fwk::SetPlatform(this)) {}
-    ~HelpRecorder() override { fwk::SetPlatform(m_previous); }
-    BOOL WinHelp(HWND, LPCSTR file, UINT command, ULONG_PTR data) override
-    {
-        m_file = file ? file : "";
-        m_command = command;
-        m_data = data;
-        return TRUE;
-    }
-    std::string m_file;
-    UINT m_command = 0;
-    ULONG_PTR m_data = 0;
-
-private:
-    fwk::PlatformCalls* m_previous;
-};
 } // namespace
 
 TEST_F(FunctionBrowserTest, TheMacroLanguageCatalogOpensOnAllFunctions)
@@ -220,7 +202,7 @@ TEST_F(FunctionBrowserTest, CopyMenuItemFollowsTheFocusedList)
 
 TEST_F(FunctionBrowserTest, HelpOnAnEntryOrOnTheDialog)
 {
-    HelpRecorder help;
+    obrtest::PlatformRecorder help;
     CWinApp app("Hôte");
     app.m_strHelpFilePath = "hote.hlp";
     CBrowserDlg dialog(BROWSER_CATALOG1);
@@ -233,13 +215,13 @@ TEST_F(FunctionBrowserTest, HelpOnAnEntryOrOnTheDialog)
                  info.iCtrlId = IDC_MEMBERS_LIST;
                  SelectRowOf(d.m_pMembersList, "Abs");
                  d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-                 EXPECT_EQ("hote.hlp", help.m_file);
-                 EXPECT_EQ(UINT(HELP_CONTEXT), help.m_command);
-                 EXPECT_EQ(6051u, help.m_data);
+                 EXPECT_EQ("hote.hlp", help.m_helpFile);
+                 EXPECT_EQ(UINT(HELP_CONTEXT), help.m_helpCommand);
+                 EXPECT_EQ(6051u, help.m_helpData);
 
                  SelectRowOf(d.m_pMembersList, "MatAdd");
                  d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-                 EXPECT_EQ(10000u, help.m_data);
+                 EXPECT_EQ(10000u, help.m_helpData);
              });
 }
 

@@ -1,6 +1,7 @@
 // The two function catalogs: categories, counts, the records as data, and help requests.
 #include "CBrowserCategory.h"
 #include "Framework.h"
+#include "PlatformRecorder.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -48,29 +49,6 @@ void ExpectCategories(int mode, const std::vector<Expected>& expected, int total
         EXPECT_EQ(inOrder[static_cast<size_t>(k)], all->GetItem(k)) << k;
 }
 
-// Records each help request instead of opening a viewer.
-class HelpRecorder : public fwk::PlatformCalls
-{
-public:
-    HelpRecorder() : m_previous(fwk::SetPlatform(this)) {}
-    ~HelpRecorder() override { fwk::SetPlatform(m_previous); }
-    BOOL WinHelp(HWND, LPCSTR file, UINT command, ULONG_PTR data) override
-    {
-        m_file = file ? file : "";
-        m_command = command;
-        m_data = data;
-        m_keyword = command == HELP_KEY ? reinterpret_cast<const char*>(data) : "";
-        ++m_count;
-        return TRUE;
-    }
-    std::string m_file, m_keyword;
-    UINT m_command = 0;
-    ULONG_PTR m_data = 0;
-    int m_count = 0;
-
-private:
-    fwk::PlatformCalls* m_previous;
-};
 } // namespace
 
 TEST(Catalogs, TheMacroLanguageHas22CategoriesOf417Items)
@@ -196,36 +174,36 @@ TEST(Catalogs, TheIrregularRecordsReadAsTheyStand)
 
 TEST(Catalogs, HelpGoesToTheRightFileAndTopic)
 {
-    HelpRecorder help;
+    obrtest::PlatformRecorder help;
     CWinApp app("Hôte");
     app.m_strHelpFilePath = "hote.hlp";
 
     CBrowserItem abs(6041);
     EXPECT_TRUE(abs.ShowItemHelp());
-    EXPECT_EQ("wwb6_000.hlp", help.m_file);
-    EXPECT_EQ(UINT(HELP_KEY), help.m_command);
-    EXPECT_EQ("Abs", help.m_keyword);
+    EXPECT_EQ("wwb6_000.hlp", help.m_helpFile);
+    EXPECT_EQ(UINT(HELP_KEY), help.m_helpCommand);
+    EXPECT_EQ("Abs", help.m_helpKeyword);
 
     CBrowserItem lowerTag(5386);
     lowerTag.ShowItemHelp();
-    EXPECT_EQ("wwb6_000.hlp", help.m_file);
-    EXPECT_EQ("vbTab", help.m_keyword);
+    EXPECT_EQ("wwb6_000.hlp", help.m_helpFile);
+    EXPECT_EQ("vbTab", help.m_helpKeyword);
 
     CBrowserItem matrix(5841);
     matrix.ShowItemHelp();
-    EXPECT_EQ("hote.hlp", help.m_file);
-    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_command);
-    EXPECT_EQ(10001u, help.m_data);
+    EXPECT_EQ("hote.hlp", help.m_helpFile);
+    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_helpCommand);
+    EXPECT_EQ(10001u, help.m_helpData);
 
     CBrowserItem other("2;Autre;Autre();Une fonction documentée ailleurs.;Autre(;42;autre.hlp;");
     other.ShowItemHelp();
-    EXPECT_EQ("autre.hlp", help.m_file);
-    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_command);
-    EXPECT_EQ(42u, help.m_data);
+    EXPECT_EQ("autre.hlp", help.m_helpFile);
+    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_helpCommand);
+    EXPECT_EQ(42u, help.m_helpData);
 
     CBrowserItem format(5421); // "@@W" is a file name, not the tag
     format.ShowItemHelp();
-    EXPECT_EQ("@@W", help.m_file);
-    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_command);
-    EXPECT_EQ(5, help.m_count);
+    EXPECT_EQ("@@W", help.m_helpFile);
+    EXPECT_EQ(UINT(HELP_CONTEXT), help.m_helpCommand);
+    EXPECT_EQ(5, help.m_helpRequests);
 }

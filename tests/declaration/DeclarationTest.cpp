@@ -3,25 +3,7 @@
 #include "CTLibItemAggregate.h"
 #include "ModelTestSupport.h"
 
-namespace
-{
-// Uses the module's own Basic builder, not the recording one of the model tests.
-class BasicDeclarationTest : public ModelTest
-{
-protected:
-    void SetUp() override
-    {
-        ModelTest::SetUp();
-        m_previous = SetBuilderForTests(nullptr);
-    }
-    void TearDown() override
-    {
-        SetBuilderForTests(m_previous);
-        ModelTest::TearDown();
-    }
-    CTDSBuilder* m_previous = nullptr;
-};
-} // namespace
+using BasicDeclarationTest = BasicBuilderTest;
 
 TEST_F(BasicDeclarationTest, FunctionsOfADispatchInterface)
 {

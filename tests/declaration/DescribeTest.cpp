@@ -6,20 +6,9 @@
 
 namespace
 {
-class DescribeTest : public ModelTest
+class DescribeTest : public BasicBuilderTest
 {
 protected:
-    void SetUp() override
-    {
-        ModelTest::SetUp();
-        m_previous = SetBuilderForTests(nullptr);
-    }
-    void TearDown() override
-    {
-        SetBuilderForTests(m_previous);
-        ModelTest::TearDown();
-    }
-
     // Shows the item's description in the pane and returns the pane's text, line ends as '|'.
     template <class Item> CString Show(Item& item)
     {
@@ -53,7 +42,6 @@ protected:
     }
 
     RichEditTestWindow m_window;
-    CTDSBuilder* m_previous = nullptr;
 };
 
 bool Has(const CHARFORMAT2A& format, DWORD effect)

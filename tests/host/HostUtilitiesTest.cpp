@@ -1,42 +1,18 @@
 #include "HostUtilities.h"
-#include "PlatformCalls.h"
+#include "PlatformRecorder.h"
 #include "TypeLibraryExtensions.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-namespace
-{
-// Records message boxes instead of showing them, and answers OK.
-class RecordingPlatform : public fwk::PlatformCalls
-{
-public:
-    RecordingPlatform() : m_previous(fwk::SetPlatform(this)) {}
-    ~RecordingPlatform() override { fwk::SetPlatform(m_previous); }
-
-    int MessageBox(HWND, LPCSTR text, LPCSTR, UINT type) override
-    {
-        m_texts.push_back(text);
-        m_types.push_back(type);
-        return IDOK;
-    }
-
-    std::vector<std::string> m_texts;
-    std::vector<UINT> m_types;
-
-private:
-    fwk::PlatformCalls* m_previous;
-};
-} // namespace
-
 TEST(KivMessageBox, ShowsTheTextWithAnOkButton)
 {
-    RecordingPlatform platform;
+    obrtest::PlatformRecorder platform;
     EXPECT_EQ(IDOK, KivMessageBox("Aucune bibliothèque n'a été chargée !", 0, 0, 0, -1));
-    ASSERT_EQ(1u, platform.m_texts.size());
-    EXPECT_EQ("Aucune bibliothèque n'a été chargée !", platform.m_texts[0]);
-    EXPECT_EQ(0u, platform.m_types[0] & MB_TYPEMASK);
+    ASSERT_EQ(1u, platform.m_messages.size());
+    EXPECT_EQ("Aucune bibliothèque n'a été chargée !", platform.m_messages[0]);
+    EXPECT_EQ(0u, platform.m_messageTypes[0] & MB_TYPEMASK);
 }
 
 TEST(StringLoaders, LoadFromTheGivenModule)

@@ -1,6 +1,5 @@
 #include "RichEditTestWindow.h"
-
-#include <cstdlib>
+#include "MessagePump.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(RichEditTestWindow, CWnd)
@@ -33,21 +32,8 @@ RichEditTestWindow::~RichEditTestWindow()
 
 void RichEditTestWindow::Linger()
 {
-    const char* linger = std::getenv("OBR_TEST_LINGER_MS");
-    if (!linger)
-        return;
     m_pane.SetSel(0, 0);
-    const DWORD end = ::GetTickCount() + static_cast<DWORD>(std::atoi(linger));
-    while (::GetTickCount() < end)
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(20);
-    }
+    obrtest::LingerIfAsked();
 }
 
 CHARFORMAT2A RichEditTestWindow::FormatAt(long position)

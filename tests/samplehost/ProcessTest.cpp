@@ -64,7 +64,8 @@ BOOL CALLBACK FindBrowserOf(HWND window, LPARAM context)
     return TRUE;
 }
 
-void CancelTheBrowser(DWORD processId)
+// The browser window of the process, once it is up (null after 15 s without it).
+HWND WaitForBrowser(DWORD processId)
 {
     Search search = {processId, nullptr};
     for (int attempt = 0; attempt < 300 && !search.found; ++attempt)
@@ -72,23 +73,24 @@ void CancelTheBrowser(DWORD processId)
         Sleep(50);
         EnumWindows(&FindBrowserOf, reinterpret_cast<LPARAM>(&search));
     }
-    ASSERT_NE(nullptr, search.found);
-    PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
+    return search.found;
+}
+
+void CancelTheBrowser(DWORD processId)
+{
+    HWND browser = WaitForBrowser(processId);
+    ASSERT_NE(nullptr, browser);
+    PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
 }
 // Double-clicks the first entry of the browser's members list, as a user would with the mouse.
 void ChooseTheFirstEntry(DWORD processId)
 {
-    Search search = {processId, nullptr};
-    for (int attempt = 0; attempt < 300 && !search.found; ++attempt)
-    {
-        Sleep(50);
-        EnumWindows(&FindBrowserOf, reinterpret_cast<LPARAM>(&search));
-    }
-    ASSERT_NE(nullptr, search.found);
+    HWND browser = WaitForBrowser(processId);
+    ASSERT_NE(nullptr, browser);
     Sleep(500); // the posted splitter drag and the first painting
     RECT list;
-    GetWindowRect(GetDlgItem(search.found, 1003), &list);
-    SetForegroundWindow(search.found);
+    GetWindowRect(GetDlgItem(browser, 1003), &list);
+    SetForegroundWindow(browser);
     SetCursorPos(list.left + 30, list.top + 10);
     for (int click = 0; click < 2; ++click)
     {

@@ -76,6 +76,25 @@ private:
     std::unique_ptr<CTLib> m_fixture;
 };
 
+// The model with the module's own Basic builder in place of the recording one.
+class BasicBuilderTest : public ModelTest
+{
+protected:
+    void SetUp() override
+    {
+        ModelTest::SetUp();
+        m_recording = SetBuilderForTests(nullptr);
+    }
+    void TearDown() override
+    {
+        SetBuilderForTests(m_recording);
+        ModelTest::TearDown();
+    }
+
+private:
+    CTDSBuilder* m_recording = nullptr;
+};
+
 // The registered libraries of the prefix that the tests use.
 extern const GUID kFixtureGuid;
 extern const GUID kStdoleGuid;

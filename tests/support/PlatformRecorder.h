@@ -1,0 +1,47 @@
+// Stands in for the platform calls during a test: records help requests and message boxes and
+// answers them, so that no viewer opens and nobody is waited for. Header only: a suite that
+// includes it links the framework.
+#pragma once
+
+#include "PlatformCalls.h"
+
+#include <string>
+#include <vector>
+
+namespace obrtest
+{
+class PlatformRecorder : public fwk::PlatformCalls
+{
+public:
+    PlatformRecorder() : m_previous(fwk::SetPlatform(this)) {}
+    ~PlatformRecorder() override { fwk::SetPlatform(m_previous); }
+    PlatformRecorder(const PlatformRecorder&) = delete;
+    PlatformRecorder& operator=(const PlatformRecorder&) = delete;
+
+    BOOL WinHelp(HWND, LPCSTR file, UINT command, ULONG_PTR data) override
+    {
+        m_helpFile = file ? file : "";
+        m_helpCommand = command;
+        m_helpData = data;
+        m_helpKeyword = command == HELP_KEY ? reinterpret_cast<const char*>(data) : "";
+        ++m_helpRequests;
+        return TRUE;
+    }
+    int MessageBox(HWND, LPCSTR text, LPCSTR, UINT type) override
+    {
+        m_messages.push_back(text ? text : "");
+        m_messageTypes.push_back(type);
+        return IDOK;
+    }
+
+    std::string m_helpFile, m_helpKeyword;
+    UINT m_helpCommand = 0;
+    ULONG_PTR m_helpData = 0;
+    int m_helpRequests = 0;
+    std::vector<std::string> m_messages;
+    std::vector<UINT> m_messageTypes;
+
+private:
+    fwk::PlatformCalls* m_previous;
+};
+} // namespace obrtest
