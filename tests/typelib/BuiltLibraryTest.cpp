@@ -31,8 +31,28 @@ void AddConstant(ICreateTypeInfo* info, UINT index, const wchar_t* name, VARIANT
     ASSERT_EQ(S_OK, info->SetVarName(index, const_cast<LPOLESTR>(name)));
 }
 
-// Mode (enum: ModeRead 1, ModeWrite 2), Constants (module: Answer 42, Below -3, Greeting "Salut")
-// and IStore with Open(mode = 2) and Close(mode = 7).
+const GUID kOtherGuid = {0x0fcc0bd5, 0xf7c6, 0x40f9, {0xbc, 0xbe, 0x02, 0x1b, 0x35, 0x92, 0x33, 0x44}};
+
+// A library of one interface, IElsewhere, saved beside the built one and never registered; the
+// test deletes its file, so that references to it cannot be resolved.
+ITypeInfo* BuildOtherLibrary(const std::string& path, ICreateTypeLib2** library)
+{
+    if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), library)))
+        return nullptr;
+    (*library)->SetGuid(kOtherGuid);
+    (*library)->SetName(const_cast<LPOLESTR>(L"OtherLibrary"));
+    (*library)->SetVersion(1, 0);
+    ICreateTypeInfo* elsewhere = nullptr;
+    (*library)->CreateTypeInfo(const_cast<LPOLESTR>(L"IElsewhere"), TKIND_INTERFACE, &elsewhere);
+    ITypeInfo* info = nullptr;
+    elsewhere->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&info));
+    elsewhere->Release();
+    return info;
+}
+
+// Mode (enum: ModeRead 1, ModeWrite 2), Constants (module: Answer 42, Below -3, Greeting "Salut"),
+// IStore with Open(mode = 2) and Close(mode = 7), Dispatcher (an alias of stdole's IDispatch) and
+// Remote (a coclass implementing IStore and the other library's IElsewhere).
 std::string BuildLibrary()
 {
     char folder[MAX_PATH];
@@ -89,6 +109,55 @@ std::string BuildLibrary()
         store->AddFuncDesc(i, &function);
         store->SetFuncAndParamNames(i, const_cast<LPOLESTR*>(functionNames[i]), 2);
     }
+    // An alias of a type of another library.
+    ITypeLib* stdole = nullptr;
+    ITypeInfo* dispatchInfo = nullptr;
+    ICreateTypeInfo* dispatcher = nullptr;
+    if (SUCCEEDED(::LoadRegTypeLib({0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}}, 2, 0, 0, &stdole)) &&
+        SUCCEEDED(stdole->GetTypeInfoOfGuid(IID_IDispatch, &dispatchInfo)) &&
+        SUCCEEDED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Dispatcher"), TKIND_ALIAS, &dispatcher)))
+    {
+        HREFTYPE dispatchRef = 0;
+        dispatcher->AddRefTypeInfo(dispatchInfo, &dispatchRef);
+        TYPEDESC alias = {};
+        alias.vt = VT_USERDEFINED;
+        alias.hreftype = dispatchRef;
+        dispatcher->SetTypeDescAlias(&alias);
+        dispatcher->Release();
+    }
+    if (dispatchInfo)
+        dispatchInfo->Release();
+    if (stdole)
+        stdole->Release();
+
+    // A coclass whose second interface lives in a library that will be gone.
+    ICreateTypeLib2* other = nullptr;
+    ITypeInfo* elsewhere = BuildOtherLibrary(path + ".other.tlb", &other);
+    ICreateTypeInfo* remote = nullptr;
+    ITypeInfo* storeInfo = nullptr;
+    store->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&storeInfo));
+    if (elsewhere && storeInfo &&
+        SUCCEEDED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Remote"), TKIND_COCLASS, &remote)))
+    {
+        HREFTYPE storeRef = 0, elsewhereRef = 0;
+        remote->AddRefTypeInfo(storeInfo, &storeRef);
+        remote->AddRefTypeInfo(elsewhere, &elsewhereRef);
+        remote->AddImplType(0, storeRef);
+        remote->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT);
+        remote->AddImplType(1, elsewhereRef);
+        remote->Release();
+    }
+    if (storeInfo)
+        storeInfo->Release();
+    if (elsewhere)
+        elsewhere->Release();
+    if (other)
+    {
+        other->SaveAllChanges();
+        other->Release();
+    }
+    ::DeleteFileA((path + ".other.tlb").c_str());
+
     HRESULT saved = library->SaveAllChanges();
     modeInfo->Release();
     store->Release();
@@ -177,4 +246,30 @@ TEST_F(BuiltLibraryTest, FunctionsOfAPlainInterfaceReturnTheirHResult)
     EXPECT_EQ("Const Answer = 42 (&H2A)",
               VariableNamed(m_library->FindClass("Constants"), "Answer")->GetDeclaration(0));
     SetBuilderForTests(recording);
+}
+
+TEST_F(BuiltLibraryTest, AnAliasOfAnotherLibrarysTypeHasNoTargetHere)
+{
+    CTClass* dispatcher = m_library->FindClass("Dispatcher");
+    ASSERT_NE(nullptr, dispatcher);
+    EXPECT_TRUE(dispatcher->IsAlias());
+    EXPECT_EQ(nullptr, dispatcher->GetAliasTarget());
+    EXPECT_EQ("vt29", dispatcher->GetAliasTypeName(0));
+    CTDSBuilder* recording = SetBuilderForTests(nullptr);
+    EXPECT_EQ("IDispatch", dispatcher->GetAliasTypeName(0));
+    SetBuilderForTests(recording);
+}
+
+TEST_F(BuiltLibraryTest, AnImplementedTypeThatCannotBeResolvedIsLeftOut)
+{
+    CTClass* remote = m_library->FindClass("Remote");
+    ASSERT_NE(nullptr, remote);
+    ITypeInfo* info = remote->GetTypeInfo();
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(S_OK, info->GetTypeAttr(&attributes));
+    EXPECT_EQ(2, attributes->cImplTypes);
+    info->ReleaseTypeAttr(attributes);
+    info->Release();
+    ASSERT_EQ(1, remote->GetImplTypeCount());
+    EXPECT_EQ("IStore", remote->GetImplType(0)->GetName());
 }
