@@ -7,15 +7,6 @@
 namespace
 {
 constexpr size_t kMostHistoryEntries = 100;
-
-// The item whose whole text equals the text, letter case ignored; -1 when none does.
-int FindListItem(CListCtrl* list, const CString& text)
-{
-    LVFINDINFOA find = {};
-    find.flags = LVFI_STRING;
-    find.psz = text;
-    return list->FindItem(&find, -1);
-}
 } // namespace
 
 void CBrowserDlg::AddCurrentSelectionToHistory()
@@ -56,11 +47,11 @@ bool CBrowserDlg::SelectHistoryItem(const _HistoryItem& item)
     if (item.strClass.IsEmpty())
         DeselectAll(m_pClassesList);
     else if (m_pImpl->GetSelectedClassName() != item.strClass)
-        m_pImpl->SelectListItem(m_pClassesList, FindListItem(m_pClassesList, item.strClass), false);
+        m_pImpl->SelectListItem(m_pClassesList, m_pClassesList->FindItemText(item.strClass), false);
     if (item.strMember.IsEmpty())
         DeselectAll(m_pMembersList);
     else
-        m_pImpl->SelectListItem(m_pMembersList, FindListItem(m_pMembersList, item.strMember), false);
+        m_pImpl->SelectListItem(m_pMembersList, m_pMembersList->FindItemText(item.strMember), false);
 
     if (!item.strMember.IsEmpty())
         m_pMembersList->SetFocus();

@@ -9,10 +9,7 @@ END_MESSAGE_MAP()
 
 int CLibItemListCtrl::FindItem(CString text)
 {
-    LVFINDINFOA find = {};
-    find.flags = LVFI_STRING;
-    find.psz = text;
-    return CListCtrl::FindItem(&find, -1);
+    return FindItemText(text);
 }
 
 CString CLibItemListCtrl::GetSelectedText()

@@ -34,6 +34,14 @@ int CListCtrl::InsertItem(UINT mask, int index, LPCSTR text, UINT state, UINT st
     return InsertItem(&item);
 }
 
+int CListCtrl::FindItemText(const char* text) const
+{
+    LVFINDINFOA find = {};
+    find.flags = LVFI_STRING;
+    find.psz = text;
+    return FindItem(&find, -1);
+}
+
 BOOL CListCtrl::SetItemText(int index, int subItem, LPCSTR text)
 {
     LVITEMA item = {};

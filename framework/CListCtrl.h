@@ -61,6 +61,8 @@ public:
     {
         return static_cast<int>(SendMessage(LVM_FINDITEMA, start, reinterpret_cast<LPARAM>(find)));
     }
+    // The first item from the start whose whole text equals the text, letter case ignored; -1 when none.
+    int FindItemText(const char* text) const;
     BOOL EnsureVisible(int index, BOOL partialOk)
     {
         return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, index, partialOk));

@@ -176,6 +176,20 @@ BOOL CString::LoadString(UINT id)
     return LoadString(module, id);
 }
 
+CString CString::FromWide(const wchar_t* text, int length)
+{
+    CString result;
+    if (!text || length == 0)
+        return result;
+    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    result.m_text.assign(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, result.m_text.data(), size, nullptr, nullptr);
+    // A zero-terminated source brings its terminator along.
+    if (length < 0 && !result.m_text.empty() && result.m_text.back() == '\0')
+        result.m_text.pop_back();
+    return result;
+}
+
 BOOL CString::LoadString(HINSTANCE module, UINT id)
 {
     // With a zero buffer size LoadStringW hands out the resource's own text and its length.
@@ -186,9 +200,7 @@ BOOL CString::LoadString(HINSTANCE module, UINT id)
         m_text.clear();
         return FALSE;
     }
-    int size = WideCharToMultiByte(CP_ACP, 0, resource, length, nullptr, 0, nullptr, nullptr);
-    m_text.assign(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, resource, length, m_text.data(), size, nullptr, nullptr);
+    *this = FromWide(resource, length);
     return TRUE;
 }
 

@@ -74,6 +74,9 @@ public:
     int Replace(const char* old, const char* replacement);
     int Replace(char old, char replacement);
 
+    // A wide text in the ANSI code page; length -1 for a zero-terminated text. Null gives an empty string.
+    static CString FromWide(const wchar_t* text, int length = -1);
+
     // Loads a string of the resource chain (current resource module first); false when none has it.
     BOOL LoadString(UINT id);
     BOOL LoadString(HINSTANCE module, UINT id);

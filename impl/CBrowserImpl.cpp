@@ -5,6 +5,16 @@ CBrowserImpl::CBrowserImpl(CBrowserDlg* dialog) : m_pDlg(dialog) {}
 
 CBrowserImpl::~CBrowserImpl() = default;
 
+bool CBrowserImpl::BecameSelected(NMHDR* header, CListCtrl* list)
+{
+    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+    const bool now = (change->uNewState & LVIS_SELECTED) != 0;
+    const bool before = (change->uOldState & LVIS_SELECTED) != 0;
+    if (!now && before)
+        list->SetItemState(change->iItem, 0, LVIS_FOCUSED);
+    return now && !before;
+}
+
 int CBrowserImpl::SelectListItem(CListCtrl* list, int index, bool record)
 {
     if (index < 0 || index >= list->GetItemCount())

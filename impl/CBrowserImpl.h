@@ -54,6 +54,10 @@ public:
     virtual void Search(CString text, std::vector<_HistoryItem>* results) = 0;
 
 protected:
+    // The selection rule of both lists: true when the notification's item became selected; an item
+    // that lost the selection loses its focus rectangle too.
+    static bool BecameSelected(NMHDR* header, CListCtrl* list);
+
     // Implementations load the context menu into m_contextMenu, create the two list objects into
     // the dialog and set the dialog's help id in their constructors.
     explicit CBrowserImpl(CBrowserDlg* dialog);

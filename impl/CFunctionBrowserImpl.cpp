@@ -11,16 +11,6 @@ int SelectedRow(CListCtrl* list)
     return list->GetNextItem(-1, LVNI_SELECTED);
 }
 
-bool BecameSelected(const NMLISTVIEW* change)
-{
-    return (change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED);
-}
-
-bool LostSelection(const NMLISTVIEW* change)
-{
-    return !(change->uNewState & LVIS_SELECTED) && (change->uOldState & LVIS_SELECTED);
-}
-
 SIZE DialogSizeOf(int mode)
 {
     switch (mode)
@@ -170,35 +160,23 @@ void CFunctionBrowserImpl::ClassesListClicked(NMHDR*, LRESULT* result)
 
 void CFunctionBrowserImpl::ClassesSelectionChanged(NMHDR* header, LRESULT* result)
 {
-    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
     *result = 0;
-    if (BecameSelected(change))
-    {
-        m_pDlg->LockWindowUpdate();
-        FillMembers();
-        Describe(SelectedCategory());
-        CWnd::UnlockWindowUpdate();
-        m_pDlg->AddCurrentSelectionToHistory();
-    }
-    else if (LostSelection(change))
-    {
-        m_pDlg->m_pClassesList->SetItemState(change->iItem, 0, LVIS_FOCUSED);
-    }
+    if (!BecameSelected(header, m_pDlg->m_pClassesList))
+        return;
+    m_pDlg->LockWindowUpdate();
+    FillMembers();
+    Describe(SelectedCategory());
+    CWnd::UnlockWindowUpdate();
+    m_pDlg->AddCurrentSelectionToHistory();
 }
 
 void CFunctionBrowserImpl::MembersSelectionChanged(NMHDR* header, LRESULT* result)
 {
-    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
     *result = 0;
-    if (BecameSelected(change))
-    {
-        Describe(SelectedEntry());
-        m_pDlg->AddCurrentSelectionToHistory();
-    }
-    else if (LostSelection(change))
-    {
-        m_pDlg->m_pMembersList->SetItemState(change->iItem, 0, LVIS_FOCUSED);
-    }
+    if (!BecameSelected(header, m_pDlg->m_pMembersList))
+        return;
+    Describe(SelectedEntry());
+    m_pDlg->AddCurrentSelectionToHistory();
 }
 
 void CFunctionBrowserImpl::LibraryComboFocused() {}

@@ -10,23 +10,12 @@ const GUID kStdole = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 const GUID kScripting = {0x420B2830, 0xE718, 0x11CF, {0x89, 0x3D, 0x00, 0xA0, 0xC9, 0x05, 0x42, 0x28}};
 const char kReferencesSection[] = "References";
 
-CString ToText(const wchar_t* wide)
-{
-    if (!wide)
-        return CString();
-    int length = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    CString text;
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text.GetBuffer(length), length, nullptr, nullptr);
-    text.ReleaseBuffer();
-    return text;
-}
-
 CString GuidText(const GUID& guid)
 {
     LPOLESTR wide = nullptr;
     if (FAILED(::StringFromIID(guid, &wide)))
         return CString();
-    CString text = ToText(wide);
+    CString text = CString::FromWide(wide);
     ::CoTaskMemFree(wide);
     return text;
 }
@@ -72,9 +61,9 @@ bool DescribeRegisteredLibrary(const GUID& guid, WORD major, WORD minor, LCID lc
     BSTR name = nullptr;
     BSTR doc = nullptr;
     library->GetDocumentation(MEMBERID_NIL, &name, &doc, nullptr, nullptr);
-    CString description = ToText(doc);
+    CString description = CString::FromWide(doc);
     if (description.IsEmpty())
-        description = ToText(name);
+        description = CString::FromWide(name);
     BSTR path = nullptr;
     ::QueryPathOfRegTypeLib(guid, major, minor, lcid, &path);
     reference.guid = guid;
@@ -82,7 +71,7 @@ bool DescribeRegisteredLibrary(const GUID& guid, WORD major, WORD minor, LCID lc
     reference.wMinor = minor;
     reference.lcid = lcid;
     reference.strName.Format("%s (%d.%d)", description.GetString(), major, minor);
-    reference.strPath = ToText(path);
+    reference.strPath = CString::FromWide(path);
     ::SysFreeString(name);
     ::SysFreeString(doc);
     ::SysFreeString(path);

@@ -27,12 +27,8 @@ CString CTParameter::GetName()
     CString name;
     if (static_cast<UINT>(m_nIndex) < count)
     {
-        int wide = static_cast<int>(::SysStringLen(names[static_cast<size_t>(m_nIndex)]));
-        int length = ::WideCharToMultiByte(CP_ACP, 0, names[static_cast<size_t>(m_nIndex)], wide, nullptr, 0,
-                                           nullptr, nullptr);
-        ::WideCharToMultiByte(CP_ACP, 0, names[static_cast<size_t>(m_nIndex)], wide,
-                              name.GetBuffer(length + 1), length, nullptr, nullptr);
-        name.ReleaseBuffer(length);
+        BSTR own = names[static_cast<size_t>(m_nIndex)];
+        name = CString::FromWide(own, static_cast<int>(::SysStringLen(own)));
     }
     for (UINT i = 0; i < count && i < names.size(); ++i)
         ::SysFreeString(names[i]);

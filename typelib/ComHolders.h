@@ -84,14 +84,7 @@ public:
     // The text in the ANSI code page; empty for a null BSTR.
     CString ToString() const
     {
-        if (!m_bstr)
-            return CString();
-        int wide = static_cast<int>(::SysStringLen(m_bstr));
-        int length = ::WideCharToMultiByte(CP_ACP, 0, m_bstr, wide, nullptr, 0, nullptr, nullptr);
-        CString text;
-        ::WideCharToMultiByte(CP_ACP, 0, m_bstr, wide, text.GetBuffer(length + 1), length, nullptr, nullptr);
-        text.ReleaseBuffer(length);
-        return text;
+        return m_bstr ? CString::FromWide(m_bstr, static_cast<int>(::SysStringLen(m_bstr))) : CString();
     }
 
 private:

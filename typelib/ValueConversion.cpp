@@ -18,12 +18,8 @@ bool VariantToText(const VARIANT& value, CString& result)
     if (FAILED(::VariantChangeType(&converted, const_cast<VARIANT*>(&value),
                                    VARIANT_ALPHABOOL | VARIANT_LOCALBOOL, VT_BSTR)))
         return false;
-    int wide = static_cast<int>(::SysStringLen(converted.Get().bstrVal));
-    int length =
-        ::WideCharToMultiByte(CP_ACP, 0, converted.Get().bstrVal, wide, nullptr, 0, nullptr, nullptr);
-    ::WideCharToMultiByte(CP_ACP, 0, converted.Get().bstrVal, wide, result.GetBuffer(length + 1), length,
-                          nullptr, nullptr);
-    result.ReleaseBuffer(length);
+    BSTR text = converted.Get().bstrVal;
+    result = CString::FromWide(text, static_cast<int>(::SysStringLen(text)));
     return true;
 }
 } // namespace obr

@@ -70,16 +70,6 @@ void RecordingBackEnd::OnLibraryChanged()
     SelectListItem(m_pDlg->m_pClassesList, 0, false);
 }
 
-bool RecordingBackEnd::BecameSelected(NMHDR* header, CListCtrl* list)
-{
-    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
-    const bool now = (change->uNewState & LVIS_SELECTED) != 0;
-    const bool before = (change->uOldState & LVIS_SELECTED) != 0;
-    if (!now && before)
-        list->SetItemState(change->iItem, 0, LVIS_FOCUSED);
-    return now && !before;
-}
-
 void RecordingBackEnd::ClassesSelectionChanged(NMHDR* header, LRESULT* result)
 {
     *result = 0;

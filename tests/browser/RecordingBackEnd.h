@@ -71,7 +71,5 @@ public:
     FakeLibItem m_visibleItem{"visible", false};
 
 private:
-    // Applies the selection rule to one list's change: true when an item became selected.
-    bool BecameSelected(NMHDR* header, CListCtrl* list);
     void Describe(const CString& text);
 };
