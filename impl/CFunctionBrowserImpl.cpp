@@ -268,7 +268,6 @@ void CFunctionBrowserImpl::FillMembers()
     if (!category)
         return;
     CListCtrl* members = m_pDlg->m_pMembersList;
-    members->SetRedraw(FALSE);
     members->DeleteAllItems();
     for (int i = 0, count = category->GetItemCount(); i < count; ++i)
     {
@@ -277,7 +276,6 @@ void CFunctionBrowserImpl::FillMembers()
                             0, ImageOf(item), reinterpret_cast<LPARAM>(item));
     }
     members->SetColumnWidth(0, LVSCW_AUTOSIZE);
-    members->SetRedraw(TRUE);
 }
 
 void CFunctionBrowserImpl::Describe(CBrowserItem* item)
