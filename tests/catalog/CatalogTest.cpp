@@ -1,6 +1,7 @@
 // The two function catalogs: categories, counts, the records as data, and help requests.
 #include "CBrowserCategory.h"
 #include "Framework.h"
+#include "ModuleServices.h"
 #include "PlatformRecorder.h"
 
 #include <gtest/gtest.h>
@@ -131,6 +132,62 @@ TEST(Catalogs, EveryListedRecordIsSoundAndListedOnce)
             }
         }
     }
+}
+
+// Every record of both catalogs splits into its seven fields: a ';' inside a text would end that
+// field and shift the rest (the description's tail would become the insert text). The records
+// read irregularly on purpose are kept apart.
+TEST(Catalogs, EveryRegularRecordHasSevenFieldsAndAnInsertTextThatIsCode)
+{
+    const std::set<UINT> irregular = {5804, 6037};
+    std::set<UINT> records;
+    for (int mode = 1; mode <= 2; ++mode)
+        for (const _CategoryDef* def = GetCatalogDefinition(mode); def->nHeaderId; ++def)
+        {
+            records.insert(def->nHeaderId);
+            for (const UINT* id = def->pItemIds; id && *id; ++id)
+                records.insert(*id);
+        }
+    ASSERT_GT(records.size(), 480u);
+    for (UINT id : records)
+    {
+        if (irregular.count(id))
+            continue;
+        SCOPED_TRACE("record " + std::to_string(id));
+        const std::string record = strGetStringObr(id).GetString();
+        std::vector<std::string> fields;
+        size_t start = 0;
+        for (size_t end; (end = record.find(';', start)) != std::string::npos; start = end + 1)
+            fields.push_back(record.substr(start, end - start));
+        EXPECT_EQ("", record.substr(start)) << "the record ends with ';'";
+        if (fields.size() != 7)
+        {
+            ADD_FAILURE() << fields.size() << " fields: " << record;
+            continue;
+        }
+        const std::string& insert = fields[4];
+        const std::string& helpId = fields[5];
+        EXPECT_EQ(std::string::npos, helpId.find_first_not_of("0123456789")) << helpId;
+        EXPECT_TRUE(insert.empty() || insert.back() != '.') << "prose as insert text: " << insert;
+        EXPECT_EQ(std::string::npos, insert.find(". ")) << "prose as insert text: " << insert;
+    }
+}
+
+TEST(Catalogs, EveryMatrixEntryReachesItsHelpTopic)
+{
+    Catalog catalog(1);
+    CBrowserCategory* matrix = catalog.categories[21];
+    ASSERT_EQ("Matrice", matrix->m_strName);
+    ASSERT_EQ(58, matrix->GetItemCount());
+    for (int i = 0; i < matrix->GetItemCount(); ++i)
+    {
+        CBrowserItem* item = matrix->GetItem(i);
+        EXPECT_NE(0u, item->m_nHelpId) << item->m_strName;
+        EXPECT_EQ("", item->m_strHelpFile) << item->m_strName;
+    }
+    CBrowserItem redim(5264);
+    EXPECT_EQ("ReDim ", redim.m_strInsertText);
+    EXPECT_EQ(10025u, CBrowserItem(5865).m_nHelpId);
 }
 
 TEST(Catalogs, TheIrregularRecordsReadAsTheyStand)
