@@ -229,5 +229,10 @@ void CBrowserDlg::OnSetfocusMembersList(NMHDR* header, LRESULT* result)
 
 LRESULT CBrowserDlg::OnLink(WPARAM wParam, LPARAM lParam)
 {
+    // The link message shares its number with DM_SETDEFID: only a click record that the
+    // description pane sent, with its link notification, is a link.
+    const auto* notification = reinterpret_cast<const NMHDR*>(lParam);
+    if (!wParam || !notification || notification->hwndFrom != m_pDescription->m_hWnd)
+        return Default();
     return m_pImpl->FollowLink(wParam, lParam);
 }

@@ -1,14 +1,17 @@
 #include "CBrowserImpl.h"
 #include "CFunctionBrowserImpl.h"
+#include "CTypeLibBrowserImpl.h"
 
 namespace
 {
-// The module's own back-ends: the function catalogs for types 1 and 2. The type-library
-// browser's back-end is not built yet, so type 0 has none.
+// The module's own back-ends: the type-library browser for type 0, the function catalogs for
+// types 1 and 2.
 CBrowserImpl* CreateModuleBrowserImpl(BROWSER_TYPE type, CBrowserDlg* dialog)
 {
     switch (type)
     {
+    case BROWSER_TYPELIB:
+        return new CTypeLibBrowserImpl(dialog);
     case BROWSER_CATALOG1:
         return new CFunctionBrowserImpl(dialog, 1);
     case BROWSER_CATALOG2:

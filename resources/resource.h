@@ -37,6 +37,8 @@
 #define ID_GROUPMEMBERS 9503
 #define ID_HELP_ITEM 9504
 #define ID_REFERENCES 32771
+// Posted to the browser's parent: the host lets the user edit the references.
+#define ID_EDIT_REFERENCES 9319
 
 // Icons and the cursor
 #define IDI_BROWSER 129

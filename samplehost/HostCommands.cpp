@@ -1,17 +1,39 @@
 #include "HostCommands.h"
 #include "CBrowserDlg.h"
+#include "MacroProject.h"
 
 #include <shlobj.h>
 #include <cstring>
 
-int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen)
+namespace
+{
+// A browser type on the command line: "0", "1" or "2".
+bool ParseBrowserType(const char* text, int& type)
+{
+    if (!text || text[0] < '0' || text[0] > '2' || text[1])
+        return false;
+    type = text[0] - '0';
+    return true;
+}
+} // namespace
+
+int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen, const TypeLibraryExtensions& references)
 {
     CBrowserDlg browser(type, parent);
+    browser.m_extensions = references;
     INT_PTR result = browser.DoModal();
     chosen = browser.GetResultString();
     if (result == IDOK && !chosen.IsEmpty())
         return 0;
     return result == -1 ? 2 : 1;
+}
+
+TypeLibraryExtensions ReferencesOf(const MacroProject& project)
+{
+    TypeLibraryExtensions references;
+    for (const TLVLibId& reference : project.m_references)
+        references.Add(reference.guid, reference.wMajor, reference.wMinor);
+    return references;
 }
 
 HostOptions ParseCommandLine(int argc, char** argv)
@@ -22,12 +44,11 @@ HostOptions ParseCommandLine(int argc, char** argv)
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "/?") == 0)
             options.help = true;
-        else if (std::strcmp(arg, "--browse") == 0 && i + 1 < argc &&
-                 (std::strcmp(argv[i + 1], "1") == 0 || std::strcmp(argv[i + 1], "2") == 0))
-            options.browse = argv[++i][0] - '0';
+        else if (std::strcmp(arg, "--browse") == 0 && i + 1 < argc && ParseBrowserType(argv[i + 1], options.browse))
+            ++i;
         else if (std::strcmp(arg, "--start-browser") == 0 && i + 1 < argc &&
-                 (std::strcmp(argv[i + 1], "1") == 0 || std::strcmp(argv[i + 1], "2") == 0))
-            options.startBrowser = argv[++i][0] - '0';
+                 ParseBrowserType(argv[i + 1], options.startBrowser))
+            ++i;
         else if (std::strcmp(arg, "--project") == 0 && i + 1 < argc)
             options.project = argv[++i];
         else
@@ -40,10 +61,11 @@ const char* UsageText()
 {
     return "samplehost [options]\n"
            "  (sans option)     ouvre l'éditeur de macros\n"
-           "  --browse 1|2      ouvre l'explorateur de fonctions des macros (1) ou des formules (2),\n"
-           "                    écrit le texte choisi sur la sortie standard ; code de sortie 0 si un\n"
-           "                    texte a été choisi, 1 si l'explorateur a été fermé sans choix\n"
-           "  --start-browser 1|2  ouvre l'éditeur avec cet explorateur de fonctions déjà ouvert\n"
+           "  --browse 0|1|2    ouvre l'explorateur d'objets (0), de fonctions des macros (1) ou des\n"
+           "                    formules (2), écrit le texte choisi sur la sortie standard ; code de\n"
+           "                    sortie 0 si un texte a été choisi, 1 si l'explorateur a été fermé sans\n"
+           "                    choix, 2 s'il n'a pas pu s'ouvrir\n"
+           "  --start-browser 0|1|2  ouvre l'éditeur avec cet explorateur déjà ouvert\n"
            "  --project FICHIER utilise ce fichier de projet (références des bibliothèques)\n"
            "  --help            affiche cette aide\n";
 }

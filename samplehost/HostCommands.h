@@ -4,18 +4,24 @@
 
 #include "BrowserTypes.h"
 #include "CString.h"
+#include "TypeLibraryExtensions.h"
 
 class CWnd;
+class MacroProject;
 
-// Runs the browser of the type modally. 0 with the chosen text when the user chose one, 1 when the
-// dialog was cancelled, 2 when it could not be opened.
-int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen);
+// Runs the browser of the type modally; the object browser shows the references. 0 with the
+// chosen text when the user chose one, 1 when the dialog was cancelled, 2 when it could not be opened.
+int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen,
+               const TypeLibraryExtensions& references = TypeLibraryExtensions());
+
+// The project's references as the browser takes them, in the project's order.
+TypeLibraryExtensions ReferencesOf(const MacroProject& project);
 
 struct HostOptions
 {
     bool help = false;
-    int browse = 0;       // 1 or 2: open that browser and print the choice; 0: the editor window
-    int startBrowser = 0; // 1 or 2: the editor window, with that browser opened at once
+    int browse = -1;       // 0, 1 or 2: open that browser and print the choice; -1: the editor window
+    int startBrowser = -1; // 0, 1 or 2: the editor window, with that browser opened at once
     CString project;      // the project file; empty for the default one
     CString error;        // a command line that cannot be understood
 };

@@ -1,6 +1,7 @@
 #include "HostWindow.h"
 #include "HostCommands.h"
 #include "SampleHostResource.h"
+#include "resource.h"
 
 namespace
 {
@@ -13,10 +14,12 @@ BEGIN_MESSAGE_MAP(HostWindow, CWnd)
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_CLOSE()
+    ON_COMMAND(ID_TOOLS_OBJECT_BROWSER, OnObjectBrowser)
     ON_COMMAND(ID_TOOLS_MACRO_FUNCTIONS, OnMacroFunctions)
     ON_COMMAND(ID_TOOLS_FORMULA_FUNCTIONS, OnFormulaFunctions)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(ID_HELP_ABOUT, OnAbout)
+    ON_COMMAND(ID_EDIT_REFERENCES, OnEditReferences)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -24,8 +27,9 @@ HostWindow::HostWindow() = default;
 
 HostWindow::~HostWindow() = default;
 
-BOOL HostWindow::Create(bool show)
+BOOL HostWindow::Create(bool show, MacroProject* project)
 {
+    m_pProject = project;
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = ::DefWindowProcA;
     windowClass.hInstance = AfxGetInstanceHandle();
@@ -78,11 +82,17 @@ void HostWindow::OnSetFocus(CWnd*)
 bool HostWindow::BrowseAndInsert(BROWSER_TYPE type)
 {
     CString chosen;
-    if (RunBrowser(type, this, chosen) != 0)
+    const TypeLibraryExtensions references = m_pProject ? ReferencesOf(*m_pProject) : TypeLibraryExtensions();
+    if (RunBrowser(type, this, chosen, references) != 0)
         return false;
     m_editor.ReplaceSel(chosen, TRUE);
     m_editor.SetFocus();
     return true;
+}
+
+void HostWindow::OnObjectBrowser()
+{
+    BrowseAndInsert(BROWSER_TYPELIB);
 }
 
 void HostWindow::OnMacroFunctions()
@@ -108,9 +118,15 @@ void HostWindow::OnClose()
 void HostWindow::OnAbout()
 {
     fwk::Platform().MessageBox(m_hWnd,
-                               "Hôte d'exemple de l'explorateur d'objets.\nF2 : fonctions des macros ; "
-                               "Maj+F2 : fonctions des formules.",
+                               "Hôte d'exemple de l'explorateur d'objets.\nF2 : explorateur d'objets ; "
+                               "Ctrl+F2 : fonctions des macros ; Maj+F2 : fonctions des formules.",
                                "À propos", MB_OK | MB_ICONINFORMATION);
+}
+
+void HostWindow::OnEditReferences()
+{
+    fwk::Platform().MessageBox(m_hWnd, "Le choix des références arrive bientôt dans l'hôte d'exemple.",
+                               "Références", MB_OK | MB_ICONINFORMATION);
 }
 
 void HostWindow::PostNcDestroy()

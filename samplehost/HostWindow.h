@@ -1,5 +1,5 @@
-// The sample host's main window: a macro editor with a menu that opens the function browsers and
-// inserts the chosen text at the editor's caret.
+// The sample host's main window: a macro editor with a menu that opens the object browser on the
+// project's references and the function browsers, and inserts the chosen text at the editor's caret.
 #pragma once
 
 #include "Framework.h"
@@ -12,8 +12,9 @@ public:
     HostWindow();
     ~HostWindow() override;
 
-    // Creates the window, shown or not.
-    BOOL Create(bool show);
+    // Creates the window, shown or not. The project, not owned, gives the object browser its
+    // references; without one it shows none.
+    BOOL Create(bool show, MacroProject* project = nullptr);
     CEdit& Editor() { return m_editor; }
     // Opens the browser of the type and inserts the chosen text at the caret; false when none was chosen.
     bool BrowseAndInsert(BROWSER_TYPE type);
@@ -24,10 +25,12 @@ protected:
     void OnSize(UINT type, int cx, int cy);
     void OnSetFocus(CWnd* oldWindow);
     void OnClose();
+    void OnObjectBrowser();
     void OnMacroFunctions();
     void OnFormulaFunctions();
     void OnExit();
     void OnAbout();
+    void OnEditReferences();
     void PostNcDestroy() override;
     DECLARE_MESSAGE_MAP()
 
@@ -36,4 +39,5 @@ private:
     CFont m_editorFont;
     CMenu m_menu;
     HACCEL m_accelerators = nullptr;
+    MacroProject* m_pProject = nullptr;
 };

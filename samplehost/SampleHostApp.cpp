@@ -35,27 +35,27 @@ BOOL SampleHostApp::InitInstance()
         m_nExitCode = options.help ? 0 : 2;
         return FALSE;
     }
-    if (options.browse)
+    m_projectPath = options.project.IsEmpty() ? DefaultProjectPath() : options.project;
+    CString problem;
+    const bool loaded = m_project.Load(m_projectPath, problem);
+    if (options.browse >= 0)
     {
         CString chosen;
-        m_nExitCode = RunBrowser(static_cast<BROWSER_TYPE>(options.browse), nullptr, chosen);
+        m_nExitCode = RunBrowser(static_cast<BROWSER_TYPE>(options.browse), nullptr, chosen, ReferencesOf(m_project));
         if (m_nExitCode == 0)
             WriteOut(chosen + "\n");
         return FALSE;
     }
-
-    m_projectPath = options.project.IsEmpty() ? DefaultProjectPath() : options.project;
-    CString problem;
-    if (!m_project.Load(m_projectPath, problem))
+    if (!loaded)
         fwk::Platform().MessageBox(nullptr, problem, m_strAppName, MB_OK | MB_ICONWARNING);
     m_project.Save(m_projectPath);
 
-    if (!m_window.Create(true))
+    if (!m_window.Create(true, &m_project))
         return FALSE;
     m_pMainWnd = &m_window;
-    if (options.startBrowser)
-        m_window.PostMessage(WM_COMMAND, options.startBrowser == 1 ? ID_TOOLS_MACRO_FUNCTIONS
-                                                                   : ID_TOOLS_FORMULA_FUNCTIONS);
+    const UINT startCommands[] = {ID_TOOLS_OBJECT_BROWSER, ID_TOOLS_MACRO_FUNCTIONS, ID_TOOLS_FORMULA_FUNCTIONS};
+    if (options.startBrowser >= 0)
+        m_window.PostMessage(WM_COMMAND, startCommands[options.startBrowser]);
     return TRUE;
 }
 

@@ -116,7 +116,7 @@ TEST(SampleHostProgram, HelpListsTheOptions)
 {
     HostRun run = RunHost("--help");
     EXPECT_EQ(0u, run.exitCode);
-    EXPECT_NE(std::string::npos, run.output.find("--browse 1|2"));
+    EXPECT_NE(std::string::npos, run.output.find("--browse 0|1|2"));
     EXPECT_NE(std::string::npos, run.output.find("--project"));
 }
 

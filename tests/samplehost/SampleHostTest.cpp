@@ -195,6 +195,12 @@ TEST(SampleHostCommandLine, OptionsAndErrors)
     EXPECT_TRUE(options.error.IsEmpty());
     char* startArgs[] = {program, start, one};
     EXPECT_EQ(1, ParseCommandLine(3, startArgs).startBrowser);
+    char zero[] = "0", three[] = "3";
+    char* objectBrowserArgs[] = {program, browse, zero};
+    EXPECT_EQ(0, ParseCommandLine(3, objectBrowserArgs).browse);
+    EXPECT_EQ(-1, ParseCommandLine(3, objectBrowserArgs).startBrowser);
+    char* noSuchBrowser[] = {program, start, three};
+    EXPECT_FALSE(ParseCommandLine(3, noSuchBrowser).error.IsEmpty());
     char* badArgs[] = {program, bogus};
     EXPECT_FALSE(ParseCommandLine(2, badArgs).error.IsEmpty());
     char* incomplete[] = {program, browse, bogus};

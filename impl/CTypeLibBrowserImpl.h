@@ -1,0 +1,109 @@
+// CTypeLibBrowserImpl: the back-end of the COM type-library browser. The library combo lists the
+// host's references, the classes list the types of the selected library after "<globals>", and
+// the members list the members of the selected type, inherited ones included.
+#pragma once
+
+#include "CBrowserImpl.h"
+#include "CLibItemListCtrl.h"
+#include "CTLibItemAggregate.h"
+#include "LibItemOrder.h"
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+class CTClass;
+class CTLib;
+class CTMember;
+
+class OBR_API CTypeLibBrowserImpl : public CBrowserImpl
+{
+public:
+    explicit CTypeLibBrowserImpl(CBrowserDlg* dialog);
+    ~CTypeLibBrowserImpl() override;
+
+    CImageList* CreateImageList() override;
+    CMenu* GetContextMenu() override;
+    void OnLibraryChanged() override;
+    void SetupDialog() override;
+    BOOL ShowHelp(HELPINFO* info) override;
+    void ToggleGroupMembers() override;
+    void ToggleShowHidden() override;
+    void UpdateContextMenu(CMenu* popup, UINT index, BOOL systemMenu) override;
+    CString GetSelectionText() override;
+    void MembersListClicked(NMHDR* header, LRESULT* result) override;
+    void ClassesListClicked(NMHDR* header, LRESULT* result) override;
+    void ClassesSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void MembersSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void LibraryComboFocused() override;
+    void DescriptionSelectionChanged(NMHDR* header, LRESULT* result) override;
+    void DescriptionFocused() override;
+    void ClassesListFocused(NMHDR* header, LRESULT* result) override;
+    void MembersListFocused(NMHDR* header, LRESULT* result) override;
+    void EditReferences() override;
+    LRESULT FollowLink(WPARAM link, LPARAM notification) override;
+    CString GetSelectedClassName() override;
+    CString GetSelectedMemberName() override;
+    CString GetSelectedLibraryName() override;
+    BOOL CanCopy() override;
+    void FillLibraries() override;
+    void ReloadLibraries() override;
+    void Search(CString text, std::vector<_HistoryItem>* results) override;
+
+    // The loaded libraries, in the order of the references.
+    int GetLibraryCount() const { return static_cast<int>(m_libraries.size()); }
+    CTLib* GetLibrary(int index) const { return m_libraries[static_cast<size_t>(index)].get(); }
+    // The library selected in the combo; null when none is.
+    CTLib* GetCurrentLibrary();
+
+private:
+    typedef std::vector<CTMember*> MemberList;
+    typedef std::set<CTClass*, CTLibItemLess> ClassSet;
+    // Names given out during one rebuild of the shown classes, in byte order.
+    typedef std::set<std::string> NameRegister;
+    // The implemented types a walk came through, so that a damaged library whose types name each
+    // other as bases cannot send it round for ever.
+    typedef std::vector<CTClass*> TypePath;
+
+    // Libraries
+    void LoadLibraries();
+    void FreeLibraries();
+    CComboBox* LibraryCombo() const;
+
+    // Classes and members
+    CTLibItem* GetSelectedClass(bool firstWhenNone) const;
+    CTLibItem* GetSelectedMember() const;
+    void RebuildShownClasses(CTLib* library);
+    void AddShownClass(CTClass* type, NameRegister& names, TypePath& path);
+    void RebuildGlobals(CTLib* library);
+    void CollectFunctions(CTClass* type, MemberList& list, TypePath& path);
+    void CollectVariables(CTClass* type, MemberList& list, TypePath& path);
+    MemberList* GetMembersToShow();
+    void FillClassesList();
+    void FillMembersList(const MemberList& list);
+    bool IsNewClassSelected() const;
+    int InsertRow(CListCtrl* list, CTLibItem* item);
+    void MarkDefaultMember(CListCtrl* list, int row, CTMember* member);
+    void SortList(CListCtrl* list);
+    void AddHiddenClasses();
+    void AddHiddenMembers();
+    void RemoveHiddenItems(CListCtrl* list);
+    void RefillMembers();
+
+    // Description, copy and help
+    void DescribeItem(CTLibItem* item);
+    void UpdateCopyButton();
+    bool HasFocus(CWnd* pane) const;
+
+    ClassSet m_shownClasses{CTLibItemLess(false)};
+    MemberList m_members;
+    MemberList* m_pCurrentMembers = nullptr;
+    std::vector<std::unique_ptr<CTLib>> m_libraries;
+    std::unique_ptr<CTLibItemAggregate<CTMember*>> m_pGlobals;
+    std::unique_ptr<CLibItemListCtrl> m_pClassesCtrl;
+    std::unique_ptr<CLibItemListCtrl> m_pMembersCtrl;
+    CString m_strCurrentClass;
+    // Image index of each item kind (0 to 10), -1 for a kind without one, and the overlay's.
+    int m_imageOfKind[TLIB_KIND_VARIABLE + 1];
+};

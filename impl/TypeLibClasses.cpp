@@ -1,0 +1,415 @@
+// The type-library back-end's two lists: which types of the selected library are shown and under
+// which names, the members gathered for the selected type, and the group and hidden options.
+#include "CBrowserDlg.h"
+#include "CTClass.h"
+#include "CTFunction.h"
+#include "CTLib.h"
+#include "CTVariable.h"
+#include "CTypeLibBrowserImpl.h"
+#include "ModuleServices.h"
+#include "resource.h"
+
+#include <algorithm>
+#include <cstring>
+#include <mbstring.h>
+#include <typeinfo>
+
+namespace
+{
+// Deeper than any sound library goes; a damaged one is cut off here at the latest.
+constexpr size_t kDeepestImplementation = 64;
+
+// The same type reached twice: the very object, or a type of the same identity and name (each
+// implemented type is an object of its own, built for the class that implements it).
+bool IsSameType(CTClass* a, CTClass* b)
+{
+    return a == b || (IsEqualGUID(a->GetGuid(), b->GetGuid()) &&
+                      std::strcmp(a->GetOwnName(), b->GetOwnName()) == 0);
+}
+
+// Enters a type into the walk's path; false when it is already on it (a loop) or the path is too deep.
+bool Enter(std::vector<CTClass*>& path, CTClass* type)
+{
+    if (path.size() >= kDeepestImplementation ||
+        std::any_of(path.begin(), path.end(), [type](CTClass* on) { return IsSameType(on, type); }))
+        return false;
+    path.push_back(type);
+    return true;
+}
+
+bool IsDefaultInterface(CTClass* type)
+{
+    return (type->GetImplTypeFlags() & IMPLTYPEFLAG_FDEFAULT) != 0;
+}
+
+// A default member (member id 0) that is a method or property, not an event, carries the overlay.
+bool HasDefaultMark(CTMember* member)
+{
+    auto* function = dynamic_cast<CTFunction*>(member);
+    return function && function->GetMemberId() == DISPID_VALUE && !function->IsEvent();
+}
+} // namespace
+
+CImageList* CTypeLibBrowserImpl::CreateImageList()
+{
+    auto* images = new CImageList;
+    images->Create(16, 16, ILC_MASK, 0, 4);
+    struct Icon
+    {
+        int id;
+        int kinds[2];
+    };
+    // In this order; each icon serves the kinds beside it (-1 none). The last is the overlay.
+    const Icon icons[] = {{IDI_CLASS, {TLIB_KIND_CLASS, TLIB_KIND_RECORD}},
+                          {IDI_MODULE, {TLIB_KIND_MODULE, -1}},
+                          {IDI_ENUM, {TLIB_KIND_ENUM, TLIB_KIND_UNION}},
+                          {IDI_PROPERTY, {TLIB_KIND_PROPERTY, -1}},
+                          {IDI_METHOD, {TLIB_KIND_METHOD, -1}},
+                          {IDI_EVENT, {TLIB_KIND_EVENT, -1}},
+                          {IDI_CONSTANT, {TLIB_KIND_VARIABLE, -1}},
+                          {IDI_GLOBALS, {TLIB_KIND_GLOBALS, -1}},
+                          {IDI_DEFAULT_MEMBER, {-1, -1}}};
+    int image = -1;
+    for (const Icon& icon : icons)
+    {
+        HICON handle = static_cast<HICON>(::LoadImageA(ObrModuleInstance(), MAKEINTRESOURCEA(icon.id),
+                                                       IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+        image = images->Add(handle);
+        ::DestroyIcon(handle);
+        for (int kind : icon.kinds)
+            if (kind >= 0)
+                m_imageOfKind[kind] = image;
+    }
+    images->SetOverlayImage(image, 1);
+    return images;
+}
+
+void CTypeLibBrowserImpl::OnLibraryChanged()
+{
+    CTLib* library = GetCurrentLibrary();
+    if (!library)
+        return;
+    m_pDlg->LockWindowUpdate();
+    RebuildShownClasses(library);
+    RebuildGlobals(library);
+    FillClassesList();
+    SelectListItem(m_pClassesCtrl.get(), 0, false);
+    RefillMembers();
+    DescribeItem(library);
+    CWnd::UnlockWindowUpdate();
+}
+
+void CTypeLibBrowserImpl::RefillMembers()
+{
+    m_pCurrentMembers = GetMembersToShow();
+    if (m_pCurrentMembers)
+        FillMembersList(*m_pCurrentMembers);
+}
+
+void CTypeLibBrowserImpl::RebuildShownClasses(CTLib* library)
+{
+    m_shownClasses = ClassSet(CTLibItemLess(m_pDlg->m_bGroupMembers));
+    NameRegister names;
+    // Display names of an earlier rebuild must not survive into this one.
+    for (int i = 0; i < library->GetClassCount(); ++i)
+        library->GetClass(i)->SetDisplayName("");
+    for (int i = 0; i < library->GetClassCount(); ++i)
+    {
+        TypePath path;
+        AddShownClass(library->GetClass(i), names, path);
+    }
+}
+
+void CTypeLibBrowserImpl::AddShownClass(CTClass* type, NameRegister& names, TypePath& path)
+{
+    const CString name = type->GetName();
+    if (!type->IsBrowsable() || !Enter(path, type))
+        return;
+    // A coclass stands for its default interface: the interface answers to the coclass's name.
+    if (type->IsCoClass())
+        for (int j = 0; j < type->GetImplTypeCount(); ++j)
+        {
+            CTClass* implemented = type->GetImplType(j);
+            if (!IsDefaultInterface(implemented))
+                continue;
+            implemented->SetDisplayName("");
+            if (!names.insert(implemented->GetName().GetString()).second)
+            {
+                auto listed = m_shownClasses.find(implemented);
+                if (listed != m_shownClasses.end())
+                {
+                    CTClass* shown = *listed;
+                    m_shownClasses.erase(listed);
+                    shown->SetDisplayName(name);
+                }
+            }
+            implemented->SetDisplayName(name);
+        }
+    // An alias of a type of the same library is listed as that type, under the alias's name.
+    CTClass* toList = type;
+    if (type->IsAlias())
+        if (CTClass* target = type->GetAliasTarget())
+        {
+            target->SetDisplayName("");
+            if (!names.insert(target->GetName().GetString()).second)
+                m_shownClasses.erase(target);
+            target->SetDisplayName(name);
+            toList = target;
+        }
+    // The first type to claim a name keeps it.
+    if (names.insert(name.GetString()).second)
+        m_shownClasses.insert(toList);
+    for (int j = 0; j < type->GetImplTypeCount(); ++j)
+        AddShownClass(type->GetImplType(j), names, path);
+    path.pop_back();
+}
+
+void CTypeLibBrowserImpl::RebuildGlobals(CTLib* library)
+{
+    m_pGlobals->m_items.clear();
+    std::vector<CTLibItem*> globals;
+    library->GetGlobalClasses(globals);
+    for (CTLibItem* item : globals)
+    {
+        auto* type = dynamic_cast<CTClass*>(item);
+        if (!type || !type->IsBrowsable())
+            continue;
+        TypePath functionsPath, variablesPath;
+        CollectFunctions(type, m_pGlobals->m_items, functionsPath);
+        CollectVariables(type, m_pGlobals->m_items, variablesPath);
+    }
+}
+
+void CTypeLibBrowserImpl::CollectFunctions(CTClass* type, MemberList& list, TypePath& path)
+{
+    if (!Enter(path, type))
+        return;
+    // Inherited functions first; a coclass gives only those of its default interface.
+    for (int j = 0; j < type->GetImplTypeCount(); ++j)
+    {
+        CTClass* implemented = type->GetImplType(j);
+        if (!type->IsCoClass() || IsDefaultInterface(implemented))
+            CollectFunctions(implemented, list, path);
+    }
+    for (int i = 0; i < type->GetFunctionCount(); ++i)
+    {
+        CTFunction* function = type->GetFunction(i);
+        if (!function->IsBrowsable())
+            continue;
+        // The accessors of one property make one row: the get, or the only accessor there is.
+        if (function->IsProperty() && !function->IsPropertyGet() &&
+            type->CountFunctions(function->GetMemberId()) > 1)
+            continue;
+        list.push_back(function);
+    }
+    path.pop_back();
+}
+
+void CTypeLibBrowserImpl::CollectVariables(CTClass* type, MemberList& list, TypePath& path)
+{
+    if (!Enter(path, type))
+        return;
+    for (int j = 0; j < type->GetImplTypeCount(); ++j)
+        CollectVariables(type->GetImplType(j), list, path);
+    for (int i = 0; i < type->GetVariableCount(); ++i)
+    {
+        CTVariable* variable = type->GetVariable(i);
+        if (variable->IsBrowsable())
+            list.push_back(variable);
+    }
+    path.pop_back();
+}
+
+CTypeLibBrowserImpl::MemberList* CTypeLibBrowserImpl::GetMembersToShow()
+{
+    CTLibItem* selected = GetSelectedClass(true);
+    if (!selected)
+        return nullptr;
+    if (selected == m_pGlobals.get())
+        return &m_pGlobals->m_items;
+    if (typeid(*selected) != typeid(CTClass))
+        return nullptr;
+    auto* type = static_cast<CTClass*>(selected);
+    m_members.clear();
+    TypePath functionsPath, variablesPath;
+    CollectFunctions(type, m_members, functionsPath);
+    CollectVariables(type, m_members, variablesPath);
+    return &m_members;
+}
+
+CTLibItem* CTypeLibBrowserImpl::GetSelectedClass(bool firstWhenNone) const
+{
+    int row = m_pClassesCtrl->GetNextItem(-1, LVNI_SELECTED);
+    if (row == -1 && firstWhenNone && m_pClassesCtrl->GetItemCount() > 0)
+        row = 0;
+    return row == -1 ? nullptr : reinterpret_cast<CTLibItem*>(m_pClassesCtrl->GetItemData(row));
+}
+
+CTLibItem* CTypeLibBrowserImpl::GetSelectedMember() const
+{
+    const int row = m_pMembersCtrl->GetNextItem(-1, LVNI_SELECTED);
+    return row == -1 ? nullptr : reinterpret_cast<CTLibItem*>(m_pMembersCtrl->GetItemData(row));
+}
+
+int CTypeLibBrowserImpl::InsertRow(CListCtrl* list, CTLibItem* item)
+{
+    const int kind = item->GetKind();
+    const int image = kind >= 0 && kind <= TLIB_KIND_VARIABLE ? m_imageOfKind[kind] : -1;
+    return list->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, list->GetItemCount(), item->GetName(), 0, 0,
+                            image, reinterpret_cast<LPARAM>(item));
+}
+
+void CTypeLibBrowserImpl::MarkDefaultMember(CListCtrl* list, int row, CTMember* member)
+{
+    if (row >= 0 && HasDefaultMark(member))
+        list->SetItemState(row, INDEXTOOVERLAYMASK(1), LVIS_OVERLAYMASK);
+}
+
+void CTypeLibBrowserImpl::SortList(CListCtrl* list)
+{
+    CTLibItemLess less(m_pDlg->m_bGroupMembers);
+    list->SortItems(&CompareLibItems, reinterpret_cast<DWORD_PTR>(&less));
+}
+
+void CTypeLibBrowserImpl::FillClassesList()
+{
+    CListCtrl* list = m_pClassesCtrl.get();
+    list->DeleteAllItems();
+    InsertRow(list, m_pGlobals.get());
+    for (CTClass* type : m_shownClasses)
+        if (m_pDlg->m_bShowHidden || !type->IsHidden())
+            InsertRow(list, type);
+    list->SetColumnWidth(0, LVSCW_AUTOSIZE);
+}
+
+void CTypeLibBrowserImpl::FillMembersList(const MemberList& members)
+{
+    m_strCurrentClass = m_pClassesCtrl->GetSelectedText();
+    CListCtrl* list = m_pMembersCtrl.get();
+    list->DeleteAllItems();
+    for (CTMember* member : members)
+        if (m_pDlg->m_bShowHidden || !member->IsHidden())
+            MarkDefaultMember(list, InsertRow(list, member), member);
+    list->SetColumnWidth(0, LVSCW_AUTOSIZE);
+    SortList(list);
+    CTLibItem* shown = GetSelectedClass(true);
+    m_pDlg->m_strMembersLabel.Format(szGetStringObr(IDS_MEMBERS_OF),
+                                     shown ? shown->GetName().GetString() : "");
+    m_pDlg->UpdateData(FALSE);
+}
+
+bool CTypeLibBrowserImpl::IsNewClassSelected() const
+{
+    const CString selected = m_pClassesCtrl->GetSelectedText();
+    return _mbscmp(reinterpret_cast<const unsigned char*>(selected.GetString()),
+                   reinterpret_cast<const unsigned char*>(m_strCurrentClass.GetString())) != 0;
+}
+
+void CTypeLibBrowserImpl::ClassesSelectionChanged(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    if (!BecameSelected(header, m_pClassesCtrl.get()))
+        return;
+    if (IsNewClassSelected())
+    {
+        m_pDlg->LockWindowUpdate();
+        RefillMembers();
+        CWnd::UnlockWindowUpdate();
+    }
+    const int row = reinterpret_cast<NMLISTVIEW*>(header)->iItem;
+    DescribeItem(reinterpret_cast<CTLibItem*>(m_pClassesCtrl->GetItemData(row)));
+    m_pDlg->AddCurrentSelectionToHistory();
+}
+
+void CTypeLibBrowserImpl::MembersSelectionChanged(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    if (!BecameSelected(header, m_pMembersCtrl.get()))
+        return;
+    DescribeItem(GetSelectedMember());
+    m_pDlg->AddCurrentSelectionToHistory();
+}
+
+CString CTypeLibBrowserImpl::GetSelectedClassName()
+{
+    return m_pClassesCtrl->GetSelectedText();
+}
+
+CString CTypeLibBrowserImpl::GetSelectedMemberName()
+{
+    return m_pMembersCtrl->GetSelectedText();
+}
+
+void CTypeLibBrowserImpl::ToggleGroupMembers()
+{
+    m_pDlg->m_bGroupMembers = !m_pDlg->m_bGroupMembers;
+    for (CListCtrl* list : {m_pClassesCtrl.get(), m_pMembersCtrl.get()})
+    {
+        SortList(list);
+        const int selected = list->GetNextItem(-1, LVNI_SELECTED);
+        if (selected != -1)
+            list->EnsureVisible(selected, FALSE);
+    }
+}
+
+void CTypeLibBrowserImpl::AddHiddenClasses()
+{
+    for (CTClass* type : m_shownClasses)
+        if (type->IsHidden())
+            InsertRow(m_pClassesCtrl.get(), type);
+    SortList(m_pClassesCtrl.get());
+    m_pClassesCtrl->SetColumnWidth(0, LVSCW_AUTOSIZE);
+}
+
+void CTypeLibBrowserImpl::AddHiddenMembers()
+{
+    if (m_pCurrentMembers)
+        for (CTMember* member : *m_pCurrentMembers)
+            if (member->IsHidden())
+                MarkDefaultMember(m_pMembersCtrl.get(), InsertRow(m_pMembersCtrl.get(), member), member);
+    SortList(m_pMembersCtrl.get());
+    m_pMembersCtrl->SetColumnWidth(0, LVSCW_AUTOSIZE);
+}
+
+void CTypeLibBrowserImpl::RemoveHiddenItems(CListCtrl* list)
+{
+    for (int row = list->GetItemCount() - 1; row >= 0; --row)
+    {
+        auto* item = reinterpret_cast<CTLibItem*>(list->GetItemData(row));
+        if (item && item->IsHidden())
+            list->DeleteItem(row);
+    }
+}
+
+void CTypeLibBrowserImpl::ToggleShowHidden()
+{
+    m_pDlg->m_bShowHidden = !m_pDlg->m_bShowHidden;
+    m_pDlg->LockWindowUpdate();
+    const CString selectedClass = m_pClassesCtrl->GetSelectedText();
+    const CString selectedMember = m_pMembersCtrl->GetSelectedText();
+    if (m_pDlg->m_bShowHidden)
+    {
+        AddHiddenClasses();
+        AddHiddenMembers();
+    }
+    else
+    {
+        RemoveHiddenItems(m_pClassesCtrl.get());
+        RemoveHiddenItems(m_pMembersCtrl.get());
+    }
+    const int classRow = m_pClassesCtrl->FindItem(selectedClass);
+    if (classRow == -1)
+    {
+        // The selected class was hidden and is gone: "<globals>" takes its place.
+        m_pClassesCtrl->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        m_pClassesCtrl->EnsureVisible(0, FALSE);
+    }
+    else
+    {
+        m_pClassesCtrl->EnsureVisible(classRow, FALSE);
+        const int memberRow = m_pMembersCtrl->FindItem(selectedMember);
+        if (memberRow != -1)
+            m_pMembersCtrl->EnsureVisible(memberRow, FALSE);
+    }
+    CWnd::UnlockWindowUpdate();
+}

@@ -1,0 +1,217 @@
+// The type-library back-end's work for the panes around the lists: the description, what Copy and
+// a double-click deliver, the Copy button and the context menu, links, help and the name search.
+#include "CBrowserDlg.h"
+#include "CTClass.h"
+#include "CTFunction.h"
+#include "CTLib.h"
+#include "CTVariable.h"
+#include "CTypeLibBrowserImpl.h"
+#include "HtmlHelpEntry.h"
+#include "resource.h"
+
+#include <typeinfo>
+
+namespace
+{
+constexpr int kDescriptionLanguage = 0; // the Basic declaration builder
+// The HTML Help commands used here.
+constexpr UINT kHelpDisplayTopic = 0x0000;
+constexpr UINT kHelpContext = 0x000F;
+
+CString LowerCase(CString text)
+{
+    text.MakeLower();
+    return text;
+}
+
+bool Contains(const CString& name, const CString& lowerText)
+{
+    return LowerCase(name).Find(lowerText) != -1;
+}
+} // namespace
+
+void CTypeLibBrowserImpl::DescribeItem(CTLibItem* item)
+{
+    if (!item)
+        return;
+    m_pDlg->m_pDescription->SetWindowText("");
+    CRTFBuilder rtf;
+    item->Describe(kDescriptionLanguage, rtf);
+    rtf >> *m_pDlg->m_pDescription;
+}
+
+bool CTypeLibBrowserImpl::HasFocus(CWnd* pane) const
+{
+    return pane && pane->m_hWnd && ::GetFocus() == pane->m_hWnd;
+}
+
+BOOL CTypeLibBrowserImpl::CanCopy()
+{
+    if (HasFocus(m_pMembersCtrl.get()))
+        return GetSelectedMember() != nullptr;
+    if (HasFocus(m_pClassesCtrl.get()))
+    {
+        CTLibItem* selected = GetSelectedClass(false);
+        return selected && selected != m_pGlobals.get();
+    }
+    if (HasFocus(m_pDlg->m_pDescription))
+        return !m_pDlg->m_pDescription->GetSelText().IsEmpty();
+    return FALSE;
+}
+
+void CTypeLibBrowserImpl::UpdateCopyButton()
+{
+    m_pDlg->GetDlgItem(IDC_COPY)->EnableWindow(CanCopy());
+}
+
+CString CTypeLibBrowserImpl::GetSelectionText()
+{
+    HWND focus = ::GetFocus();
+    // A click on Copy took the focus from the pane the user was in.
+    if (focus && focus == m_pDlg->GetDlgItem(IDC_COPY)->m_hWnd)
+        focus = m_pDlg->m_pFocusWnd ? m_pDlg->m_pFocusWnd->m_hWnd : nullptr;
+    if (!focus)
+        return CString();
+    CTLibItem* item = nullptr;
+    if (focus == m_pMembersCtrl->m_hWnd)
+        item = GetSelectedMember();
+    else if (focus == m_pClassesCtrl->m_hWnd)
+        item = GetSelectedClass(false);
+    else if (focus == m_pDlg->m_pDescription->m_hWnd)
+        return m_pDlg->m_pDescription->GetSelText();
+    return item ? item->GetName() : CString();
+}
+
+CMenu* CTypeLibBrowserImpl::GetContextMenu()
+{
+    return m_contextMenu.GetSubMenu(0);
+}
+
+void CTypeLibBrowserImpl::UpdateContextMenu(CMenu* popup, UINT, BOOL)
+{
+    popup->CheckMenuItem(ID_GROUPMEMBERS, MF_BYCOMMAND | (m_pDlg->m_bGroupMembers ? MF_CHECKED : MF_UNCHECKED));
+    popup->CheckMenuItem(ID_SHOWHIDDEN, MF_BYCOMMAND | (m_pDlg->m_bShowHidden ? MF_CHECKED : MF_UNCHECKED));
+    popup->EnableMenuItem(ID_COPY, MF_BYCOMMAND | (CanCopy() ? MF_ENABLED : MF_GRAYED));
+}
+
+void CTypeLibBrowserImpl::MembersListClicked(NMHDR*, LRESULT* result)
+{
+    UpdateCopyButton();
+    *result = 0;
+}
+
+void CTypeLibBrowserImpl::ClassesListClicked(NMHDR*, LRESULT* result)
+{
+    UpdateCopyButton();
+    *result = 0;
+}
+
+void CTypeLibBrowserImpl::DescriptionSelectionChanged(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+    UpdateCopyButton();
+}
+
+void CTypeLibBrowserImpl::DescriptionFocused()
+{
+    UpdateCopyButton();
+}
+
+void CTypeLibBrowserImpl::ClassesListFocused(NMHDR*, LRESULT* result)
+{
+    DescribeItem(GetSelectedClass(false));
+    UpdateCopyButton();
+    *result = 0;
+}
+
+void CTypeLibBrowserImpl::MembersListFocused(NMHDR*, LRESULT* result)
+{
+    DescribeItem(GetSelectedMember());
+    UpdateCopyButton();
+    *result = 0;
+}
+
+LRESULT CTypeLibBrowserImpl::FollowLink(WPARAM link, LPARAM)
+{
+    const auto* click = reinterpret_cast<const RTFLinkClick*>(link);
+    auto* item = click ? reinterpret_cast<CTLibItem*>(click->dwData) : nullptr;
+    if (!item)
+        return 1;
+    _HistoryItem target;
+    if (typeid(*item) == typeid(CTLib))
+        target.strLibrary = item->GetName();
+    else if (typeid(*item) == typeid(CTClass))
+    {
+        auto* type = static_cast<CTClass*>(item);
+        target.strLibrary = type->GetLib()->GetName();
+        target.strClass = type->GetName();
+    }
+    else
+        return 1;
+    if (m_pDlg->SelectHistoryItem(target))
+        m_pDlg->AddCurrentSelectionToHistory();
+    return 0;
+}
+
+BOOL CTypeLibBrowserImpl::ShowHelp(HELPINFO* info)
+{
+    if (info->iContextType != HELPINFO_WINDOW)
+        return TRUE;
+    CTLibItem* item = nullptr;
+    switch (info->iCtrlId)
+    {
+    case IDC_CLASSES_LIST:
+        item = GetSelectedClass(false);
+        break;
+    case IDC_LIB_COMBO:
+        item = GetCurrentLibrary();
+        break;
+    case IDC_MEMBERS_LIST:
+        item = GetSelectedMember();
+        break;
+    default:
+        break;
+    }
+    if (item)
+    {
+        DWORD context = 0;
+        CString file;
+        // An item whose library names no help file has no help of its own, and none is opened.
+        if (!item->GetHelpInfo(&context, file) || file.IsEmpty())
+            return TRUE;
+        if (::IsWindow(ObrHtmlHelp(nullptr, file, kHelpContext, context)) ||
+            ::IsWindow(ObrHtmlHelp(nullptr, file, kHelpDisplayTopic, 0)))
+            return TRUE;
+    }
+    if (CWinApp* app = AfxGetApp())
+        app->WinHelp(m_pDlg->m_nIDHelp, HELP_CONTEXT);
+    return TRUE;
+}
+
+void CTypeLibBrowserImpl::Search(CString text, std::vector<_HistoryItem>* results)
+{
+    CTLib* library = GetCurrentLibrary();
+    if (!library)
+        return;
+    text.MakeLower();
+    const CString libraryName = library->GetName();
+    for (int i = 0; i < library->GetClassCount(); ++i)
+    {
+        CTClass* type = library->GetClass(i);
+        const CString className = type->GetName();
+        if (Contains(className, text))
+            results->push_back({libraryName, className, CString()});
+        for (int j = 0; j < type->GetFunctionCount(); ++j)
+        {
+            CTFunction* function = type->GetFunction(j);
+            if (Contains(function->GetName(), text))
+                results->push_back({libraryName, className, function->GetName()});
+        }
+        for (int j = 0; j < type->GetVariableCount(); ++j)
+        {
+            CTVariable* variable = type->GetVariable(j);
+            if (Contains(variable->GetName(), text))
+                results->push_back({libraryName, className, variable->GetName()});
+        }
+    }
+}
