@@ -1,6 +1,8 @@
 // Loading one reference of the host: a type library known by its GUID and version only.
 #pragma once
 
+#include "BrowserApi.h"
+
 #include <windows.h>
 #include <memory>
 
@@ -9,8 +11,8 @@ class CTLib;
 // The registered library, or null when it is not registered or does not load. A reference names
 // no locale: the neutral locale is tried first, then the user's, then the first locale the
 // library is registered under for that version (a library registered under 409 only).
-std::unique_ptr<CTLib> LoadReferencedLibrary(const GUID& guid, WORD major, WORD minor);
+OBR_API std::unique_ptr<CTLib> LoadReferencedLibrary(const GUID& guid, WORD major, WORD minor);
 
 // The first locale registered under HKEY_CLASSES_ROOT\TypeLib\{guid}\major.minor; false when the
 // version is not registered or lists no locale.
-bool FirstRegisteredLocale(const GUID& guid, WORD major, WORD minor, LCID& lcid);
+OBR_API bool FirstRegisteredLocale(const GUID& guid, WORD major, WORD minor, LCID& lcid);

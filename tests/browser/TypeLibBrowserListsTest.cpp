@@ -1,0 +1,233 @@
+// The object browser's libraries, classes and members lists on fixture libraries: which types are
+// listed and under which names, which members a type shows, and the two view options.
+#include "CTLib.h"
+#include "PlatformRecorder.h"
+#include "ReferenceLoader.h"
+#include "TestPaths.h"
+#include "TypeLibBrowserTestSupport.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+using ::testing::IsSupersetOf;
+using ::testing::Not;
+using ::testing::Contains;
+
+namespace
+{
+// Image indexes, in the order the back-end adds its icons.
+enum
+{
+    kClassImage = 0,
+    kEnumImage = 2,
+    kPropertyImage = 3,
+    kMethodImage = 4,
+    kConstantImage = 6,
+    kGlobalsImage = 7
+};
+
+// The index of a type info in its library, by name; -1 when it has none of that name.
+int TypeIndex(const GUID& library, const wchar_t* name)
+{
+    ITypeLib* lib = nullptr;
+    if (FAILED(LoadRegTypeLib(library, 1, 0, 0, &lib)))
+        return -1;
+    int found = -1;
+    for (UINT i = 0; found == -1 && i < lib->GetTypeInfoCount(); ++i)
+    {
+        BSTR text = nullptr;
+        if (SUCCEEDED(lib->GetDocumentation(static_cast<INT>(i), &text, nullptr, nullptr, nullptr)) &&
+            text && wcscmp(text, name) == 0)
+            found = static_cast<int>(i);
+        SysFreeString(text);
+    }
+    lib->Release();
+    return found;
+}
+} // namespace
+
+TEST_F(TypeLibBrowserTest, ACoclassStandsForItsDefaultInterfaceInEitherOrder)
+{
+    Register("BrowserOrderFixture.tlb");
+    ASSERT_LT(TypeIndex(kOrderFixtureGuid, L"_Early"), TypeIndex(kOrderFixtureGuid, L"Early"));
+    ASSERT_GT(TypeIndex(kOrderFixtureGuid, L"_Late"), TypeIndex(kOrderFixtureGuid, L"Late"));
+    auto dialog = MakeBrowser({kOrderFixtureGuid});
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 const std::vector<std::string> classes = Rows(d.m_pClassesList);
+                 ASSERT_FALSE(classes.empty());
+                 EXPECT_EQ("<globals>", classes.front());
+                 EXPECT_EQ(kGlobalsImage, ImageOf(d.m_pClassesList, 0));
+                 EXPECT_THAT(classes, IsSupersetOf({"Early", "Late", "Extra", "Identity"}));
+                 EXPECT_THAT(classes, Not(Contains("_Early")));
+                 EXPECT_THAT(classes, Not(Contains("_Late")));
+
+                 // Inherited members first, then the type's own; the non-default interface gives
+                 // its variables only. Grouped: properties, methods, then variables.
+                 Choose(d.m_pClassesList, "Early");
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Size", "EarlyMethod", "ExtraCount"));
+                 EXPECT_EQ(" Membres de 'Early'", d.m_strMembersLabel);
+                 // The default source's functions are the coclass's events; the hidden default
+                 // member carries the mark once hidden members are shown, the source's does not.
+                 Choose(d.m_pClassesList, "Late");
+                 CListCtrl* members = d.m_pMembersList;
+                 EXPECT_THAT(Rows(members), ElementsAre("LateMethod", "Fired", "Other"));
+                 EXPECT_EQ(kMethodImage, ImageOf(members, 0));
+                 d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
+                 EXPECT_THAT(Rows(members), ElementsAre("Current", "LateMethod", "Fired", "Other"));
+                 EXPECT_EQ(1, OverlayOf(members, Row(members, "Current")));
+                 EXPECT_EQ(0, OverlayOf(members, Row(members, "Fired")));
+                 EXPECT_EQ("Late", SelectedText(d.m_pClassesList));
+                 // An alias of another library's type is listed as the alias, with the class image.
+                 EXPECT_EQ(kClassImage, ImageOf(d.m_pClassesList, Row(d.m_pClassesList, "Identity")));
+             });
+}
+
+TEST_F(TypeLibBrowserTest, AliasesPropertiesAndDefaultMembersOfTheFixture)
+{
+    Register("BrowserFixture.tlb");
+    auto dialog = MakeBrowser({kBrowserFixtureGuid});
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 CListCtrl* classes = d.m_pClassesList;
+                 CListCtrl* members = d.m_pMembersList;
+                 // The enumeration reached through an alias of the same library: once, under the
+                 // alias's name, as an enumeration. An alias of a built-in type is a class.
+                 EXPECT_THAT(Rows(classes), Not(Contains("Colour")));
+                 ASSERT_NE(-1, Row(classes, "Shade"));
+                 EXPECT_EQ(kEnumImage, ImageOf(classes, Row(classes, "Shade")));
+                 EXPECT_EQ(kClassImage, ImageOf(classes, Row(classes, "Length")));
+                 // Hidden types are not listed until hidden members are shown.
+                 EXPECT_THAT(Rows(classes), Not(Contains("_HiddenEvents")));
+
+                 Choose(classes, "Shade");
+                 EXPECT_THAT(Rows(members), ElementsAre("colBlue", "colCrimson", "colGreen", "colNone", "colRed"));
+                 EXPECT_EQ(kConstantImage, ImageOf(members, 0));
+
+                 // IShape: get+put one row, put only one row, put+putref without get none; the
+                 // default member (Name) carries the overlay; hidden and restricted ones are out.
+                 Choose(classes, "Shape");
+                 EXPECT_THAT(Rows(members), ElementsAre("Area", "Colour", "Key", "Name", "Forget", "Move", "Paint",
+                                                        "Show", "Moved"));
+                 for (int row = 0; row < members->GetItemCount(); ++row)
+                     EXPECT_EQ(members->GetItemText(row, 0) == "Name" ? 1 : 0, OverlayOf(members, row))
+                         << members->GetItemText(row, 0).GetString();
+                 EXPECT_EQ(kPropertyImage, ImageOf(members, Row(members, "Name")));
+
+                 // Shown hidden: Reset joins in, and the hidden types are listed.
+                 d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
+                 EXPECT_NE(-1, Row(members, "Reset"));
+                 EXPECT_NE(-1, Row(classes, "_Visible"));
+                 Choose(classes, "_HiddenEvents");
+                 ASSERT_THAT(Rows(members), ElementsAre("Changed"));
+
+                 // Hidden members off while a hidden class is selected: back to "<globals>".
+                 d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
+                 EXPECT_EQ("<globals>", SelectedText(classes));
+                 EXPECT_EQ(" Membres de '<globals>'", d.m_strMembersLabel);
+                 EXPECT_THAT(Rows(members), IsSupersetOf({"colRed", "Name", "Move"}));
+             });
+}
+
+TEST_F(TypeLibBrowserTest, GroupingSortsByKindThenBytesAndUngroupedByName)
+{
+    Register("BrowserFixture.tlb");
+    auto dialog = MakeBrowser({kBrowserFixtureGuid});
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 Choose(d.m_pClassesList, "Shape");
+                 ASSERT_TRUE(d.m_bGroupMembers);
+                 d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
+                 EXPECT_FALSE(d.m_bGroupMembers);
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Area", "Colour", "Forget", "Key", "Move", "Moved",
+                                                                 "Name", "Paint", "Show"));
+                 d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Area", "Colour", "Key", "Name", "Forget", "Move",
+                                                                 "Paint", "Show", "Moved"));
+                 // Upper case before lower case in the classes list too.
+                 const std::vector<std::string> classes = Rows(d.m_pClassesList);
+                 EXPECT_EQ("<globals>", classes.front());
+             });
+}
+
+TEST_F(TypeLibBrowserTest, GlobalsHoldTheApplicationObjectsEnumerationsAndModules)
+{
+    Register("BrowserFixture.tlb");
+    auto dialog = MakeBrowser({kBrowserFixtureGuid});
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 EXPECT_EQ("<globals>", SelectedText(d.m_pClassesList));
+                 EXPECT_EQ(" Membres de '<globals>'", d.m_strMembersLabel);
+                 // The application object's members, the enumeration's constants and the union's fields.
+                 EXPECT_THAT(Rows(d.m_pMembersList),
+                             IsSupersetOf({"Area", "Name", "Move", "colRed", "colBlue", "whole", "real"}));
+                 EXPECT_EQ(1, OverlayOf(d.m_pMembersList, Row(d.m_pMembersList, "Name")));
+             });
+}
+
+TEST_F(TypeLibBrowserTest, OnlyTheReferencesThatLoadAreListedSortedByName)
+{
+    Register("BrowserFixture.tlb");
+    const GUID unregistered = {0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55}};
+    auto dialog = MakeBrowser({kScriptingLibraryGuid, unregistered, kBrowserFixtureGuid});
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 EXPECT_THAT(ComboEntries(d), ElementsAre("ObrFixture", "Scripting"));
+                 auto* combo = static_cast<CComboBox*>(d.GetDlgItem(IDC_LIB_COMBO));
+                 // Item data are indexes into the loaded libraries, in the order of the references.
+                 EXPECT_EQ(1u, combo->GetItemData(0));
+                 EXPECT_EQ(0u, combo->GetItemData(1));
+                 ASSERT_EQ(2, BackEnd(d)->GetLibraryCount());
+                 EXPECT_EQ("Scripting", BackEnd(d)->GetLibrary(0)->GetName());
+                 SelectLibrary(d, "Scripting");
+                 EXPECT_EQ("Scripting", BackEnd(d)->GetCurrentLibrary()->GetName());
+                 EXPECT_NE(-1, Row(d.m_pClassesList, "Dictionary"));
+                 EXPECT_EQ(" Membres de '<globals>'", d.m_strMembersLabel);
+             });
+}
+
+TEST_F(TypeLibBrowserTest, NoLibraryAtAllIsToldAndEndsTheDialog)
+{
+    obrtest::PlatformRecorder platform;
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    ASSERT_NE(nullptr, dynamic_cast<CTypeLibBrowserImpl*>(dialog.m_pImpl));
+    EXPECT_EQ(-1, dialog.DoModal());
+    ASSERT_EQ(1u, platform.m_messages.size());
+    EXPECT_EQ("Aucune bibliothèque n'a été chargée !", platform.m_messages[0]);
+}
+
+TEST_F(TypeLibBrowserTest, ShownAgainEachLibraryIsListedOnce)
+{
+    Register("BrowserFixture.tlb");
+    auto dialog = MakeBrowser({kBrowserFixtureGuid, kStdoleLibraryGuid});
+    RunModal(*dialog, [](CBrowserDlg& d) { Choose(d.m_pClassesList, "Shape"); });
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 EXPECT_THAT(ComboEntries(d), ElementsAre("ObrFixture", "stdole"));
+                 EXPECT_EQ(2, BackEnd(d)->GetLibraryCount());
+                 // It opens where the user left it.
+                 EXPECT_EQ("Shape", SelectedText(d.m_pClassesList));
+                 EXPECT_NE(-1, Row(d.m_pMembersList, "Move"));
+             });
+}
+
+TEST_F(TypeLibBrowserTest, ALibraryRegisteredUnderOneLocaleOnlyStillLoads)
+{
+    Register("BrowserLocaleFixture.tlb");
+    LCID registered = 0;
+    ASSERT_TRUE(FirstRegisteredLocale(kLocaleFixtureGuid, 1, 0, registered));
+    EXPECT_EQ(0x409u, registered);
+    auto library = LoadReferencedLibrary(kLocaleFixtureGuid, 1, 0);
+    ASSERT_NE(nullptr, library);
+    EXPECT_EQ("ObrLocale", library->GetName());
+    EXPECT_EQ(0x409u, library->GetLcid());
+    const GUID unregistered = {0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x56}};
+    EXPECT_EQ(nullptr, LoadReferencedLibrary(unregistered, 1, 0));
+    EXPECT_FALSE(FirstRegisteredLocale(unregistered, 1, 0, registered));
+}

@@ -1,0 +1,101 @@
+#include "TypeLibBrowserTestSupport.h"
+
+const GUID kBrowserFixtureGuid = {0x6b71a616, 0xbf9f, 0x424a, {0x9d, 0x30, 0x65, 0x89, 0xd9, 0xcf, 0x0a, 0xce}};
+const GUID kOrderFixtureGuid = {0x2f0c4a51, 0x9d3e, 0x4b8a, {0xa7, 0xc2, 0x5e, 0x61, 0xb0, 0xd4, 0xf9, 0x03}};
+const GUID kLocaleFixtureGuid = {0xc4d5e6f7, 0x0819, 0x4a2b, {0xbc, 0x3d, 0x4e, 0x5f, 0x60, 0x71, 0x82, 0x93}};
+const GUID kStdoleLibraryGuid = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const GUID kScriptingLibraryGuid = {0x420B2830, 0xE718, 0x11CF, {0x89, 0x3D, 0x00, 0xA0, 0xC9, 0x05, 0x42, 0x28}};
+
+void TypeLibBrowserTest::SetUp()
+{
+    BrowserDialogTest::SetUp();
+    // The module's own back-ends, not the recording one; the base restores the factory.
+    SetBrowserImplFactory(nullptr);
+    m_comStarted = SUCCEEDED(CoInitialize(nullptr));
+}
+
+void TypeLibBrowserTest::TearDown()
+{
+    m_registered.clear();
+    if (m_comStarted)
+        CoUninitialize();
+    BrowserDialogTest::TearDown();
+}
+
+void TypeLibBrowserTest::Register(const char* fixture)
+{
+    m_registered.push_back(std::make_unique<obrtest::RegisteredTypeLib>(fixture));
+    ASSERT_EQ(S_OK, m_registered.back()->Result()) << fixture;
+}
+
+std::unique_ptr<CBrowserDlg> TypeLibBrowserTest::MakeBrowser(std::initializer_list<GUID> references)
+{
+    auto dialog = std::make_unique<CBrowserDlg>(BROWSER_TYPELIB);
+    for (const GUID& guid : references)
+    {
+        const bool stdole = IsEqualGUID(guid, kStdoleLibraryGuid);
+        dialog->m_extensions.Add(guid, stdole ? 2 : 1, 0);
+    }
+    return dialog;
+}
+
+CTypeLibBrowserImpl* TypeLibBrowserTest::BackEnd(CBrowserDlg& dialog)
+{
+    return static_cast<CTypeLibBrowserImpl*>(dialog.m_pImpl);
+}
+
+std::vector<std::string> TypeLibBrowserTest::Rows(CListCtrl* list)
+{
+    std::vector<std::string> rows;
+    for (int i = 0; i < list->GetItemCount(); ++i)
+        rows.push_back(list->GetItemText(i, 0).GetString());
+    return rows;
+}
+
+std::vector<std::string> TypeLibBrowserTest::ComboEntries(CBrowserDlg& dialog)
+{
+    auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_LIB_COMBO));
+    std::vector<std::string> entries;
+    for (int i = 0; i < combo->GetCount(); ++i)
+    {
+        CString text;
+        combo->GetLBText(i, text);
+        entries.push_back(text.GetString());
+    }
+    return entries;
+}
+
+int TypeLibBrowserTest::Row(CListCtrl* list, const char* text)
+{
+    for (int i = 0; i < list->GetItemCount(); ++i)
+        if (list->GetItemText(i, 0) == text)
+            return i;
+    return -1;
+}
+
+int TypeLibBrowserTest::ImageOf(CListCtrl* list, int row)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    list->GetItem(&item);
+    return item.iImage;
+}
+
+int TypeLibBrowserTest::OverlayOf(CListCtrl* list, int row)
+{
+    return static_cast<int>((list->GetItemState(row, LVIS_OVERLAYMASK) & LVIS_OVERLAYMASK) >> 8);
+}
+
+void TypeLibBrowserTest::Choose(CListCtrl* list, const char* text)
+{
+    const int row = Row(list, text);
+    ASSERT_NE(-1, row) << text;
+    list->SetFocus();
+    list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+std::string TypeLibBrowserTest::Description(CBrowserDlg& dialog)
+{
+    return dialog.m_pDescription->GetWindowText().GetString();
+}

@@ -1,0 +1,45 @@
+// Runs the real browser dialog with the module's own type-library back-end on registered fixture
+// libraries and real libraries of the prefix, and reads what its lists show.
+#pragma once
+
+#include "BrowserTestSupport.h"
+#include "CTypeLibBrowserImpl.h"
+#include "RegisteredTypeLib.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The libraries the tests refer to.
+extern const GUID kBrowserFixtureGuid;
+extern const GUID kOrderFixtureGuid;
+extern const GUID kLocaleFixtureGuid;
+extern const GUID kStdoleLibraryGuid;
+extern const GUID kScriptingLibraryGuid;
+
+class TypeLibBrowserTest : public BrowserDialogTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Registers a fixture of the build for the rest of the test.
+    void Register(const char* fixture);
+    // A dialog of the object browser referring to the libraries, in that order.
+    static std::unique_ptr<CBrowserDlg> MakeBrowser(std::initializer_list<GUID> references);
+
+    static CTypeLibBrowserImpl* BackEnd(CBrowserDlg& dialog);
+    static std::vector<std::string> Rows(CListCtrl* list);
+    static std::vector<std::string> ComboEntries(CBrowserDlg& dialog);
+    static int Row(CListCtrl* list, const char* text);
+    static int ImageOf(CListCtrl* list, int row);
+    static int OverlayOf(CListCtrl* list, int row);
+    // Selects the row as a click would (the list's notifications run) and gives it the focus.
+    static void Choose(CListCtrl* list, const char* text);
+    // The text of the description pane.
+    static std::string Description(CBrowserDlg& dialog);
+
+private:
+    std::vector<std::unique_ptr<obrtest::RegisteredTypeLib>> m_registered;
+    bool m_comStarted = false;
+};
