@@ -51,7 +51,7 @@ TEST_F(TypeLibBrowserTest, ACoclassStandsForItsDefaultInterfaceInEitherOrder)
     Register("BrowserOrderFixture.tlb");
     ASSERT_LT(TypeIndex(kOrderFixtureGuid, L"_Early"), TypeIndex(kOrderFixtureGuid, L"Early"));
     ASSERT_GT(TypeIndex(kOrderFixtureGuid, L"_Late"), TypeIndex(kOrderFixtureGuid, L"Late"));
-    auto dialog = MakeBrowser({kOrderFixtureGuid});
+    auto dialog = MakeBrowser({{kOrderFixtureGuid, 1, 0}});
     RunModal(*dialog,
              [](CBrowserDlg& d)
              {
@@ -87,7 +87,7 @@ TEST_F(TypeLibBrowserTest, ACoclassStandsForItsDefaultInterfaceInEitherOrder)
 TEST_F(TypeLibBrowserTest, AliasesPropertiesAndDefaultMembersOfTheFixture)
 {
     Register("BrowserFixture.tlb");
-    auto dialog = MakeBrowser({kBrowserFixtureGuid});
+    auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
     RunModal(*dialog,
              [](CBrowserDlg& d)
              {
@@ -134,7 +134,7 @@ TEST_F(TypeLibBrowserTest, AliasesPropertiesAndDefaultMembersOfTheFixture)
 TEST_F(TypeLibBrowserTest, GroupingSortsByKindThenBytesAndUngroupedByName)
 {
     Register("BrowserFixture.tlb");
-    auto dialog = MakeBrowser({kBrowserFixtureGuid});
+    auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
     RunModal(*dialog,
              [](CBrowserDlg& d)
              {
@@ -156,7 +156,7 @@ TEST_F(TypeLibBrowserTest, GroupingSortsByKindThenBytesAndUngroupedByName)
 TEST_F(TypeLibBrowserTest, GlobalsHoldTheApplicationObjectsEnumerationsAndModules)
 {
     Register("BrowserFixture.tlb");
-    auto dialog = MakeBrowser({kBrowserFixtureGuid});
+    auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
     RunModal(*dialog,
              [](CBrowserDlg& d)
              {
@@ -173,7 +173,7 @@ TEST_F(TypeLibBrowserTest, OnlyTheReferencesThatLoadAreListedSortedByName)
 {
     Register("BrowserFixture.tlb");
     const GUID unregistered = {0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55}};
-    auto dialog = MakeBrowser({kScriptingLibraryGuid, unregistered, kBrowserFixtureGuid});
+    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}, {unregistered, 1, 0}, {kBrowserFixtureGuid, 1, 0}});
     RunModal(*dialog,
              [](CBrowserDlg& d)
              {
@@ -204,7 +204,7 @@ TEST_F(TypeLibBrowserTest, NoLibraryAtAllIsToldAndEndsTheDialog)
 TEST_F(TypeLibBrowserTest, ShownAgainEachLibraryIsListedOnce)
 {
     Register("BrowserFixture.tlb");
-    auto dialog = MakeBrowser({kBrowserFixtureGuid, kStdoleLibraryGuid});
+    auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}, {kStdoleLibraryGuid, 2, 0}});
     RunModal(*dialog, [](CBrowserDlg& d) { Choose(d.m_pClassesList, "Shape"); });
     RunModal(*dialog,
              [](CBrowserDlg& d)

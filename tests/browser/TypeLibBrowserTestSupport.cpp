@@ -5,6 +5,8 @@ const GUID kOrderFixtureGuid = {0x2f0c4a51, 0x9d3e, 0x4b8a, {0xa7, 0xc2, 0x5e, 0
 const GUID kLocaleFixtureGuid = {0xc4d5e6f7, 0x0819, 0x4a2b, {0xbc, 0x3d, 0x4e, 0x5f, 0x60, 0x71, 0x82, 0x93}};
 const GUID kStdoleLibraryGuid = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 const GUID kScriptingLibraryGuid = {0x420B2830, 0xE718, 0x11CF, {0x89, 0x3D, 0x00, 0xA0, 0xC9, 0x05, 0x42, 0x28}};
+const GUID kAdoLibraryGuid = {0x2A75196C, 0xD9EB, 0x4129, {0xB8, 0x03, 0x93, 0x13, 0x27, 0xF7, 0x2D, 0x5C}};
+const GUID kMshtmlLibraryGuid = {0x3050F1C5, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
 
 void TypeLibBrowserTest::SetUp()
 {
@@ -28,14 +30,11 @@ void TypeLibBrowserTest::Register(const char* fixture)
     ASSERT_EQ(S_OK, m_registered.back()->Result()) << fixture;
 }
 
-std::unique_ptr<CBrowserDlg> TypeLibBrowserTest::MakeBrowser(std::initializer_list<GUID> references)
+std::unique_ptr<CBrowserDlg> TypeLibBrowserTest::MakeBrowser(std::initializer_list<Reference> references)
 {
     auto dialog = std::make_unique<CBrowserDlg>(BROWSER_TYPELIB);
-    for (const GUID& guid : references)
-    {
-        const bool stdole = IsEqualGUID(guid, kStdoleLibraryGuid);
-        dialog->m_extensions.Add(guid, stdole ? 2 : 1, 0);
-    }
+    for (const Reference& reference : references)
+        dialog->m_extensions.Add(reference.guid, reference.major, reference.minor);
     return dialog;
 }
 

@@ -16,6 +16,8 @@ extern const GUID kOrderFixtureGuid;
 extern const GUID kLocaleFixtureGuid;
 extern const GUID kStdoleLibraryGuid;
 extern const GUID kScriptingLibraryGuid;
+extern const GUID kAdoLibraryGuid;
+extern const GUID kMshtmlLibraryGuid;
 
 class TypeLibBrowserTest : public BrowserDialogTest
 {
@@ -25,8 +27,14 @@ protected:
 
     // Registers a fixture of the build for the rest of the test.
     void Register(const char* fixture);
+    struct Reference
+    {
+        GUID guid;
+        WORD major;
+        WORD minor;
+    };
     // A dialog of the object browser referring to the libraries, in that order.
-    static std::unique_ptr<CBrowserDlg> MakeBrowser(std::initializer_list<GUID> references);
+    static std::unique_ptr<CBrowserDlg> MakeBrowser(std::initializer_list<Reference> references);
 
     static CTypeLibBrowserImpl* BackEnd(CBrowserDlg& dialog);
     static std::vector<std::string> Rows(CListCtrl* list);

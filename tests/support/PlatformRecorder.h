@@ -27,6 +27,12 @@ public:
         ++m_helpRequests;
         return TRUE;
     }
+    // Records the request and answers m_htmlHelpWindow (no window unless a test sets one).
+    HWND HtmlHelp(fwk::HtmlHelpEntry, HWND, LPCSTR file, UINT command, DWORD_PTR data) override
+    {
+        m_htmlHelp.push_back({file ? file : "", command, data});
+        return m_htmlHelpWindow;
+    }
     int MessageBox(HWND, LPCSTR text, LPCSTR, UINT type) override
     {
         m_messages.push_back(text ? text : "");
@@ -38,6 +44,14 @@ public:
     UINT m_helpCommand = 0;
     ULONG_PTR m_helpData = 0;
     int m_helpRequests = 0;
+    struct HtmlHelpRequest
+    {
+        std::string file;
+        UINT command;
+        DWORD_PTR data;
+    };
+    std::vector<HtmlHelpRequest> m_htmlHelp;
+    HWND m_htmlHelpWindow = nullptr;
     std::vector<std::string> m_messages;
     std::vector<UINT> m_messageTypes;
 
