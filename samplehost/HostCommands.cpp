@@ -15,12 +15,32 @@ bool ParseBrowserType(const char* text, int& type)
     type = text[0] - '0';
     return true;
 }
+
+// "library.class.member", the class and member optional.
+_HistoryItem ParseSelection(const char* text)
+{
+    _HistoryItem selection;
+    CString* parts[] = {&selection.strLibrary, &selection.strClass, &selection.strMember};
+    size_t part = 0;
+    for (const char* c = text; *c; ++c)
+    {
+        if (*c == '.' && part < 2)
+            ++part;
+        else
+            *parts[part] += *c;
+    }
+    return selection;
+}
 } // namespace
 
-int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen, const TypeLibraryExtensions& references)
+int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen, const TypeLibraryExtensions& references,
+               const _HistoryItem& start)
 {
     CBrowserDlg browser(type, parent);
     browser.m_extensions = references;
+    // A browser with a history opens on its current entry.
+    if (!start.strLibrary.IsEmpty() && type >= 0 && type < BROWSER_TYPE_COUNT)
+        browser.m_history[type].push_front(start);
     INT_PTR result = browser.DoModal();
     chosen = browser.GetResultString();
     if (result == IDOK && !chosen.IsEmpty())
@@ -49,6 +69,8 @@ HostOptions ParseCommandLine(int argc, char** argv)
         else if (std::strcmp(arg, "--start-browser") == 0 && i + 1 < argc &&
                  ParseBrowserType(argv[i + 1], options.startBrowser))
             ++i;
+        else if (std::strcmp(arg, "--select") == 0 && i + 1 < argc)
+            options.select = ParseSelection(argv[++i]);
         else if (std::strcmp(arg, "--project") == 0 && i + 1 < argc)
             options.project = argv[++i];
         else
@@ -66,6 +88,8 @@ const char* UsageText()
            "                    sortie 0 si un texte a été choisi, 1 si l'explorateur a été fermé sans\n"
            "                    choix, 2 s'il n'a pas pu s'ouvrir\n"
            "  --start-browser 0|1|2  ouvre l'éditeur avec cet explorateur déjà ouvert\n"
+           "  --select BIBLIOTHÈQUE[.CLASSE[.MEMBRE]]\n"
+           "                    ouvre l'explorateur d'objets sur cette sélection\n"
            "  --project FICHIER utilise ce fichier de projet (références des bibliothèques)\n"
            "  --help            affiche cette aide\n";
 }

@@ -83,7 +83,9 @@ bool HostWindow::BrowseAndInsert(BROWSER_TYPE type)
 {
     CString chosen;
     const TypeLibraryExtensions references = m_pProject ? ReferencesOf(*m_pProject) : TypeLibraryExtensions();
-    if (RunBrowser(type, this, chosen, references) != 0)
+    const _HistoryItem start = m_startSelection;
+    m_startSelection = _HistoryItem();
+    if (RunBrowser(type, this, chosen, references, start) != 0)
         return false;
     m_editor.ReplaceSel(chosen, TRUE);
     m_editor.SetFocus();

@@ -18,6 +18,8 @@ public:
     CEdit& Editor() { return m_editor; }
     // Opens the browser of the type and inserts the chosen text at the caret; false when none was chosen.
     bool BrowseAndInsert(BROWSER_TYPE type);
+    // Where the next browser opens (once).
+    void SetStartSelection(const _HistoryItem& start) { m_startSelection = start; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -40,4 +42,5 @@ private:
     CMenu m_menu;
     HACCEL m_accelerators = nullptr;
     MacroProject* m_pProject = nullptr;
+    _HistoryItem m_startSelection;
 };

@@ -41,7 +41,8 @@ BOOL SampleHostApp::InitInstance()
     if (options.browse >= 0)
     {
         CString chosen;
-        m_nExitCode = RunBrowser(static_cast<BROWSER_TYPE>(options.browse), nullptr, chosen, ReferencesOf(m_project));
+        m_nExitCode = RunBrowser(static_cast<BROWSER_TYPE>(options.browse), nullptr, chosen, ReferencesOf(m_project),
+                                 options.select);
         if (m_nExitCode == 0)
             WriteOut(chosen + "\n");
         return FALSE;
@@ -53,6 +54,7 @@ BOOL SampleHostApp::InitInstance()
     if (!m_window.Create(true, &m_project))
         return FALSE;
     m_pMainWnd = &m_window;
+    m_window.SetStartSelection(options.select);
     const UINT startCommands[] = {ID_TOOLS_OBJECT_BROWSER, ID_TOOLS_MACRO_FUNCTIONS, ID_TOOLS_FORMULA_FUNCTIONS};
     if (options.startBrowser >= 0)
         m_window.PostMessage(WM_COMMAND, startCommands[options.startBrowser]);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds what is needed and starts the sample host under Wine: a macro editor whose Outils menu
-# (F2, Shift+F2) opens the function browsers and inserts the chosen text. With an X display it
-# opens there (arguments go to the sample host, see --help); without one it opens in a virtual
-# display with the macro functions browser on top, and a screenshot is written and its path printed.
+# opens the object browser (F2) and the function browsers (Ctrl+F2, Shift+F2) and inserts the
+# chosen text. With an X display it opens there (arguments go to the sample host, see --help);
+# without one it opens in a virtual display with the object browser on top, showing the Scripting
+# runtime's Dictionary.Item, and a screenshot is written and its path printed.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -23,7 +24,7 @@ shot="$shots/objbrowser-$(date +%Y%m%d-%H%M%S).png"
 export RUN PROGRAM shot
 xvfb-run -a -s "$XVFB_SCREEN" bash -c '
     . "$(dirname "$RUN")/env.sh"
-    "$RUN" "$PROGRAM" --start-browser 1 "$@" >/dev/null 2>&1 &
+    "$RUN" "$PROGRAM" --start-browser 0 --select Scripting.Dictionary.Item "$@" >/dev/null 2>&1 &
     program=$!
     # Wine starts its desktop first, then the host and the browser.
     sleep "${OBR_SCREENSHOT_DELAY:-8}"

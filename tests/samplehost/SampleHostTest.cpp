@@ -72,15 +72,16 @@ VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
         script();
 }
 
-void ChooseWhenTheBrowserOpens(const char* entry)
+void ChooseWhenTheBrowserOpens(const char* entry, const char* caption = "Explorateur de Fonctions")
 {
-    std::string name = entry;
-    g_script = [name]()
+    std::string name = entry, title = caption;
+    g_script = [name, title]()
     {
-        HWND window = FindWindowA(nullptr, "Explorateur de Fonctions");
+        HWND window = FindWindowA(nullptr, title.c_str());
         auto* browser = dynamic_cast<CBrowserDlg*>(CWnd::FromHandlePermanent(window));
         ASSERT_NE(nullptr, browser);
         CListCtrl* members = browser->m_pMembersList;
+        members->SetFocus(); // as the mouse gives it
         for (int i = 0; i < members->GetItemCount(); ++i)
             if (members->GetItemText(i, 0) == name.c_str())
                 members->SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -176,6 +177,21 @@ TEST_F(SampleHostTest, TheChosenTextIsInsertedAtTheCaret)
     window.DestroyWindow();
 }
 
+TEST_F(SampleHostTest, TheObjectBrowserShowsTheProjectsReferencesAndInsertsAName)
+{
+    MacroProject project;
+    project.m_references = MacroProject::DefaultReferences();
+    HostWindow window;
+    ASSERT_TRUE(window.Create(false, &project));
+    window.Editor().SetWindowText("Set d = \r\n");
+    window.Editor().SetSel(8, 8);
+    window.SetStartSelection({"Scripting", "Dictionary", ""});
+    ChooseWhenTheBrowserOpens("Exists", "Explorateur d'Objets");
+    EXPECT_TRUE(window.BrowseAndInsert(BROWSER_TYPELIB));
+    EXPECT_EQ("Set d = Exists\r\n", window.Editor().GetWindowText());
+    window.DestroyWindow();
+}
+
 TEST_F(SampleHostTest, BrowsingForTheCommandLineGivesTheInsertText)
 {
     CString chosen;
@@ -199,6 +215,13 @@ TEST(SampleHostCommandLine, OptionsAndErrors)
     char* objectBrowserArgs[] = {program, browse, zero};
     EXPECT_EQ(0, ParseCommandLine(3, objectBrowserArgs).browse);
     EXPECT_EQ(-1, ParseCommandLine(3, objectBrowserArgs).startBrowser);
+    char select[] = "--select", where[] = "Scripting.Dictionary.Item", library[] = "stdole";
+    char* selectArgs[] = {program, start, zero, select, where};
+    const HostOptions selecting = ParseCommandLine(5, selectArgs);
+    EXPECT_EQ(0, selecting.startBrowser);
+    EXPECT_EQ((_HistoryItem{"Scripting", "Dictionary", "Item"}), selecting.select);
+    char* libraryOnly[] = {program, select, library};
+    EXPECT_EQ((_HistoryItem{"stdole", "", ""}), ParseCommandLine(3, libraryOnly).select);
     char* noSuchBrowser[] = {program, start, three};
     EXPECT_FALSE(ParseCommandLine(3, noSuchBrowser).error.IsEmpty());
     char* badArgs[] = {program, bogus};
