@@ -10,7 +10,8 @@ namespace
 long g_membersLeftOut = 0;
 } // namespace
 
-CTClass::CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags) : m_pLib(lib), m_implTypeFlags(implTypeFlags)
+CTClass::CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags, const CTClass* implementer)
+    : m_pLib(lib), m_pImplementer(implementer), m_implTypeFlags(implTypeFlags)
 {
     m_pTypeInfo.Copy(info);
     if (!info || FAILED(info->GetTypeAttr(&m_pTypeAttr)))
@@ -18,10 +19,26 @@ CTClass::CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags) : m_pLib(lib), 
         m_pTypeAttr = nullptr;
         return;
     }
-    LoadImplTypes();
     Bstr name;
     if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
         m_strName = name.ToString();
+    m_bRepeated = RepeatsAnImplementer();
+    if (!m_bRepeated)
+        LoadImplTypes();
+}
+
+bool CTClass::RepeatsAnImplementer() const
+{
+    int depth = 0;
+    for (const CTClass* above = m_pImplementer; above; above = above->m_pImplementer)
+    {
+        if (++depth >= kDeepestImplementation)
+            return true;
+        if (above->m_pTypeInfo.Get() == m_pTypeInfo.Get() ||
+            (IsEqualGUID(above->GetGuid(), GetGuid()) && above->m_strName == m_strName))
+            return true;
+    }
+    return false;
 }
 
 CTClass::~CTClass()
@@ -50,8 +67,9 @@ void CTClass::LoadImplTypes()
             FAILED(m_pTypeInfo->GetRefTypeInfo(href, &ref)) || !ref ||
             FAILED(m_pTypeInfo->GetImplTypeFlags(static_cast<UINT>(i), &flags)))
             continue;
-        auto* type = new CTClass(ref.Get(), m_pLib, flags);
-        if (type->IsValid())
+        // A type that repeats one it was reached through is left out: the walk ends there.
+        auto* type = new CTClass(ref.Get(), m_pLib, flags, this);
+        if (type->IsValid() && !type->m_bRepeated)
             m_implTypes.push_back(type);
         else
             delete type;

@@ -16,7 +16,7 @@ class OBR_API CTClass : public CTLibItem
 public:
     // implTypeFlags: the flags under which the type was reached from the class implementing it
     // (0 for the library's own types).
-    CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags);
+    CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags) : CTClass(info, lib, implTypeFlags, nullptr) {}
     ~CTClass() override;
     CTClass(const CTClass&) = delete;
     CTClass& operator=(const CTClass&) = delete;
@@ -69,7 +69,15 @@ public:
     // Members the platform failed to give, over every class built so far (for diagnostics).
     static long MembersLeftOut();
 
+    // How deep implemented types are built: far deeper than any sound library goes.
+    static constexpr int kDeepestImplementation = 64;
+
 private:
+    // implementer: the class this one was built for as an implemented type, null for a library's own.
+    CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags, const CTClass* implementer);
+    // Whether this type is one of the classes it was built for (a damaged library naming a type as
+    // its own base, directly or round a loop), or lies too deep below them.
+    bool RepeatsAnImplementer() const;
     void LoadImplTypes();
     void LoadMembers();
 
@@ -77,7 +85,9 @@ private:
     ComPtr<ITypeInfo> m_pTypeInfo;
     TYPEATTR* m_pTypeAttr = nullptr;
     CTLib* m_pLib;
+    const CTClass* m_pImplementer;
     int m_implTypeFlags;
+    bool m_bRepeated = false;
     CString m_strDisplayName;
     std::vector<CTFunction*> m_functions;
     std::vector<CTVariable*> m_variables;

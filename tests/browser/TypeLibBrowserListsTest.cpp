@@ -1,6 +1,7 @@
 // The object browser's libraries, classes and members lists on fixture libraries: which types are
 // listed and under which names, which members a type shows, and the two view options.
 #include "CTLib.h"
+#include "CyclicTypeLib.h"
 #include "PlatformRecorder.h"
 #include "ReferenceLoader.h"
 #include "TestPaths.h"
@@ -230,4 +231,25 @@ TEST_F(TypeLibBrowserTest, ALibraryRegisteredUnderOneLocaleOnlyStillLoads)
     const GUID unregistered = {0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x56}};
     EXPECT_EQ(nullptr, LoadReferencedLibrary(unregistered, 1, 0));
     EXPECT_FALSE(FirstRegisteredLocale(unregistered, 1, 0, registered));
+}
+
+TEST_F(TypeLibBrowserTest, InterfacesThatAreTheirOwnBasesAreListedWithTheirMembersOnce)
+{
+    obrtest::CyclicTypeLib damaged;
+    ASSERT_EQ(S_OK, damaged.Result());
+    auto dialog = MakeBrowser({{obrtest::CyclicTypeLib::kGuid, 1, 0}});
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 // The coclass stands for IFirst.
+                 EXPECT_THAT(Rows(d.m_pClassesList), ElementsAre("<globals>", "IBase", "ISecond", "ISelf", "Loop"));
+                 Choose(d.m_pClassesList, "Loop");
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Alpha", "Beta"));
+                 // ISecond is listed as first reached, below IFirst, where the loop closes: its
+                 // base would be IFirst again.
+                 Choose(d.m_pClassesList, "ISecond");
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Beta"));
+                 Choose(d.m_pClassesList, "ISelf");
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Gamma"));
+             });
 }

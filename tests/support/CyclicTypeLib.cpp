@@ -1,0 +1,171 @@
+#include "CyclicTypeLib.h"
+#include "TestPaths.h"
+
+#include <cstdint>
+#include <cstdio>
+
+namespace obrtest
+{
+namespace
+{
+const SYSKIND kSysKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
+
+// The interface pointers of one build, released at its end whatever happened.
+template <class T> struct Held
+{
+    T* p = nullptr;
+    ~Held()
+    {
+        if (p)
+            p->Release();
+    }
+    T* operator->() const { return p; }
+};
+
+HRESULT AddMethod(ICreateTypeInfo* type, const wchar_t* name, MEMBERID id)
+{
+    FUNCDESC function = {};
+    function.memid = id;
+    function.funckind = FUNC_PUREVIRTUAL;
+    function.invkind = INVOKE_FUNC;
+    function.callconv = CC_STDCALL;
+    function.elemdescFunc.tdesc.vt = VT_HRESULT;
+    HRESULT hr = type->AddFuncDesc(0, &function);
+    if (SUCCEEDED(hr))
+        hr = type->SetFuncAndParamNames(0, const_cast<LPOLESTR*>(&name), 1);
+    return hr;
+}
+
+// Makes `base` the first implemented type of `type`.
+HRESULT Implement(ICreateTypeInfo* type, ICreateTypeInfo* base, int flags)
+{
+    Held<ITypeInfo> info;
+    HRESULT hr = base->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&info.p));
+    HREFTYPE reference = 0;
+    if (SUCCEEDED(hr))
+        hr = type->AddRefTypeInfo(info.p, &reference);
+    if (SUCCEEDED(hr))
+        hr = type->AddImplType(0, reference);
+    if (SUCCEEDED(hr) && flags)
+        hr = type->SetImplTypeFlags(0, flags);
+    return hr;
+}
+
+// The file's layout: a 0x54-byte header (with the type count at 0x20 and the flags at 0x14; one
+// more word when the library names a help DLL), a word per type, then the segment directory
+// whose first entry locates the type table, 0x64 bytes per type. An interface's base is the word
+// at 0x54 of its entry: the reference of the base, which for a type of the same library is the
+// offset of the base's entry.
+HRESULT CloseTheLoops(const std::string& path)
+{
+    constexpr long kEntrySize = 0x64, kBaseOffset = 0x54;
+    constexpr long kSelf = 0, kFirst = 1, kSecond = 2, kBase = 4;
+    FILE* file = std::fopen(path.c_str(), "r+b");
+    if (!file)
+        return E_FAIL;
+    auto readWord = [file](long at)
+    {
+        long value = -1;
+        std::int32_t word = 0;
+        if (std::fseek(file, at, SEEK_SET) == 0 && std::fread(&word, sizeof word, 1, file) == 1)
+            value = word;
+        return value;
+    };
+    auto writeWord = [file](long at, std::int32_t word)
+    { return std::fseek(file, at, SEEK_SET) == 0 && std::fwrite(&word, sizeof word, 1, file) == 1; };
+    const long types = readWord(0x20);
+    const long helpDll = (readWord(0x14) & 0x100) ? 4 : 0;
+    const long table = readWord(0x54 + helpDll + types * 4);
+    bool patched = false;
+    // Only a file laid out as expected is patched; anything else fails the build.
+    if (types == 5 && table > 0 && readWord(table + kSelf * kEntrySize + kBaseOffset) == kBase * kEntrySize &&
+        readWord(table + kSecond * kEntrySize + kBaseOffset) == kBase * kEntrySize)
+        patched = writeWord(table + kSelf * kEntrySize + kBaseOffset, kSelf * kEntrySize) &&
+                  writeWord(table + kSecond * kEntrySize + kBaseOffset, kFirst * kEntrySize);
+    std::fclose(file);
+    return patched ? S_OK : E_FAIL;
+}
+
+HRESULT CreateType(ICreateTypeLib2* library, const wchar_t* name, TYPEKIND kind, const GUID& guid,
+                   ICreateTypeInfo** type)
+{
+    HRESULT hr = library->CreateTypeInfo(const_cast<LPOLESTR>(name), kind, type);
+    if (SUCCEEDED(hr))
+        hr = (*type)->SetGuid(guid);
+    return hr;
+}
+} // namespace
+
+const GUID CyclicTypeLib::kGuid = {0x5e1f0c0a, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
+
+CyclicTypeLib::CyclicTypeLib()
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    m_path = std::string(folder) + "obr-cyclic.tlb";
+    m_result = Build();
+    if (FAILED(m_result))
+        return;
+    Held<ITypeLib> saved;
+    m_result = LoadTypeLibEx(Widen(m_path).c_str(), REGKIND_REGISTER, &saved.p);
+    m_registered = SUCCEEDED(m_result);
+}
+
+CyclicTypeLib::~CyclicTypeLib()
+{
+    if (m_registered)
+        UnRegisterTypeLib(kGuid, 1, 0, 0, kSysKind);
+    DeleteFileA(m_path.c_str());
+}
+
+HRESULT CyclicTypeLib::Build()
+{
+    Held<ICreateTypeLib2> library;
+    HRESULT hr = CreateTypeLib2(kSysKind, Widen(m_path).c_str(), &library.p);
+    if (SUCCEEDED(hr))
+        hr = library->SetGuid(kGuid);
+    if (SUCCEEDED(hr))
+        hr = library->SetName(const_cast<LPOLESTR>(L"ObrLoop"));
+    if (SUCCEEDED(hr))
+        hr = library->SetVersion(1, 0);
+    if (SUCCEEDED(hr))
+        hr = library->SetLcid(0);
+
+    Held<ICreateTypeInfo> self, first, second, loop, base;
+    const GUID selfGuid = {0x5e1f0c0b, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
+    const GUID firstGuid = {0x5e1f0c0c, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
+    const GUID secondGuid = {0x5e1f0c0d, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
+    const GUID loopGuid = {0x5e1f0c0e, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
+    const GUID baseGuid = {0x5e1f0c0f, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
+    if (SUCCEEDED(hr))
+        hr = CreateType(library.p, L"ISelf", TKIND_INTERFACE, selfGuid, &self.p);
+    if (SUCCEEDED(hr))
+        hr = CreateType(library.p, L"IFirst", TKIND_INTERFACE, firstGuid, &first.p);
+    if (SUCCEEDED(hr))
+        hr = CreateType(library.p, L"ISecond", TKIND_INTERFACE, secondGuid, &second.p);
+    if (SUCCEEDED(hr))
+        hr = CreateType(library.p, L"Loop", TKIND_COCLASS, loopGuid, &loop.p);
+    if (SUCCEEDED(hr))
+        hr = CreateType(library.p, L"IBase", TKIND_INTERFACE, baseGuid, &base.p);
+    if (SUCCEEDED(hr))
+        hr = AddMethod(self.p, L"Gamma", 1);
+    if (SUCCEEDED(hr))
+        hr = AddMethod(first.p, L"Alpha", 1);
+    if (SUCCEEDED(hr))
+        hr = AddMethod(second.p, L"Beta", 2);
+    // Sound bases first: the platform would go round a loop for ever laying out the interfaces.
+    if (SUCCEEDED(hr))
+        hr = Implement(self.p, base.p, 0);
+    if (SUCCEEDED(hr))
+        hr = Implement(first.p, second.p, 0);
+    if (SUCCEEDED(hr))
+        hr = Implement(second.p, base.p, 0);
+    if (SUCCEEDED(hr))
+        hr = Implement(loop.p, first.p, IMPLTYPEFLAG_FDEFAULT);
+    if (SUCCEEDED(hr))
+        hr = library->SaveAllChanges();
+    if (SUCCEEDED(hr))
+        hr = CloseTheLoops(m_path);
+    return hr;
+}
+} // namespace obrtest

@@ -1,0 +1,48 @@
+// A damaged library whose interfaces name themselves or each other as their base: the model's
+// implemented types end where a type repeats one it was reached through.
+#include "CyclicTypeLib.h"
+#include "ModelTestSupport.h"
+
+TEST_F(ModelTest, ATypeThatIsItsOwnBaseEndsTheWalkOfItsBases)
+{
+    obrtest::CyclicTypeLib damaged;
+    ASSERT_EQ(S_OK, damaged.Result());
+    // The platform itself shows the loop: ISelf's base is ISelf.
+    {
+        ITypeLib* raw = nullptr;
+        ASSERT_EQ(S_OK, LoadRegTypeLib(obrtest::CyclicTypeLib::kGuid, 1, 0, 0, &raw));
+        ITypeInfo* self = nullptr, *base = nullptr;
+        ASSERT_EQ(S_OK, raw->GetTypeInfo(0, &self));
+        HREFTYPE reference = 0;
+        ASSERT_EQ(S_OK, self->GetRefTypeOfImplType(0, &reference));
+        ASSERT_EQ(S_OK, self->GetRefTypeInfo(reference, &base));
+        BSTR name = nullptr;
+        ASSERT_EQ(S_OK, base->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
+        EXPECT_STREQ(L"ISelf", name);
+        SysFreeString(name);
+        base->Release();
+        self->Release();
+        raw->Release();
+    }
+
+    CTLib library(obrtest::CyclicTypeLib::kGuid, 1, 0, 0);
+    ASSERT_TRUE(library.IsLoaded());
+    ASSERT_EQ(5, library.GetClassCount());
+    CTClass* self = ClassNamed(library, "ISelf");
+    ASSERT_NE(nullptr, self);
+    EXPECT_EQ(0, self->GetImplTypeCount());
+    EXPECT_EQ(1, self->GetFunctionCount());
+
+    // IFirst -> ISecond -> (IFirst again: left out).
+    CTClass* first = ClassNamed(library, "IFirst");
+    ASSERT_EQ(1, first->GetImplTypeCount());
+    CTClass* second = first->GetImplType(0);
+    EXPECT_EQ("ISecond", second->GetName());
+    EXPECT_EQ(0, second->GetImplTypeCount());
+
+    CTClass* loop = ClassNamed(library, "Loop");
+    ASSERT_EQ(1, loop->GetImplTypeCount());
+    EXPECT_EQ("IFirst", loop->GetImplType(0)->GetName());
+    ASSERT_EQ(1, loop->GetImplType(0)->GetImplTypeCount());
+    EXPECT_EQ(0, loop->GetImplType(0)->GetImplType(0)->GetImplTypeCount());
+}
