@@ -253,3 +253,27 @@ TEST_F(TypeLibBrowserTest, InterfacesThatAreTheirOwnBasesAreListedWithTheirMembe
                  EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Gamma"));
              });
 }
+
+TEST_F(TypeLibBrowserTest, ReloadingTakesTheNewReferencesInPlaceOfTheOld)
+{
+    Register("BrowserFixture.tlb");
+    auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 Choose(d.m_pClassesList, "Shape");
+                 d.m_extensions.Clear();
+                 d.m_extensions.Add(kStdoleLibraryGuid, 2, 0);
+                 d.m_extensions.Add(kScriptingLibraryGuid, 1, 0);
+                 BackEnd(d)->ReloadLibraries();
+                 EXPECT_THAT(ComboEntries(d), ElementsAre("Scripting", "stdole"));
+                 EXPECT_EQ(0, d.m_pClassesList->GetItemCount());
+                 EXPECT_EQ(0, d.m_pMembersList->GetItemCount());
+                 static_cast<CComboBox*>(d.GetDlgItem(IDC_LIB_COMBO))->SetCurSel(1);
+                 d.UpdateData(TRUE);
+                 BackEnd(d)->OnLibraryChanged();
+                 EXPECT_EQ("stdole", BackEnd(d)->GetCurrentLibrary()->GetName());
+                 EXPECT_NE(-1, Row(d.m_pClassesList, "StdFont"));
+                 EXPECT_EQ("<globals>", SelectedText(d.m_pClassesList));
+             });
+}

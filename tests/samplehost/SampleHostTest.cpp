@@ -3,6 +3,8 @@
 #include "HostCommands.h"
 #include "HostWindow.h"
 #include "MacroProject.h"
+#include "PlatformRecorder.h"
+#include "resource.h"
 #include "TestPaths.h"
 
 #include <commctrl.h>
@@ -189,6 +191,31 @@ TEST_F(SampleHostTest, TheObjectBrowserShowsTheProjectsReferencesAndInsertsAName
     ChooseWhenTheBrowserOpens("Exists", "Explorateur d'Objets");
     EXPECT_TRUE(window.BrowseAndInsert(BROWSER_TYPELIB));
     EXPECT_EQ("Set d = Exists\r\n", window.Editor().GetWindowText());
+    window.DestroyWindow();
+}
+
+TEST_F(SampleHostTest, TheReferencesCommandOfTheBrowserReachesTheHost)
+{
+    obrtest::PlatformRecorder platform;
+    MacroProject project;
+    project.m_references = MacroProject::DefaultReferences();
+    HostWindow window;
+    ASSERT_TRUE(window.Create(false, &project));
+    g_script = []()
+    {
+        HWND browser = FindWindowA(nullptr, "Explorateur d'Objets");
+        ASSERT_NE(nullptr, browser);
+        // The command is posted to the host, which answers it once the browser's loop runs again.
+        SendMessageA(browser, WM_COMMAND, ID_REFERENCES, 0);
+        PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+    };
+    SetTimer(nullptr, 0, 1, &RunScript);
+    EXPECT_FALSE(window.BrowseAndInsert(BROWSER_TYPELIB));
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    ASSERT_EQ(1u, platform.m_messages.size());
+    EXPECT_NE(std::string::npos, platform.m_messages[0].find("références"));
     window.DestroyWindow();
 }
 
