@@ -81,6 +81,7 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
         {12309, "Tous les Fichiers"},
         {12310, "Le fichier %s n'est pas un fichier de type de bibliothèque valide"},
         {12311, "Guide : "},
+        {12312, "La bibliothèque du fichier %s n'a pas pu être enregistrée"},
     };
     for (const auto& [id, text] : strings)
         EXPECT_EQ(std::string(text), LoadModuleString(id)) << "string " << id;
@@ -96,7 +97,7 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
 TEST(ModuleStrings, UnusedNumbersHoldNothing)
 {
     EXPECT_EQ("", LoadModuleString(12305));
-    EXPECT_EQ("", LoadModuleString(12312));
+    EXPECT_EQ("", LoadModuleString(12313));
 }
 
 TEST(ContextMenu, TwoPopupsWithTheirCommands)

@@ -5,6 +5,7 @@
 
 #include "PlatformCalls.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,19 @@ public:
         m_htmlHelp.push_back({file ? file : "", command, data});
         return m_htmlHelpWindow;
     }
+    // Records the filter and answers with m_openFileAnswer, as if the user chose it; an empty
+    // answer is a cancelled dialog.
+    BOOL GetOpenFileName(OPENFILENAMEA* request) override
+    {
+        m_openFileFilter.clear();
+        for (const char* part = request->lpstrFilter; part && *part; part += strlen(part) + 1)
+            m_openFileFilter += std::string(part) + "|";
+        ++m_openFileRequests;
+        if (m_openFileAnswer.empty() || m_openFileAnswer.size() >= request->nMaxFile)
+            return FALSE;
+        strcpy(request->lpstrFile, m_openFileAnswer.c_str());
+        return TRUE;
+    }
     int MessageBox(HWND, LPCSTR text, LPCSTR, UINT type) override
     {
         m_messages.push_back(text ? text : "");
@@ -52,6 +66,8 @@ public:
     };
     std::vector<HtmlHelpRequest> m_htmlHelp;
     HWND m_htmlHelpWindow = nullptr;
+    std::string m_openFileAnswer, m_openFileFilter;
+    int m_openFileRequests = 0;
     std::vector<std::string> m_messages;
     std::vector<UINT> m_messageTypes;
 
