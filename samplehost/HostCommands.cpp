@@ -48,6 +48,22 @@ int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen, const TypeLibra
     return result == -1 ? 2 : 1;
 }
 
+CString ReferencesText(const MacroProject& project)
+{
+    CString text;
+    for (const TLVLibId& reference : project.m_references)
+    {
+        wchar_t guid[64] = {};
+        ::StringFromGUID2(reference.guid, guid, 64);
+        CString line;
+        line.Format("%s\t%s\t%d.%d\t%lx\t%s\n", reference.strName.GetString(), CString::FromWide(guid).GetString(),
+                    reference.wMajor, reference.wMinor, static_cast<unsigned long>(reference.lcid),
+                    reference.strPath.GetString());
+        text += line;
+    }
+    return text;
+}
+
 TypeLibraryExtensions ReferencesOf(const MacroProject& project)
 {
     TypeLibraryExtensions references;
@@ -69,6 +85,8 @@ HostOptions ParseCommandLine(int argc, char** argv)
         else if (std::strcmp(arg, "--start-browser") == 0 && i + 1 < argc &&
                  ParseBrowserType(argv[i + 1], options.startBrowser))
             ++i;
+        else if (std::strcmp(arg, "--list-references") == 0)
+            options.listReferences = true;
         else if (std::strcmp(arg, "--select") == 0 && i + 1 < argc)
             options.select = ParseSelection(argv[++i]);
         else if (std::strcmp(arg, "--project") == 0 && i + 1 < argc)
@@ -90,6 +108,8 @@ const char* UsageText()
            "  --start-browser 0|1|2  ouvre l'éditeur avec cet explorateur déjà ouvert\n"
            "  --select BIBLIOTHÈQUE[.CLASSE[.MEMBRE]]\n"
            "                    ouvre l'explorateur d'objets sur cette sélection\n"
+           "  --list-references écrit les références du projet, une par ligne : nom, GUID, version,\n"
+           "                    langue et chemin séparés par des tabulations\n"
            "  --project FICHIER utilise ce fichier de projet (références des bibliothèques)\n"
            "  --help            affiche cette aide\n";
 }

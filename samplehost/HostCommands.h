@@ -25,11 +25,14 @@ struct HostOptions
     int browse = -1;       // 0, 1 or 2: open that browser and print the choice; -1: the editor window
     int startBrowser = -1; // 0, 1 or 2: the editor window, with that browser opened at once
     _HistoryItem select;   // where the browser opens: --select library[.class[.member]]
+    bool listReferences = false; // print the project's references
     CString project;      // the project file; empty for the default one
     CString error;        // a command line that cannot be understood
 };
 
 HostOptions ParseCommandLine(int argc, char** argv);
+// One line per reference: name, GUID, version, locale and path, separated by tabs.
+CString ReferencesText(const MacroProject& project);
 const char* UsageText();
 // The project file used when none is given: SampleHost\projet.ini in the user's application data.
 CString DefaultProjectPath();

@@ -1,4 +1,5 @@
 #include "HostWindow.h"
+#include "CReferencesDialog.h"
 #include "HostCommands.h"
 #include "SampleHostResource.h"
 #include "resource.h"
@@ -19,7 +20,8 @@ BEGIN_MESSAGE_MAP(HostWindow, CWnd)
     ON_COMMAND(ID_TOOLS_FORMULA_FUNCTIONS, OnFormulaFunctions)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(ID_HELP_ABOUT, OnAbout)
-    ON_COMMAND(ID_EDIT_REFERENCES, OnEditReferences)
+    ON_COMMAND(ID_TOOLS_REFERENCES, OnReferences)
+    ON_COMMAND(ID_EDIT_REFERENCES, OnReferences)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -27,9 +29,10 @@ HostWindow::HostWindow() = default;
 
 HostWindow::~HostWindow() = default;
 
-BOOL HostWindow::Create(bool show, MacroProject* project)
+BOOL HostWindow::Create(bool show, MacroProject* project, const CString& projectPath)
 {
     m_pProject = project;
+    m_projectPath = projectPath;
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = ::DefWindowProcA;
     windowClass.hInstance = AfxGetInstanceHandle();
@@ -125,10 +128,22 @@ void HostWindow::OnAbout()
                                "À propos", MB_OK | MB_ICONINFORMATION);
 }
 
-void HostWindow::OnEditReferences()
+bool HostWindow::EditReferences()
 {
-    fwk::Platform().MessageBox(m_hWnd, "Le choix des références arrive bientôt dans l'hôte d'exemple.",
-                               "Références", MB_OK | MB_ICONINFORMATION);
+    if (!m_pProject)
+        return false;
+    CReferencesDialog dialog(&m_pProject->m_references, this);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    if (!m_projectPath.IsEmpty() && !m_pProject->Save(m_projectPath))
+        fwk::Platform().MessageBox(m_hWnd, "Le projet n'a pas pu être enregistré : " + m_projectPath,
+                                   "Références", MB_OK | MB_ICONWARNING);
+    return true;
+}
+
+void HostWindow::OnReferences()
+{
+    EditReferences();
 }
 
 void HostWindow::PostNcDestroy()

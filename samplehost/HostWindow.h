@@ -13,11 +13,14 @@ public:
     ~HostWindow() override;
 
     // Creates the window, shown or not. The project, not owned, gives the object browser its
-    // references; without one it shows none.
-    BOOL Create(bool show, MacroProject* project = nullptr);
+    // references (none without a project); the references the user chooses are saved to its path.
+    BOOL Create(bool show, MacroProject* project = nullptr, const CString& projectPath = CString());
     CEdit& Editor() { return m_editor; }
     // Opens the browser of the type and inserts the chosen text at the caret; false when none was chosen.
     bool BrowseAndInsert(BROWSER_TYPE type);
+    // Lets the user choose the project's references and saves the project when confirmed; false
+    // when cancelled (or without a project).
+    bool EditReferences();
     // Where the next browser opens (once).
     void SetStartSelection(const _HistoryItem& start) { m_startSelection = start; }
 
@@ -32,7 +35,7 @@ protected:
     void OnFormulaFunctions();
     void OnExit();
     void OnAbout();
-    void OnEditReferences();
+    void OnReferences();
     void PostNcDestroy() override;
     DECLARE_MESSAGE_MAP()
 
@@ -42,5 +45,6 @@ private:
     CMenu m_menu;
     HACCEL m_accelerators = nullptr;
     MacroProject* m_pProject = nullptr;
+    CString m_projectPath;
     _HistoryItem m_startSelection;
 };

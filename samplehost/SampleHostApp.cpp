@@ -38,6 +38,11 @@ BOOL SampleHostApp::InitInstance()
     m_projectPath = options.project.IsEmpty() ? DefaultProjectPath() : options.project;
     CString problem;
     const bool loaded = m_project.Load(m_projectPath, problem);
+    if (options.listReferences)
+    {
+        WriteOut(ReferencesText(m_project));
+        return FALSE;
+    }
     if (options.browse >= 0)
     {
         CString chosen;
@@ -51,7 +56,7 @@ BOOL SampleHostApp::InitInstance()
         fwk::Platform().MessageBox(nullptr, problem, m_strAppName, MB_OK | MB_ICONWARNING);
     m_project.Save(m_projectPath);
 
-    if (!m_window.Create(true, &m_project))
+    if (!m_window.Create(true, &m_project, m_projectPath))
         return FALSE;
     m_pMainWnd = &m_window;
     m_window.SetStartSelection(options.select);

@@ -2,8 +2,9 @@
 #include "CBrowserDlg.h"
 #include "HostCommands.h"
 #include "HostWindow.h"
+#include "CReferencesDialog.h"
 #include "MacroProject.h"
-#include "PlatformRecorder.h"
+#include "RegisteredTypeLib.h"
 #include "resource.h"
 #include "TestPaths.h"
 
@@ -120,6 +121,11 @@ TEST_F(SampleHostTest, TheProjectFileRoundTripsItsReferences)
     auto a = project.m_references.begin();
     for (const TLVLibId& b : loaded.m_references)
         ExpectSame(*a++, b);
+    // As --list-references prints them.
+    const CString listed = ReferencesText(loaded);
+    EXPECT_EQ(0, listed.Find("Microsoft Scripting Runtime (1.0)\t{420B2830-E718-11CF-893D-00A0C9054228}\t1.0\t0\t"
+                             "C:\\windows\\system32\\scrrun.dll\n"));
+    EXPECT_NE(-1, listed.Find("\t12.34\t40c\t\n"));
 }
 
 TEST_F(SampleHostTest, AMissingOrDamagedProjectGivesTheDefaults)
@@ -194,28 +200,88 @@ TEST_F(SampleHostTest, TheObjectBrowserShowsTheProjectsReferencesAndInsertsAName
     window.DestroyWindow();
 }
 
-TEST_F(SampleHostTest, TheReferencesCommandOfTheBrowserReachesTheHost)
+TEST_F(SampleHostTest, ChosenReferencesAreSavedAndBrowsedNextTime)
 {
-    obrtest::PlatformRecorder platform;
+    obrtest::RegisteredTypeLib fixture("BrowserFixture.tlb");
+    ASSERT_EQ(S_OK, fixture.Result());
+    MacroProject project;
+    project.m_references = MacroProject::DefaultReferences();
+    ASSERT_TRUE(project.Save(m_path.c_str()));
+    HostWindow window;
+    ASSERT_TRUE(window.Create(false, &project, m_path.c_str()));
+
+    // Cancelled: nothing changes, in memory or on disk.
+    g_script = []() { PostMessageA(FindWindowA(nullptr, "Références"), WM_COMMAND, IDCANCEL, 0); };
+    SetTimer(nullptr, 0, 1, &RunScript);
+    EXPECT_FALSE(window.EditReferences());
+    MacroProject saved;
+    CString problem;
+    ASSERT_TRUE(saved.Load(m_path.c_str(), problem));
+    EXPECT_EQ(2u, saved.m_references.size());
+
+    // The fixture ticked and confirmed: saved after the project's own references.
+    g_script = []()
+    {
+        auto* dialog = dynamic_cast<CReferencesDialog*>(CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+        ASSERT_NE(nullptr, dialog);
+        CCheckListBox& list = dialog->ReferenceList();
+        const int item = list.FindString(-1, " Object browser test fixture");
+        ASSERT_GE(item, 2);
+        list.SetCheck(item, 1);
+        dialog->SendMessage(WM_COMMAND, IDOK);
+    };
+    SetTimer(nullptr, 0, 1, &RunScript);
+    EXPECT_TRUE(window.EditReferences());
+    ASSERT_TRUE(saved.Load(m_path.c_str(), problem));
+    ASSERT_EQ(3u, saved.m_references.size());
+    EXPECT_EQ("Object browser test fixture (1.0)", saved.m_references.back().strName);
+
+    // The next object browser shows it.
+    std::vector<std::string> libraries;
+    g_script = [&libraries]()
+    {
+        HWND browser = FindWindowA(nullptr, "Explorateur d'Objets");
+        HWND combo = GetDlgItem(browser, IDC_LIB_COMBO);
+        for (int i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i)
+        {
+            char text[256] = {};
+            SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            libraries.push_back(text);
+        }
+        PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+    };
+    SetTimer(nullptr, 0, 1, &RunScript);
+    window.BrowseAndInsert(BROWSER_TYPELIB);
+    EXPECT_EQ((std::vector<std::string>{"ObrFixture", "Scripting", "stdole"}), libraries);
+    window.DestroyWindow();
+}
+
+TEST_F(SampleHostTest, TheBrowsersReferencesCommandOpensTheReferencesDialog)
+{
     MacroProject project;
     project.m_references = MacroProject::DefaultReferences();
     HostWindow window;
     ASSERT_TRUE(window.Create(false, &project));
+    static bool referencesOpened;
+    referencesOpened = false;
     g_script = []()
     {
         HWND browser = FindWindowA(nullptr, "Explorateur d'Objets");
         ASSERT_NE(nullptr, browser);
-        // The command is posted to the host, which answers it once the browser's loop runs again.
+        // Posted to the host, which opens the dialog once the browser's loop runs again.
         SendMessageA(browser, WM_COMMAND, ID_REFERENCES, 0);
-        PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+        g_script = [browser]()
+        {
+            HWND references = FindWindowA(nullptr, "Références");
+            referencesOpened = references != nullptr;
+            PostMessageA(references, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+        };
+        SetTimer(nullptr, 0, 50, &RunScript);
     };
     SetTimer(nullptr, 0, 1, &RunScript);
-    EXPECT_FALSE(window.BrowseAndInsert(BROWSER_TYPELIB));
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-    ASSERT_EQ(1u, platform.m_messages.size());
-    EXPECT_NE(std::string::npos, platform.m_messages[0].find("références"));
+    window.BrowseAndInsert(BROWSER_TYPELIB);
+    EXPECT_TRUE(referencesOpened);
     window.DestroyWindow();
 }
 
