@@ -137,8 +137,17 @@ void CReferencesDialog::MoveReferencesToTop(int& placed)
     for (auto reference = m_pending.begin(); reference != m_pending.end();)
     {
         // Only entries not placed yet are looked at: a reference given twice moves nothing twice.
+        // The entry of the reference's own version is preferred, so that confirming the dialog
+        // does not change the version the host refers to.
         const auto first = m_available.begin() + placed;
-        const auto found = std::find(first, m_available.end(), *reference);
+        auto found = std::find_if(first, m_available.end(),
+                                  [&reference](const TLVLibId& entry)
+                                  {
+                                      return entry == *reference && entry.wMajor == reference->wMajor &&
+                                             entry.wMinor == reference->wMinor;
+                                  });
+        if (found == m_available.end())
+            found = std::find(first, m_available.end(), *reference);
         if (found == m_available.end())
         {
             ++reference;

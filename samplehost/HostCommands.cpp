@@ -85,6 +85,8 @@ HostOptions ParseCommandLine(int argc, char** argv)
         else if (std::strcmp(arg, "--start-browser") == 0 && i + 1 < argc &&
                  ParseBrowserType(argv[i + 1], options.startBrowser))
             ++i;
+        else if (std::strcmp(arg, "--start-references") == 0)
+            options.startReferences = true;
         else if (std::strcmp(arg, "--list-references") == 0)
             options.listReferences = true;
         else if (std::strcmp(arg, "--select") == 0 && i + 1 < argc)
@@ -108,6 +110,7 @@ const char* UsageText()
            "  --start-browser 0|1|2  ouvre l'éditeur avec cet explorateur déjà ouvert\n"
            "  --select BIBLIOTHÈQUE[.CLASSE[.MEMBRE]]\n"
            "                    ouvre l'explorateur d'objets sur cette sélection\n"
+           "  --start-references  ouvre l'éditeur avec le choix des références déjà ouvert\n"
            "  --list-references écrit les références du projet, une par ligne : nom, GUID, version,\n"
            "                    langue et chemin séparés par des tabulations\n"
            "  --project FICHIER utilise ce fichier de projet (références des bibliothèques)\n"

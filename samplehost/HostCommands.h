@@ -26,6 +26,7 @@ struct HostOptions
     int startBrowser = -1; // 0, 1 or 2: the editor window, with that browser opened at once
     _HistoryItem select;   // where the browser opens: --select library[.class[.member]]
     bool listReferences = false; // print the project's references
+    bool startReferences = false; // the editor window, with the references dialog opened at once
     CString project;      // the project file; empty for the default one
     CString error;        // a command line that cannot be understood
 };

@@ -61,7 +61,9 @@ BOOL SampleHostApp::InitInstance()
     m_pMainWnd = &m_window;
     m_window.SetStartSelection(options.select);
     const UINT startCommands[] = {ID_TOOLS_OBJECT_BROWSER, ID_TOOLS_MACRO_FUNCTIONS, ID_TOOLS_FORMULA_FUNCTIONS};
-    if (options.startBrowser >= 0)
+    if (options.startReferences)
+        m_window.PostMessage(WM_COMMAND, ID_TOOLS_REFERENCES);
+    else if (options.startBrowser >= 0)
         m_window.PostMessage(WM_COMMAND, startCommands[options.startBrowser]);
     return TRUE;
 }

@@ -124,6 +124,28 @@ TEST_F(ReferencesDialogTest, TheHostsReferencesAreOnTopInItsOrderAndComeBackAfte
     EXPECT_THAT(Names(m_references), ElementsAre("Absente (1.0)", "Zulu (1.0)", "Delta (1.0)"));
 }
 
+TEST_F(ReferencesDialogTest, TheVersionTheHostRefersToIsTheOneChecked)
+{
+    // Two versions of Delta: the same library by its identity, the host refers to 2.0.
+    ASSERT_TRUE(m_root.AddLibrary(kLibraries[0].guid, "2.0", "Delta"));
+    m_references = {Reference(kLibraries[0].guid, "Delta (2.0)")};
+    m_references.front().wMajor = 2;
+    CReferencesDialog dialog(&m_references);
+    std::vector<std::string> items;
+    obrtest::RunModal(dialog,
+                      [&]()
+                      {
+                          items = Items(dialog.ReferenceList());
+                          dialog.SendMessage(WM_COMMAND, IDOK);
+                      });
+    ASSERT_GE(items.size(), 3u);
+    EXPECT_EQ("[x] Delta (2.0)", items[0]);
+    EXPECT_EQ("[ ] Delta (1.0)", items[3]);
+    ASSERT_EQ(1u, m_references.size());
+    EXPECT_EQ(2, m_references.front().wMajor);
+    EXPECT_EQ("Delta (2.0)", m_references.front().strName);
+}
+
 TEST_F(ReferencesDialogTest, ArrowsFollowTheSelectionAndDownMovesTheWholeItem)
 {
     CReferencesDialog dialog(&m_references);
