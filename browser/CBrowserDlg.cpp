@@ -78,6 +78,9 @@ void CBrowserDlg::DoDataExchange(CDataExchange* dx)
 
 BOOL CBrowserDlg::OnInitDialog()
 {
+    // Every showing starts without a result: an object shown again hands back nothing earlier.
+    m_strResult.Empty();
+    m_bEnded = false;
     CKivDialog::OnInitDialog();
     // Without a back-end (a browser type that has none) there is nothing to show.
     if (!m_pImpl || !m_pClassesList || !m_pMembersList)
@@ -154,6 +157,12 @@ void CBrowserDlg::DoInit()
 }
 
 void CBrowserDlg::OnOK() {}
+
+void CBrowserDlg::EndDialog(int result)
+{
+    m_bEnded = true;
+    CKivDialog::EndDialog(result);
+}
 
 void CBrowserDlg::OnSysCommand(UINT id, LPARAM lParam)
 {

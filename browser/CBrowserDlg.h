@@ -56,6 +56,9 @@ public:
 
     // Puts the text on the clipboard as plain text, owned by the dialog.
     bool CopyToClipboard(const CString& text);
+    // Ends the dialog (a modeless one is only hidden); remembered until the next opening, so that a
+    // modeless browser knows it could not open.
+    void EndDialog(int result);
     void SetSplitterRectangles();
 
 protected:
@@ -99,13 +102,16 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-private:
+    // For the modeless browser, which shares the dialog's opening and history.
     // The history of this dialog's type (of type 0 for a type that has none, which never opens).
     int HistorySlot() const { return m_type >= 0 && m_type < BROWSER_TYPE_COUNT ? m_type : 0; }
     std::deque<_HistoryItem>& History() { return m_history[HistorySlot()]; }
     size_t& Current() { return m_current[HistorySlot()]; }
     CComboBox* LibraryCombo();
     void SelectInitialLibrary();
+    bool m_bEnded = false;
+
+private:
     // The splitters' rectangles widened for hit tests, and a drag point kept inside the window.
     CRect VerticalHitRect() const;
     CRect HorizontalHitRect() const;

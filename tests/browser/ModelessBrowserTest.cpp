@@ -1,0 +1,248 @@
+// The modeless browser beside an owner window: its caption, pasting into the owner, hiding, new
+// references while it is open, and its end.
+#include "CModelessBrowserDlg.h"
+#include "PlatformRecorder.h"
+#include "TypeLibBrowserTestSupport.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+
+namespace
+{
+int g_pastes = 0;
+
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && LOWORD(wParam) == ID_PASTE_COMMAND)
+        ++g_pastes;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A top-level window of the test that counts the paste commands it receives.
+class Owner
+{
+public:
+    Owner()
+    {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = &OwnerProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "ObrTestOwner";
+        RegisterClassA(&windowClass);
+        m_window = CreateWindowA("ObrTestOwner", "Hôte", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+        g_pastes = 0;
+    }
+    ~Owner() { DestroyWindow(m_window); }
+    CWnd* Window() const { return CWnd::FromHandle(m_window); }
+
+private:
+    HWND m_window;
+};
+
+void Pump()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+class ModelessBrowserTest : public TypeLibBrowserTest
+{
+protected:
+    void SetUp() override
+    {
+        TypeLibBrowserTest::SetUp();
+        Register("BrowserFixture.tlb");
+        m_references.Add(kBrowserFixtureGuid, 1, 0);
+        m_references.Add(kStdoleLibraryGuid, 2, 0);
+        m_references.Add(kScriptingLibraryGuid, 1, 0);
+    }
+    void TearDown() override
+    {
+        if (m_browser)
+            m_browser->DestroyWindow();
+        EXPECT_EQ(nullptr, m_browser);
+        TypeLibBrowserTest::TearDown();
+    }
+    void Open(CWnd* owner, const char* suffix = nullptr)
+    {
+        m_browser = new CModelessBrowserDlg(BROWSER_TYPELIB, &m_references, &m_browser, suffix, owner);
+        ASSERT_NE(nullptr, m_browser);
+        m_browser->ShowWindow(SW_SHOW);
+        Pump();
+    }
+    void DoubleClickMember(const char* name)
+    {
+        Choose(m_browser->m_pMembersList, name);
+        DoubleClick(*m_browser, IDC_MEMBERS_LIST);
+        Pump();
+    }
+
+    TypeLibraryExtensions m_references;
+    CModelessBrowserDlg* m_browser = nullptr;
+};
+
+std::string ClipboardText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT))
+    {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+} // namespace
+
+TEST_F(ModelessBrowserTest, TheCaptionTakesTheSuffix)
+{
+    Owner owner;
+    CModelessBrowserDlg* plain = nullptr;
+    plain = new CModelessBrowserDlg(BROWSER_TYPELIB, &m_references, &plain, nullptr, owner.Window());
+    ASSERT_NE(nullptr, plain);
+    EXPECT_EQ("Explorateur d'Objets", plain->GetWindowText());
+    plain->DestroyWindow();
+    EXPECT_EQ(nullptr, plain);
+
+    Open(owner.Window(), "Projet 1");
+    EXPECT_EQ("Explorateur d'Objets - Projet 1", m_browser->GetWindowText());
+}
+
+TEST_F(ModelessBrowserTest, ADoubleClickPastesIntoTheOwnerAndStaysOpen)
+{
+    Owner owner;
+    Open(owner.Window());
+    SelectLibrary(*m_browser, "ObrFixture");
+    Choose(m_browser->m_pClassesList, "Shape");
+    DoubleClickMember("Move");
+    EXPECT_TRUE(m_browser->IsWindowVisible());
+    EXPECT_EQ("Move", ClipboardText());
+    EXPECT_EQ(1, g_pastes);
+
+    // A click on Copy only copies, and gives the focus back to the pane.
+    Choose(m_browser->m_pMembersList, "Paint");
+    m_browser->GetDlgItem(IDC_COPY)->SetFocus();
+    Click(*m_browser, IDC_COPY);
+    Pump();
+    EXPECT_EQ("Paint", ClipboardText());
+    EXPECT_EQ(1, g_pastes);
+    EXPECT_EQ(m_browser->m_pMembersList->m_hWnd, GetFocus());
+
+    // The clipboard held by someone else: a double-click pastes nothing, Enter on Copy still does.
+    ASSERT_TRUE(OpenClipboard(m_browser->m_pMembersList->m_hWnd));
+    DoubleClickMember("Move");
+    EXPECT_EQ(1, g_pastes);
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_RETURN] = 0x80;
+    SetKeyboardState(keys);
+    m_browser->GetDlgItem(IDC_COPY)->SetFocus();
+    Click(*m_browser, IDC_COPY);
+    keys[VK_RETURN] = 0;
+    SetKeyboardState(keys);
+    CloseClipboard();
+    Pump();
+    EXPECT_EQ(2, g_pastes);
+}
+
+TEST_F(ModelessBrowserTest, WithoutAnOwnerNothingIsPasted)
+{
+    Owner elsewhere;
+    Open(nullptr);
+    SelectLibrary(*m_browser, "ObrFixture");
+    Choose(m_browser->m_pClassesList, "Shape");
+    DoubleClickMember("Move");
+    EXPECT_EQ("Move", ClipboardText());
+    EXPECT_EQ(0, g_pastes);
+}
+
+TEST_F(ModelessBrowserTest, EscapeHidesAndShowingAgainKeepsTheSelectionAndHistory)
+{
+    Owner owner;
+    Open(owner.Window());
+    SelectLibrary(*m_browser, "ObrFixture");
+    Choose(m_browser->m_pClassesList, "Shape");
+    Choose(m_browser->m_pMembersList, "Move");
+    const size_t entries = m_browser->m_history[BROWSER_TYPELIB].size();
+    m_browser->SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_FALSE(m_browser->IsWindowVisible());
+    ASSERT_NE(nullptr, m_browser);
+    m_browser->ShowWindow(SW_SHOW);
+    EXPECT_EQ("ObrFixture", SelectedLibrary(*m_browser));
+    EXPECT_EQ("Shape", SelectedText(m_browser->m_pClassesList));
+    EXPECT_EQ("Move", SelectedText(m_browser->m_pMembersList));
+    EXPECT_EQ(entries, m_browser->m_history[BROWSER_TYPELIB].size());
+    EXPECT_EQ("", m_browser->GetResultString());
+}
+
+TEST_F(ModelessBrowserTest, NewReferencesKeepWhatSurvivesOfTheHistory)
+{
+    Owner owner;
+    Open(owner.Window());
+    SelectLibrary(*m_browser, "stdole");
+    Choose(m_browser->m_pClassesList, "StdFont");
+    SelectLibrary(*m_browser, "Scripting");
+    Choose(m_browser->m_pClassesList, "Dictionary");
+
+    // Every library kept: the selection stays.
+    m_browser->UpdateReferences(m_references);
+    EXPECT_EQ("Scripting", SelectedLibrary(*m_browser));
+    EXPECT_EQ("Dictionary", SelectedText(m_browser->m_pClassesList));
+
+    // Scripting dropped: its entries go, the nearest older one (stdole's StdFont) is shown.
+    TypeLibraryExtensions fewer;
+    fewer.Add(kBrowserFixtureGuid, 1, 0);
+    fewer.Add(kStdoleLibraryGuid, 2, 0);
+    m_browser->UpdateReferences(fewer);
+    EXPECT_THAT(ComboEntries(*m_browser), ElementsAre("ObrFixture", "stdole"));
+    EXPECT_EQ("stdole", SelectedLibrary(*m_browser));
+    EXPECT_EQ("StdFont", SelectedText(m_browser->m_pClassesList));
+    for (const _HistoryItem& entry : m_browser->m_history[BROWSER_TYPELIB])
+        EXPECT_NE("Scripting", entry.strLibrary);
+
+    // No entry survives: the first library.
+    TypeLibraryExtensions other;
+    other.Add(kScriptingLibraryGuid, 1, 0);
+    other.Add(kBrowserFixtureGuid, 1, 0);
+    m_browser->m_history[BROWSER_TYPELIB].clear();
+    m_browser->m_history[BROWSER_TYPELIB].push_front({"stdole", "", ""});
+    m_browser->m_current[BROWSER_TYPELIB] = 0;
+    m_browser->UpdateReferences(other);
+    EXPECT_EQ("ObrFixture", SelectedLibrary(*m_browser));
+    EXPECT_EQ("<globals>", SelectedText(m_browser->m_pClassesList));
+}
+
+TEST_F(ModelessBrowserTest, ABrowserThatCannotOpenGoesAndEmptiesTheSlot)
+{
+    obrtest::PlatformRecorder platform;
+    TypeLibraryExtensions none;
+    m_browser = new CModelessBrowserDlg(BROWSER_TYPELIB, &none, &m_browser, nullptr, nullptr);
+    ASSERT_NE(nullptr, m_browser);
+    Pump();
+    EXPECT_EQ(nullptr, m_browser);
+    ASSERT_EQ(1u, platform.m_messages.size());
+    EXPECT_EQ("Aucune bibliothèque n'a été chargée !", platform.m_messages[0]);
+
+    m_browser = new CModelessBrowserDlg(static_cast<BROWSER_TYPE>(7), nullptr, &m_browser, nullptr, nullptr);
+    ASSERT_NE(nullptr, m_browser);
+    Pump();
+    EXPECT_EQ(nullptr, m_browser);
+}
+
+TEST_F(TypeLibBrowserTest, AReusedModalBrowserStartsWithoutTheEarlierResult)
+{
+    Register("BrowserFixture.tlb");
+    auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
+    RunModal(*dialog, [](CBrowserDlg& d) { DoubleClick(d, IDC_CLASSES_LIST); });
+    EXPECT_EQ("<globals>", dialog->GetResultString());
+    RunModal(*dialog, [](CBrowserDlg&) {});
+    EXPECT_EQ("", dialog->GetResultString());
+}
