@@ -25,6 +25,8 @@ public:
     {
         SendMessage(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(text));
     }
+    // Inserts the clipboard's text at the caret.
+    void Paste() { SendMessage(WM_PASTE); }
     void SetReadOnly(BOOL readOnly = TRUE) { SendMessage(EM_SETREADONLY, readOnly); }
     void LimitText(int limit) { SendMessage(EM_LIMITTEXT, limit); }
     int GetLineCount() const { return static_cast<int>(SendMessage(EM_GETLINECOUNT)); }

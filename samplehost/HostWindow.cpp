@@ -1,13 +1,29 @@
 #include "HostWindow.h"
+#include "CModelessBrowserDlg.h"
 #include "CReferencesDialog.h"
 #include "HostCommands.h"
 #include "SampleHostResource.h"
 #include "resource.h"
 
+#include <shlwapi.h>
+
 namespace
 {
 const char kWindowClass[] = "ObjectBrowserSampleHost";
 constexpr int kEditorId = 100;
+
+// To the right of the host's window, as far as the screen allows.
+void PlaceBeside(CWnd& browser, CWnd& host)
+{
+    CRect hostRect, browserRect;
+    host.GetWindowRect(&hostRect);
+    browser.GetWindowRect(&browserRect);
+    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    int left = hostRect.right;
+    if (left + browserRect.Width() > screenWidth)
+        left = screenWidth - browserRect.Width();
+    browser.SetWindowPos(nullptr, left < 0 ? 0 : left, hostRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 } // namespace
 
 // clang-format off
@@ -15,6 +31,8 @@ BEGIN_MESSAGE_MAP(HostWindow, CWnd)
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_CLOSE()
+    ON_WM_DESTROY()
+    ON_COMMAND(ID_PASTE_COMMAND, OnPaste)
     ON_COMMAND(ID_TOOLS_OBJECT_BROWSER, OnObjectBrowser)
     ON_COMMAND(ID_TOOLS_MACRO_FUNCTIONS, OnMacroFunctions)
     ON_COMMAND(ID_TOOLS_FORMULA_FUNCTIONS, OnFormulaFunctions)
@@ -95,9 +113,48 @@ bool HostWindow::BrowseAndInsert(BROWSER_TYPE type)
     return true;
 }
 
+CModelessBrowserDlg* HostWindow::ShowObjectBrowser()
+{
+    if (!m_pBrowser)
+    {
+        const TypeLibraryExtensions references = m_pProject ? ReferencesOf(*m_pProject) : TypeLibraryExtensions();
+        const CString suffix = m_projectPath.IsEmpty() ? CString() : CString(::PathFindFileNameA(m_projectPath));
+        m_pBrowser = new CModelessBrowserDlg(BROWSER_TYPELIB, &references, &m_pBrowser,
+                                             suffix.IsEmpty() ? nullptr : suffix.GetString(), this);
+        // A browser that cannot open goes by itself; one that has no window at all is ours to free.
+        if (m_pBrowser && !m_pBrowser->m_hWnd)
+        {
+            delete m_pBrowser;
+            m_pBrowser = nullptr;
+        }
+        if (!m_pBrowser)
+            return nullptr;
+        PlaceBeside(*m_pBrowser, *this);
+        if (!m_startSelection.strLibrary.IsEmpty() && m_pBrowser->SelectHistoryItem(m_startSelection))
+            m_pBrowser->AddCurrentSelectionToHistory();
+        m_startSelection = _HistoryItem();
+    }
+    m_pBrowser->ShowWindow(SW_SHOW);
+    ::SetForegroundWindow(m_pBrowser->m_hWnd);
+    return m_pBrowser;
+}
+
 void HostWindow::OnObjectBrowser()
 {
-    BrowseAndInsert(BROWSER_TYPELIB);
+    ShowObjectBrowser();
+}
+
+void HostWindow::OnPaste()
+{
+    m_editor.Paste();
+}
+
+void HostWindow::OnDestroy()
+{
+    // The browser is the host's to end with it; its slot reads null afterwards.
+    if (m_pBrowser)
+        m_pBrowser->DestroyWindow();
+    CWnd::OnDestroy();
 }
 
 void HostWindow::OnMacroFunctions()
@@ -138,6 +195,8 @@ bool HostWindow::EditReferences()
     if (!m_projectPath.IsEmpty() && !m_pProject->Save(m_projectPath))
         fwk::Platform().MessageBox(m_hWnd, "Le projet n'a pas pu être enregistré : " + m_projectPath,
                                    "Références", MB_OK | MB_ICONWARNING);
+    if (m_pBrowser)
+        m_pBrowser->UpdateReferences(ReferencesOf(*m_pProject));
     return true;
 }
 

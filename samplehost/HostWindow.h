@@ -1,10 +1,13 @@
-// The sample host's main window: a macro editor with a menu that opens the object browser on the
-// project's references and the function browsers, and inserts the chosen text at the editor's caret.
+// The sample host's main window: a macro editor with a menu that opens the object browser beside it
+// on the project's references (modeless: what the user chooses is pasted at the editor's caret), the
+// function browsers (modal: the chosen text is inserted at the caret) and the references dialog.
 #pragma once
 
 #include "Framework.h"
 #include "BrowserTypes.h"
 #include "MacroProject.h"
+
+class CModelessBrowserDlg;
 
 class HostWindow : public CWnd
 {
@@ -21,6 +24,10 @@ public:
     // Lets the user choose the project's references and saves the project when confirmed; false
     // when cancelled (or without a project).
     bool EditReferences();
+    // Shows the modeless object browser beside the window, creating it the first time; null when
+    // it cannot open.
+    CModelessBrowserDlg* ShowObjectBrowser();
+    CModelessBrowserDlg* ObjectBrowser() const { return m_pBrowser; }
     // Where the next browser opens (once).
     void SetStartSelection(const _HistoryItem& start) { m_startSelection = start; }
 
@@ -30,6 +37,8 @@ protected:
     void OnSize(UINT type, int cx, int cy);
     void OnSetFocus(CWnd* oldWindow);
     void OnClose();
+    void OnDestroy();
+    void OnPaste();
     void OnObjectBrowser();
     void OnMacroFunctions();
     void OnFormulaFunctions();
@@ -45,6 +54,8 @@ private:
     CMenu m_menu;
     HACCEL m_accelerators = nullptr;
     MacroProject* m_pProject = nullptr;
+    // The modeless object browser; it empties this slot itself when its window goes.
+    CModelessBrowserDlg* m_pBrowser = nullptr;
     CString m_projectPath;
     _HistoryItem m_startSelection;
 };

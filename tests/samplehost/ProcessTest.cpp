@@ -1,4 +1,5 @@
 // The sample host as a program: its standard output and exit codes.
+#include "MessagePump.h"
 #include "TestPaths.h"
 
 #include <windows.h>
@@ -49,31 +50,48 @@ HostRun RunHost(const std::string& arguments, void (*whileRunning)(DWORD process
 struct Search
 {
     DWORD processId;
+    const char* captionStart;
     HWND found;
 };
 
-BOOL CALLBACK FindBrowserOf(HWND window, LPARAM context)
+BOOL CALLBACK FindWindowOf(HWND window, LPARAM context)
 {
     auto* search = reinterpret_cast<Search*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    char caption[64] = {};
+    char caption[128] = {};
     GetWindowTextA(window, caption, sizeof caption);
-    if (owner == search->processId && std::string(caption) == "Explorateur de Fonctions")
+    if (owner == search->processId && IsWindowVisible(window) &&
+        std::string(caption).rfind(search->captionStart, 0) == 0)
         search->found = window;
     return TRUE;
 }
 
-// The browser window of the process, once it is up (null after 15 s without it).
-HWND WaitForBrowser(DWORD processId)
+// The visible top-level window of the process whose caption begins so, once it is up (null after
+// 15 s without it).
+HWND WaitForWindow(DWORD processId, const char* captionStart)
 {
-    Search search = {processId, nullptr};
+    Search search = {processId, captionStart, nullptr};
     for (int attempt = 0; attempt < 300 && !search.found; ++attempt)
     {
         Sleep(50);
-        EnumWindows(&FindBrowserOf, reinterpret_cast<LPARAM>(&search));
+        EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
     }
     return search.found;
+}
+
+HWND WaitForBrowser(DWORD processId)
+{
+    return WaitForWindow(processId, "Explorateur de Fonctions");
+}
+
+void Press(WORD key)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
 }
 
 void CancelTheBrowser(DWORD processId)
@@ -82,25 +100,58 @@ void CancelTheBrowser(DWORD processId)
     ASSERT_NE(nullptr, browser);
     PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
 }
-// Double-clicks the first entry of the browser's members list, as a user would with the mouse.
+// Double-clicks the first entry of the browser's members list, as a user would with the mouse. Each
+// event carries its position: a click must not land where the pointer was before it moved.
+void DoubleClickTheFirstMember(HWND browser)
+{
+    RECT list;
+    GetWindowRect(GetDlgItem(browser, 1003), &list);
+    SetForegroundWindow(browser);
+    const LONG x = (list.left + 30) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    const LONG y = (list.top + 10) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    INPUT input[5] = {};
+    const DWORD flags[5] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
+                            MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 5; ++i)
+    {
+        input[i].type = INPUT_MOUSE;
+        input[i].mi.dx = x;
+        input[i].mi.dy = y;
+        input[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        SendInput(1, &input[i], sizeof(INPUT));
+        Sleep(30);
+    }
+}
+
 void ChooseTheFirstEntry(DWORD processId)
 {
     HWND browser = WaitForBrowser(processId);
     ASSERT_NE(nullptr, browser);
     Sleep(500); // the posted splitter drag and the first painting
-    RECT list;
-    GetWindowRect(GetDlgItem(browser, 1003), &list);
-    SetForegroundWindow(browser);
-    SetCursorPos(list.left + 30, list.top + 10);
-    for (int click = 0; click < 2; ++click)
-    {
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, input, sizeof(INPUT));
-        Sleep(30);
-    }
+    DoubleClickTheFirstMember(browser);
+}
+
+std::string g_editorText;
+
+// F2 in the editor, a double-click on Dictionary's first member, and the editor's text read back.
+void PasteFromTheObjectBrowser(DWORD processId)
+{
+    HWND host = WaitForWindow(processId, "Hôte d'exemple");
+    ASSERT_NE(nullptr, host);
+    SetForegroundWindow(host);
+    Sleep(300);
+    Press(VK_F2);
+    HWND browser = WaitForWindow(processId, "Explorateur d'Objets");
+    ASSERT_NE(nullptr, browser);
+    Sleep(500);
+    DoubleClickTheFirstMember(browser);
+    Sleep(500);
+
+    char text[256] = {};
+    SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    g_editorText = text;
+    obrtest::LingerIfAsked();
+    PostMessageA(host, WM_CLOSE, 0, 0);
 }
 } // namespace
 
@@ -110,6 +161,19 @@ TEST(SampleHostProgram, AChoiceIsPrintedAndExitsWithZero)
     HostRun run = RunHost("--browse 2", &ChooseTheFirstEntry);
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ(" - \n", run.output);
+}
+
+TEST(SampleHostProgram, F2AndADoubleClickPasteAMemberAtTheEditorsCaret)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string project = std::string(folder) + "obr-process-projet.ini";
+    DeleteFileA(project.c_str());
+    g_editorText.clear();
+    HostRun run = RunHost("--project \"" + project + "\" --select Scripting.Dictionary", &PasteFromTheObjectBrowser);
+    DeleteFileA(project.c_str());
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ("Sub Main\r\n    CompareMode\r\nEnd Sub\r\n", g_editorText);
 }
 
 TEST(SampleHostProgram, HelpListsTheOptions)

@@ -2,6 +2,8 @@
 #include "CBrowserDlg.h"
 #include "HostCommands.h"
 #include "HostWindow.h"
+#include "CBrowserImpl.h"
+#include "CModelessBrowserDlg.h"
 #include "CReferencesDialog.h"
 #include "MacroProject.h"
 #include "RegisteredTypeLib.h"
@@ -283,6 +285,67 @@ TEST_F(SampleHostTest, TheBrowsersReferencesCommandOpensTheReferencesDialog)
     window.BrowseAndInsert(BROWSER_TYPELIB);
     EXPECT_TRUE(referencesOpened);
     window.DestroyWindow();
+}
+
+TEST_F(SampleHostTest, TheModelessObjectBrowserPastesBesideTheEditorAndEndsWithIt)
+{
+    obrtest::RegisteredTypeLib fixture("BrowserFixture.tlb");
+    MacroProject project;
+    project.m_references = MacroProject::DefaultReferences();
+    HostWindow window;
+    ASSERT_TRUE(window.Create(true, &project));
+    window.Editor().SetWindowText("x = \r\n");
+    window.Editor().SetSel(4, 4);
+    window.SetStartSelection({"Scripting", "Dictionary", ""});
+    CModelessBrowserDlg* browser = window.ShowObjectBrowser();
+    ASSERT_NE(nullptr, browser);
+    EXPECT_TRUE(browser->IsWindowVisible());
+    CRect hostRect, browserRect;
+    window.GetWindowRect(&hostRect);
+    browser->GetWindowRect(&browserRect);
+    EXPECT_GT(browserRect.left, hostRect.left) << "beside the editor, not over its left edge";
+
+    CListCtrl* members = browser->m_pMembersList;
+    int exists = -1;
+    for (int i = 0; i < members->GetItemCount(); ++i)
+        if (members->GetItemText(i, 0) == "Exists")
+            exists = i;
+    ASSERT_NE(-1, exists);
+    members->SetFocus();
+    members->SetItemState(exists, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    NMITEMACTIVATE activate = {};
+    activate.hdr.hwndFrom = members->m_hWnd;
+    activate.hdr.idFrom = IDC_MEMBERS_LIST;
+    activate.hdr.code = NM_DBLCLK;
+    browser->SendMessage(WM_NOTIFY, IDC_MEMBERS_LIST, reinterpret_cast<LPARAM>(&activate));
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    EXPECT_EQ("x = Exists\r\n", window.Editor().GetWindowText());
+
+    // Escape hides it; the same browser comes back with its selection.
+    browser->SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_FALSE(browser->IsWindowVisible());
+    EXPECT_EQ(browser, window.ShowObjectBrowser());
+    EXPECT_EQ("Dictionary", browser->m_pImpl->GetSelectedClassName());
+
+    // New references reach the open browser.
+    g_script = []()
+    {
+        auto* dialog = dynamic_cast<CReferencesDialog*>(CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+        ASSERT_NE(nullptr, dialog);
+        CCheckListBox& list = dialog->ReferenceList();
+        list.SetCheck(list.FindString(-1, " Object browser test fixture"), 1);
+        dialog->SendMessage(WM_COMMAND, IDOK);
+    };
+    SetTimer(nullptr, 0, 1, &RunScript);
+    ASSERT_TRUE(window.EditReferences());
+    auto* combo = static_cast<CComboBox*>(browser->GetDlgItem(IDC_LIB_COMBO));
+    EXPECT_EQ(3, combo->GetCount());
+    EXPECT_NE(CB_ERR, combo->FindStringExact(-1, "ObrFixture"));
+
+    window.DestroyWindow();
+    EXPECT_EQ(nullptr, window.ObjectBrowser());
 }
 
 TEST_F(SampleHostTest, BrowsingForTheCommandLineGivesTheInsertText)
