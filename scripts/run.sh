@@ -2,7 +2,7 @@
 # Builds what is needed and starts the sample host under Wine: a macro editor whose Outils menu
 # opens the object browser (F2) and the function browsers (Ctrl+F2, Shift+F2) and inserts the
 # chosen text. With an X display it opens there (arguments go to the sample host, see --help);
-# without one it opens in a virtual display with the object browser on top, showing the Scripting
+# without one it opens in a virtual display with the object browser beside the editor, showing the Scripting
 # runtime's Dictionary.Item, and a screenshot is written and its path printed.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
