@@ -1,0 +1,411 @@
+// Times the browser's user actions against the platform's own cost for the same reads, in one
+// process run, and prints a markdown table. It asserts nothing: the figures are for people.
+//
+//   objbrowser_bench.exe [--runs N]
+#include "CBrowserDlg.h"
+#include "CTClass.h"
+#include "CTFunction.h"
+#include "CTLib.h"
+#include "CTVariable.h"
+#include "CTypeLibBrowserImpl.h"
+#include "ModalScript.h"
+#include "resource.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <oleauto.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace
+{
+const GUID kMshtml = {0x3050F1C5, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
+
+double Now()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Figures
+{
+    std::vector<double> ms;
+    void Add(double value) { ms.push_back(value); }
+    double Median() const
+    {
+        if (ms.empty())
+            return 0;
+        std::vector<double> sorted = ms;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[sorted.size() / 2];
+    }
+    double Min() const { return ms.empty() ? 0 : *std::min_element(ms.begin(), ms.end()); }
+    double Max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+};
+
+struct Row
+{
+    std::string action;
+    Figures action_ms;
+    Figures floor_ms;
+    bool hasFloor = true;
+};
+
+void Print(const std::vector<Row>& rows, int runs)
+{
+    std::printf("| action (%d runs) | median ms | min-max ms | floor median ms | floor min-max ms | ratio |\n", runs);
+    std::printf("|---|---:|---:|---:|---:|---:|\n");
+    for (const Row& row : rows)
+    {
+        if (row.hasFloor)
+            std::printf("| %s | %.1f | %.1f-%.1f | %.1f | %.1f-%.1f | %.2f |\n", row.action.c_str(),
+                        row.action_ms.Median(), row.action_ms.Min(), row.action_ms.Max(), row.floor_ms.Median(),
+                        row.floor_ms.Min(), row.floor_ms.Max(),
+                        row.floor_ms.Median() > 0 ? row.action_ms.Median() / row.floor_ms.Median() : 0.0);
+        else
+            std::printf("| %s | %.1f | %.1f-%.1f | | | |\n", row.action.c_str(), row.action_ms.Median(),
+                        row.action_ms.Min(), row.action_ms.Max());
+    }
+    std::fflush(stdout);
+}
+
+// ---- The platform's floor: the same reads with plain OLE Automation calls ----
+
+void ReadTypeAttributesAndNames(ITypeLib* library)
+{
+    for (UINT i = 0, count = library->GetTypeInfoCount(); i < count; ++i)
+    {
+        ITypeInfo* info = nullptr;
+        if (FAILED(library->GetTypeInfo(i, &info)))
+            continue;
+        TYPEATTR* attributes = nullptr;
+        if (SUCCEEDED(info->GetTypeAttr(&attributes)))
+            info->ReleaseTypeAttr(attributes);
+        BSTR name = nullptr;
+        info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+        SysFreeString(name);
+        info->Release();
+    }
+}
+
+double FloorOfOpening(const GUID& guid, WORD major, WORD minor)
+{
+    const double start = Now();
+    ITypeLib* library = nullptr;
+    if (SUCCEEDED(LoadRegTypeLib(guid, major, minor, 0, &library)))
+    {
+        ReadTypeAttributesAndNames(library);
+        library->Release();
+    }
+    return Now() - start;
+}
+
+// Members of a type and of its bases: descriptors, names and doc strings. depth bounds a loop.
+void ReadMembers(ITypeInfo* info, int depth = 0)
+{
+    TYPEATTR* attributes = nullptr;
+    if (depth > 16 || FAILED(info->GetTypeAttr(&attributes)))
+        return;
+    for (UINT i = 0; i < attributes->cImplTypes; ++i)
+    {
+        HREFTYPE reference = 0;
+        ITypeInfo* base = nullptr;
+        if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) && SUCCEEDED(info->GetRefTypeInfo(reference, &base)))
+        {
+            ReadMembers(base, depth + 1);
+            base->Release();
+        }
+    }
+    for (UINT i = 0; i < attributes->cFuncs; ++i)
+    {
+        FUNCDESC* function = nullptr;
+        if (FAILED(info->GetFuncDesc(i, &function)))
+            continue;
+        BSTR names[64] = {};
+        UINT count = 0;
+        info->GetNames(function->memid, names, 64, &count);
+        for (UINT n = 0; n < count; ++n)
+            SysFreeString(names[n]);
+        BSTR doc = nullptr;
+        info->GetDocumentation(function->memid, nullptr, &doc, nullptr, nullptr);
+        SysFreeString(doc);
+        info->ReleaseFuncDesc(function);
+    }
+    for (UINT i = 0; i < attributes->cVars; ++i)
+    {
+        VARDESC* variable = nullptr;
+        if (FAILED(info->GetVarDesc(i, &variable)))
+            continue;
+        BSTR name = nullptr, doc = nullptr;
+        info->GetDocumentation(variable->memid, &name, &doc, nullptr, nullptr);
+        SysFreeString(name);
+        SysFreeString(doc);
+        info->ReleaseVarDesc(variable);
+    }
+    info->ReleaseTypeAttr(attributes);
+}
+
+double FloorOfReadingMembers(ITypeLib* library, const std::string& typeName)
+{
+    const double start = Now();
+    for (UINT i = 0, count = library->GetTypeInfoCount(); i < count; ++i)
+    {
+        BSTR name = nullptr;
+        library->GetDocumentation(static_cast<INT>(i), &name, nullptr, nullptr, nullptr);
+        const bool match = name && CString::FromWide(name) == typeName.c_str();
+        SysFreeString(name);
+        ITypeInfo* info = nullptr;
+        if (match && SUCCEEDED(library->GetTypeInfo(i, &info)))
+        {
+            ReadMembers(info);
+            info->Release();
+            break;
+        }
+    }
+    return Now() - start;
+}
+
+// A report list view filled with n rows and sorted once: the floor of every list-filling action.
+double FloorOfFillingAList(HWND parent, int rows)
+{
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | LVS_SINGLESEL, 0, 0, 200, 300, parent,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 100;
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    const double start = Now();
+    for (int i = 0; i < rows; ++i)
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "Member%05d", (i * 7919) % rows);
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = i;
+        item.pszText = text;
+        item.lParam = (i * 7919) % rows;
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(list, LVM_SORTITEMS, 0,
+                 reinterpret_cast<LPARAM>(+[](LPARAM a, LPARAM b, LPARAM) -> int { return a < b ? -1 : 1; }));
+    const double elapsed = Now() - start;
+    DestroyWindow(list);
+    return elapsed;
+}
+
+// ---- The actions, through the real dialog ----
+
+void Select(CListCtrl* list, int row)
+{
+    list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+struct Registered
+{
+    GUID guid;
+    WORD major, minor;
+};
+
+// Every registered library of the prefix, by the registry.
+std::vector<Registered> RegisteredLibraries()
+{
+    std::vector<Registered> found;
+    HKEY typeLibs = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "TypeLib", 0, KEY_READ, &typeLibs) != ERROR_SUCCESS)
+        return found;
+    char guidText[128];
+    for (DWORD i = 0; RegEnumKeyA(typeLibs, i, guidText, sizeof guidText) == ERROR_SUCCESS; ++i)
+    {
+        HKEY versions = nullptr;
+        GUID guid;
+        std::wstring wide(guidText, guidText + std::strlen(guidText));
+        if (FAILED(IIDFromString(wide.c_str(), &guid)) ||
+            RegOpenKeyExA(typeLibs, guidText, 0, KEY_READ, &versions) != ERROR_SUCCESS)
+            continue;
+        char version[128];
+        if (RegEnumKeyA(versions, 0, version, sizeof version) == ERROR_SUCCESS)
+        {
+            unsigned major = 0, minor = 0;
+            if (std::sscanf(version, "%x.%x", &major, &minor) == 2)
+                found.push_back({guid, static_cast<WORD>(major), static_cast<WORD>(minor)});
+        }
+        RegCloseKey(versions);
+    }
+    RegCloseKey(typeLibs);
+    return found;
+}
+
+struct MshtmlFigures
+{
+    double open = 0, allClasses = 0, worstClass = 0, describeLargest = 0, toggles = 0;
+    std::string worstName, largestName;
+    int largestRows = 0;
+};
+
+MshtmlFigures TimeMshtml()
+{
+    MshtmlFigures figures;
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    dialog.m_extensions.Add(kMshtml, 4, 0);
+    const double start = Now();
+    obrtest::RunModal(dialog,
+                      [&]()
+                      {
+                          figures.open = Now() - start;
+                          CListCtrl* classes = dialog.m_pClassesList;
+                          CListCtrl* members = dialog.m_pMembersList;
+                          int largestRow = 1;
+                          const double all = Now();
+                          for (int row = 1; row < classes->GetItemCount(); ++row)
+                          {
+                              const double one = Now();
+                              Select(classes, row);
+                              const double took = Now() - one;
+                              if (took > figures.worstClass)
+                              {
+                                  figures.worstClass = took;
+                                  figures.worstName = classes->GetItemText(row, 0).GetString();
+                              }
+                              if (members->GetItemCount() > figures.largestRows)
+                              {
+                                  figures.largestRows = members->GetItemCount();
+                                  largestRow = row;
+                              }
+                          }
+                          figures.allClasses = Now() - all;
+                          Select(classes, largestRow);
+                          figures.largestName = classes->GetItemText(largestRow, 0).GetString();
+                          members->SetFocus();
+                          const double describe = Now();
+                          for (int row = 0; row < members->GetItemCount(); ++row)
+                              Select(members, row);
+                          figures.describeLargest = Now() - describe;
+                          const double toggles = Now();
+                          dialog.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
+                          dialog.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
+                          dialog.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
+                          dialog.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
+                          figures.toggles = (Now() - toggles) / 4;
+                      });
+    return figures;
+}
+
+double TimeLibrarySwitches(const std::vector<Registered>& libraries, double& worst)
+{
+    CBrowserDlg dialog(BROWSER_TYPELIB);
+    for (const Registered& library : libraries)
+        dialog.m_extensions.Add(library.guid, library.major, library.minor);
+    double total = 0;
+    worst = 0;
+    obrtest::RunModal(dialog,
+                      [&]()
+                      {
+                          auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_LIB_COMBO));
+                          for (int entry = 0; entry < combo->GetCount(); ++entry)
+                          {
+                              const double start = Now();
+                              combo->SetCurSel(entry);
+                              dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LIB_COMBO, CBN_SELCHANGE),
+                                                 reinterpret_cast<LPARAM>(combo->m_hWnd));
+                              const double took = Now() - start;
+                              worst = std::max(worst, took);
+                              total += took;
+                          }
+                      });
+    return total;
+}
+
+double TimeFunctionBrowser(BROWSER_TYPE type)
+{
+    CBrowserDlg dialog(type);
+    const double start = Now();
+    double open = 0;
+    obrtest::RunModal(dialog, [&]() { open = Now() - start; });
+    return open;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int runs = 5;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--runs") == 0)
+            runs = std::max(1, std::atoi(argv[i + 1]));
+    CoInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    LoadLibraryA("riched32.dll");
+    HWND scratch = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+
+    Row open{"1. open the object browser on MSHTML", {}, {}};
+    Row classes{"2. select every class of MSHTML (total)", {}, {}};
+    Row worst{"2. select the worst class of MSHTML", {}, {}};
+    Row describe{"3. describe every member of the largest class", {}, {}};
+    Row toggles{"4. toggle grouping or hidden members on the largest class", {}, {}, false};
+    Row switches{"5. switch library among all registered (total)", {}, {}, false};
+    Row worstSwitch{"5. switch library among all registered (worst)", {}, {}, false};
+    Row catalog1{"7. open the macro functions browser (417 entries)", {}, {}, false};
+    Row catalog2{"7. open the formula functions browser (117 entries)", {}, {}, false};
+    Row list{"list view: fill the largest class's rows and sort once", {}, {}, false};
+
+    const std::vector<Registered> libraries = RegisteredLibraries();
+    for (int run = 0; run < runs; ++run)
+    {
+        // The floor first, on a library no one holds; then the action, again from nothing.
+        open.floor_ms.Add(FloorOfOpening(kMshtml, 4, 0));
+        const MshtmlFigures mshtml = TimeMshtml();
+        open.action_ms.Add(mshtml.open);
+        classes.action_ms.Add(mshtml.allClasses);
+        worst.action_ms.Add(mshtml.worstClass);
+        describe.action_ms.Add(mshtml.describeLargest);
+        toggles.action_ms.Add(mshtml.toggles);
+
+        ITypeLib* library = nullptr;
+        if (SUCCEEDED(LoadRegTypeLib(kMshtml, 4, 0, 0, &library)))
+        {
+            double all = 0;
+            for (UINT i = 0, count = library->GetTypeInfoCount(); i < count; ++i)
+            {
+                BSTR name = nullptr;
+                library->GetDocumentation(static_cast<INT>(i), &name, nullptr, nullptr, nullptr);
+                const double start = Now();
+                ITypeInfo* info = nullptr;
+                if (SUCCEEDED(library->GetTypeInfo(i, &info)))
+                {
+                    ReadMembers(info);
+                    info->Release();
+                }
+                all += Now() - start;
+                SysFreeString(name);
+            }
+            classes.floor_ms.Add(all);
+            worst.floor_ms.Add(FloorOfReadingMembers(library, mshtml.worstName));
+            describe.floor_ms.Add(FloorOfReadingMembers(library, mshtml.largestName));
+            library->Release();
+        }
+        double worstSwitchTime = 0;
+        switches.action_ms.Add(TimeLibrarySwitches(libraries, worstSwitchTime));
+        worstSwitch.action_ms.Add(worstSwitchTime);
+        catalog1.action_ms.Add(TimeFunctionBrowser(BROWSER_CATALOG1));
+        catalog2.action_ms.Add(TimeFunctionBrowser(BROWSER_CATALOG2));
+        list.action_ms.Add(FloorOfFillingAList(scratch, mshtml.largestRows));
+        if (run == 0)
+            std::printf("MSHTML: largest class %s (%d rows), worst class to select %s; %zu libraries registered\n\n",
+                        mshtml.largestName.c_str(), mshtml.largestRows, mshtml.worstName.c_str(), libraries.size());
+    }
+    Print({open, classes, worst, describe, toggles, switches, worstSwitch, catalog1, catalog2, list}, runs);
+    DestroyWindow(scratch);
+    CoUninitialize();
+    return 0;
+}
