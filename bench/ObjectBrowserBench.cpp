@@ -176,7 +176,8 @@ double FloorOfReadingMembers(ITypeLib* library, const std::string& typeName)
     return Now() - start;
 }
 
-// A report list view filled with n rows and sorted once: the floor of every list-filling action.
+// A report list view filled with n rows, drawing off, and sorted once: the floor of every
+// list-filling action.
 double FloorOfFillingAList(HWND parent, int rows)
 {
     HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | LVS_SINGLESEL, 0, 0, 200, 300, parent,
@@ -186,6 +187,7 @@ double FloorOfFillingAList(HWND parent, int rows)
     column.cx = 100;
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     const double start = Now();
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < rows; ++i)
     {
         char text[32];
@@ -199,6 +201,7 @@ double FloorOfFillingAList(HWND parent, int rows)
     }
     SendMessageA(list, LVM_SORTITEMS, 0,
                  reinterpret_cast<LPARAM>(+[](LPARAM a, LPARAM b, LPARAM) -> int { return a < b ? -1 : 1; }));
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     const double elapsed = Now() - start;
     DestroyWindow(list);
     return elapsed;

@@ -22,7 +22,9 @@ CRTFHyperlink LinkTo(CTLib* library)
 
 CTClass* LinkedClass(CTLib* library, const CString& typeName)
 {
-    if (!library || typeName.IsEmpty() || !library->IsName(typeName))
+    // The library's own type names are indexed: asking the platform whether the library defines
+    // the name would scan all its names for every type written.
+    if (!library || typeName.IsEmpty())
         return nullptr;
     return library->FindClass(typeName);
 }

@@ -1,6 +1,7 @@
 #include "CFunctionBrowserImpl.h"
 #include "CBrowserDlg.h"
 #include "ModuleServices.h"
+#include "RedrawScope.h"
 #include "resource.h"
 
 namespace
@@ -254,11 +255,14 @@ void CFunctionBrowserImpl::FillLibraries()
     if (m_categories.empty())
         LoadCatalog(m_nMode, m_categories);
     CListCtrl* classes = m_pDlg->m_pClassesList;
-    classes->DeleteAllItems();
-    for (CBrowserCategory* category : m_categories)
-        classes->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, classes->GetItemCount(), category->m_strName,
-                            0, 0, ImageOf(category), reinterpret_cast<LPARAM>(category));
-    classes->SetColumnWidth(0, LVSCW_AUTOSIZE);
+    {
+        RedrawScope drawnOnce(*classes);
+        classes->DeleteAllItems();
+        for (CBrowserCategory* category : m_categories)
+            classes->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, classes->GetItemCount(), category->m_strName,
+                                0, 0, ImageOf(category), reinterpret_cast<LPARAM>(category));
+        classes->SetColumnWidth(0, LVSCW_AUTOSIZE);
+    }
     SelectListItem(classes, 0, false);
 }
 
@@ -268,6 +272,7 @@ void CFunctionBrowserImpl::FillMembers()
     if (!category)
         return;
     CListCtrl* members = m_pDlg->m_pMembersList;
+    RedrawScope drawnOnce(*members);
     members->DeleteAllItems();
     for (int i = 0, count = category->GetItemCount(); i < count; ++i)
     {
@@ -282,6 +287,7 @@ void CFunctionBrowserImpl::Describe(CBrowserItem* item)
 {
     if (!item)
         return;
+    RedrawScope drawnOnce(*m_pDlg->m_pDescription);
     m_pDlg->m_pDescription->SetWindowText("");
     CRTFBuilder rtf;
     item->Describe(0, rtf);

@@ -7,6 +7,7 @@
 #include "CTVariable.h"
 #include "CTypeLibBrowserImpl.h"
 #include "ModuleServices.h"
+#include "RedrawScope.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -274,6 +275,7 @@ void CTypeLibBrowserImpl::SortList(CListCtrl* list)
 void CTypeLibBrowserImpl::FillClassesList()
 {
     CListCtrl* list = m_pClassesCtrl.get();
+    RedrawScope drawnOnce(*list);
     list->DeleteAllItems();
     InsertRow(list, m_pGlobals.get());
     for (CTClass* type : m_shownClasses)
@@ -286,12 +288,15 @@ void CTypeLibBrowserImpl::FillMembersList(const MemberList& members)
 {
     m_strCurrentClass = m_pClassesCtrl->GetSelectedText();
     CListCtrl* list = m_pMembersCtrl.get();
-    list->DeleteAllItems();
-    for (CTMember* member : members)
-        if (m_pDlg->m_bShowHidden || !member->IsHidden())
-            MarkDefaultMember(list, InsertRow(list, member), member);
-    list->SetColumnWidth(0, LVSCW_AUTOSIZE);
-    SortList(list);
+    {
+        RedrawScope drawnOnce(*list);
+        list->DeleteAllItems();
+        for (CTMember* member : members)
+            if (m_pDlg->m_bShowHidden || !member->IsHidden())
+                MarkDefaultMember(list, InsertRow(list, member), member);
+        list->SetColumnWidth(0, LVSCW_AUTOSIZE);
+        SortList(list);
+    }
     CTLibItem* shown = GetSelectedClass(true);
     m_pDlg->m_strMembersLabel.Format(szGetStringObr(IDS_MEMBERS_OF),
                                      shown ? shown->GetName().GetString() : "");
@@ -345,7 +350,10 @@ void CTypeLibBrowserImpl::ToggleGroupMembers()
     m_pDlg->m_bGroupMembers = !m_pDlg->m_bGroupMembers;
     for (CListCtrl* list : {m_pClassesCtrl.get(), m_pMembersCtrl.get()})
     {
-        SortList(list);
+        {
+            RedrawScope drawnOnce(*list);
+            SortList(list);
+        }
         const int selected = list->GetNextItem(-1, LVNI_SELECTED);
         if (selected != -1)
             list->EnsureVisible(selected, FALSE);
@@ -354,6 +362,7 @@ void CTypeLibBrowserImpl::ToggleGroupMembers()
 
 void CTypeLibBrowserImpl::AddHiddenClasses()
 {
+    RedrawScope drawnOnce(*m_pClassesCtrl);
     for (CTClass* type : m_shownClasses)
         if (type->IsHidden())
             InsertRow(m_pClassesCtrl.get(), type);
@@ -363,6 +372,7 @@ void CTypeLibBrowserImpl::AddHiddenClasses()
 
 void CTypeLibBrowserImpl::AddHiddenMembers()
 {
+    RedrawScope drawnOnce(*m_pMembersCtrl);
     if (m_pCurrentMembers)
         for (CTMember* member : *m_pCurrentMembers)
             if (member->IsHidden())
@@ -373,6 +383,7 @@ void CTypeLibBrowserImpl::AddHiddenMembers()
 
 void CTypeLibBrowserImpl::RemoveHiddenItems(CListCtrl* list)
 {
+    RedrawScope drawnOnce(*list);
     for (int row = list->GetItemCount() - 1; row >= 0; --row)
     {
         auto* item = reinterpret_cast<CTLibItem*>(list->GetItemData(row));

@@ -7,6 +7,7 @@
 #include "CTVariable.h"
 #include "CTypeLibBrowserImpl.h"
 #include "HtmlHelpEntry.h"
+#include "RedrawScope.h"
 #include "resource.h"
 
 #include <typeinfo>
@@ -34,6 +35,7 @@ void CTypeLibBrowserImpl::DescribeItem(CTLibItem* item)
 {
     if (!item)
         return;
+    RedrawScope drawnOnce(*m_pDlg->m_pDescription);
     m_pDlg->m_pDescription->SetWindowText("");
     CRTFBuilder rtf;
     item->Describe(kDescriptionLanguage, rtf);

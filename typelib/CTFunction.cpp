@@ -66,6 +66,30 @@ void CTFunction::LoadParams()
     m_bParamsLoaded = true;
 }
 
+CString CTFunction::GetNameAt(int i)
+{
+    if (!m_bNamesLoaded)
+        LoadNames();
+    return i >= 0 && i < static_cast<int>(m_names.size()) ? m_names[static_cast<size_t>(i)] : CString();
+}
+
+void CTFunction::LoadNames()
+{
+    m_bNamesLoaded = true;
+    const UINT wanted = static_cast<UINT>(GetParamCount()) + 1;
+    std::vector<BSTR> names(wanted, nullptr);
+    UINT count = 0;
+    if (FAILED(m_pTypeInfo->GetNames(m_memid, names.data(), wanted, &count)))
+        return;
+    count = count < wanted ? count : wanted;
+    m_names.reserve(count);
+    for (UINT i = 0; i < count; ++i)
+    {
+        m_names.push_back(names[i] ? CString::FromWide(names[i], static_cast<int>(::SysStringLen(names[i]))) : CString());
+        ::SysFreeString(names[i]);
+    }
+}
+
 bool CTFunction::IsEvent()
 {
     return (GetFlags() & FUNCFLAG_FSOURCE) || (m_pClass->GetImplTypeFlags() & IMPLTYPEFLAG_FSOURCE);

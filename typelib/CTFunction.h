@@ -26,6 +26,9 @@ public:
 
     int GetParamCount() const { return m_pFuncDesc->cParams; }
     CTParameter* GetParam(int i);
+    // Name i of the function as the type info lists them: 0 the function, then its parameters;
+    // empty where it names none. All are read in one call, on first use.
+    CString GetNameAt(int i);
     INVOKEKIND GetInvokeKind() const { return m_pFuncDesc->invkind; }
     bool IsProperty() const { return GetInvokeKind() != INVOKE_FUNC; }
     bool IsPropertyGet() const { return GetInvokeKind() == INVOKE_PROPERTYGET; }
@@ -46,8 +49,11 @@ public:
 
 private:
     void LoadParams();
+    void LoadNames();
 
     bool m_bParamsLoaded = false;
     FUNCDESC* m_pFuncDesc;
     std::vector<CTParameter*> m_params;
+    std::vector<CString> m_names;
+    bool m_bNamesLoaded = false;
 };

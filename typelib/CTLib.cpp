@@ -2,7 +2,6 @@
 #include "CTClass.h"
 #include "CTDSBuilder.h"
 
-#include <cstring>
 #include <string>
 
 CTLib::CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid)
@@ -99,6 +98,7 @@ CTClass* CTLib::GetClass(int index)
 
 void CTLib::ClearClasses()
 {
+    m_classesByName.clear();
     for (CTClass* type : m_classes)
         delete type;
     m_classes.clear();
@@ -117,26 +117,25 @@ void CTLib::LoadClasses()
     {
         // A type the platform cannot give is left out rather than built on nothing.
         ComPtr<ITypeInfo> info;
-        if (SUCCEEDED(m_pTypeLib->GetTypeInfo(i, &info)) && info)
+        if (FAILED(m_pTypeLib->GetTypeInfo(i, &info)) || !info)
+            continue;
+        auto* type = new CTClass(info.Get(), this, 0);
+        if (!type->IsValid())
         {
-            auto* type = new CTClass(info.Get(), this, 0);
-            if (type->IsValid())
-                m_classes.push_back(type);
-            else
-                delete type;
+            delete type;
+            continue;
         }
+        m_classes.push_back(type);
+        m_classesByName.emplace(type->GetOwnName().GetString(), type); // the first of a name stays
     }
 }
 
 CTClass* CTLib::FindClass(const CString& name)
 {
-    for (int i = 0, count = GetClassCount(); i < count; ++i)
-    {
-        CTClass* type = GetClass(i);
-        if (std::strcmp(type->GetOwnName(), name) == 0)
-            return type;
-    }
-    return nullptr;
+    if (!m_bClassesLoaded)
+        LoadClasses();
+    const auto found = m_classesByName.find(name.GetString());
+    return found == m_classesByName.end() ? nullptr : found->second;
 }
 
 bool CTLib::IsName(const CString& name) const

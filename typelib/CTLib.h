@@ -4,6 +4,8 @@
 #include "ComHolders.h"
 #include "CTLibItem.h"
 
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class CTClass;
@@ -39,7 +41,8 @@ public:
     WORD GetLibFlags() const { return m_pLibAttr ? m_pLibAttr->wLibFlags : 0; }
     CString GetPath() const;
 
-    // The type whose own name (not its display name) is exactly name; null when none.
+    // The first type whose own name (not its display name) is exactly name; null when none. The
+    // names are indexed once, on first use.
     CTClass* FindClass(const CString& name);
     // Whether the library defines the name.
     bool IsName(const CString& name) const;
@@ -53,5 +56,6 @@ private:
     ComPtr<ITypeLib> m_pTypeLib;
     TLIBATTR* m_pLibAttr = nullptr;
     std::vector<CTClass*> m_classes;
+    std::unordered_map<std::string, CTClass*> m_classesByName;
     bool m_bClassesLoaded = false;
 };

@@ -17,22 +17,7 @@ CTParameter::~CTParameter() = default;
 
 CString CTParameter::GetName()
 {
-    ComPtr<ITypeInfo> info;
-    info.Attach(m_pFunction->GetTypeInfo());
-    std::vector<BSTR> names(static_cast<size_t>(m_nIndex) + 1, nullptr);
-    UINT count = 0;
-    if (!info || FAILED(info->GetNames(m_pFunction->GetMemberId(), names.data(),
-                                       static_cast<UINT>(names.size()), &count)))
-        return CString();
-    CString name;
-    if (static_cast<UINT>(m_nIndex) < count)
-    {
-        BSTR own = names[static_cast<size_t>(m_nIndex)];
-        name = CString::FromWide(own, static_cast<int>(::SysStringLen(own)));
-    }
-    for (UINT i = 0; i < count && i < names.size(); ++i)
-        ::SysFreeString(names[i]);
-    return name;
+    return m_pFunction->GetNameAt(m_nIndex);
 }
 
 CString CTParameter::GetTypeName(int language)

@@ -22,11 +22,17 @@ void CRichEditCtrlEx::UseHyperlinks(UINT cursorId)
 void CRichEditCtrlEx::SetLinks(const std::vector<RTFLinkRun>& links)
 {
     m_links.clear();
+    if (links.empty())
+        return;
+    // Marking the runs moves the selection: the parent hears nothing of it.
+    const DWORD events = GetEventMask();
+    SetEventMask(events & ~ENM_SELCHANGE);
     CHARRANGE saved = {};
     GetSel(saved);
+    const CString text = GetWindowText();
     for (const RTFLinkRun& run : links)
     {
-        CHARRANGE range = LocateRun(run);
+        CHARRANGE range = LocateRun(run, text);
         SetSel(range.cpMin, range.cpMax);
         CHARFORMAT2A format = {};
         format.dwMask = CFM_LINK;
@@ -35,19 +41,18 @@ void CRichEditCtrlEx::SetLinks(const std::vector<RTFLinkRun>& links)
         m_links.push_back({range, run.dwData});
     }
     SetSel(saved.cpMin, saved.cpMax);
+    SetEventMask(events);
 }
 
-CHARRANGE CRichEditCtrlEx::LocateRun(const RTFLinkRun& run)
+CHARRANGE CRichEditCtrlEx::LocateRun(const RTFLinkRun& run, const CString& text)
 {
     // The builder counts a paragraph end as one character; a control that keeps CR LF counts two,
-    // so a run after such ends stands a little further on. The control's own selection says where.
+    // so a run after such ends stands a little further on. The control's text says where (looking
+    // it up there costs no round trip to the control per try).
     const long kMostParagraphEnds = 256;
-    for (long start = run.nStart; start <= run.nStart + kMostParagraphEnds; ++start)
-    {
-        SetSel(start, start + run.nLength);
-        if (GetSelText() == run.strText)
-            return {start, start + run.nLength};
-    }
+    const int found = run.strText.IsEmpty() ? -1 : text.Find(run.strText, static_cast<int>(run.nStart));
+    if (found >= 0 && found <= run.nStart + kMostParagraphEnds)
+        return {found, found + run.nLength};
     return {run.nStart, run.nStart + run.nLength};
 }
 

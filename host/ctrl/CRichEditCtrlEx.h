@@ -37,7 +37,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CHARRANGE LocateRun(const RTFLinkRun& run);
+    CHARRANGE LocateRun(const RTFLinkRun& run, const CString& text);
 
     struct Link
     {
