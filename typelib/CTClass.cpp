@@ -14,13 +14,14 @@ CTClass::CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags, const CTClass* 
     : m_pLib(lib), m_pImplementer(implementer), m_implTypeFlags(implTypeFlags)
 {
     m_pTypeInfo.Copy(info);
-    if (!info || FAILED(info->GetTypeAttr(&m_pTypeAttr)))
+    if (!info || FAILED(obr::Guarded([&] { return info->GetTypeAttr(&m_pTypeAttr); })))
     {
         m_pTypeAttr = nullptr;
         return;
     }
     Bstr name;
-    if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+    if (SUCCEEDED(obr::Guarded(
+            [&] { return info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr); })))
         m_strName = name.ToString();
     m_bRepeated = RepeatsAnImplementer();
     if (!m_bRepeated)
@@ -63,9 +64,10 @@ void CTClass::LoadImplTypes()
         HREFTYPE href = 0;
         ComPtr<ITypeInfo> ref;
         INT flags = 0;
-        if (FAILED(m_pTypeInfo->GetRefTypeOfImplType(static_cast<UINT>(i), &href)) ||
-            FAILED(m_pTypeInfo->GetRefTypeInfo(href, &ref)) || !ref ||
-            FAILED(m_pTypeInfo->GetImplTypeFlags(static_cast<UINT>(i), &flags)))
+        ITypeInfo* info = m_pTypeInfo.Get();
+        if (FAILED(obr::Guarded([&] { return info->GetRefTypeOfImplType(static_cast<UINT>(i), &href); })) ||
+            FAILED(obr::Guarded([&] { return info->GetRefTypeInfo(href, &ref); })) || !ref ||
+            FAILED(obr::Guarded([&] { return info->GetImplTypeFlags(static_cast<UINT>(i), &flags); })))
             continue;
         // A type that repeats one it was reached through is left out: the walk ends there.
         auto* type = new CTClass(ref.Get(), m_pLib, flags, this);
@@ -129,8 +131,9 @@ CString CTClass::GetDescription()
     ComPtr<ITypeLib> lib;
     UINT index = 0;
     Bstr doc;
-    if (FAILED(m_pTypeInfo->GetContainingTypeLib(&lib, &index)) || !lib ||
-        FAILED(lib->GetDocumentation(static_cast<INT>(index), nullptr, &doc, nullptr, nullptr)))
+    if (FAILED(obr::Guarded([&] { return m_pTypeInfo->GetContainingTypeLib(&lib, &index); })) || !lib ||
+        FAILED(obr::Guarded(
+            [&] { return lib->GetDocumentation(static_cast<INT>(index), nullptr, &doc, nullptr, nullptr); })))
         return CString();
     return doc.ToString();
 }
@@ -158,7 +161,9 @@ bool CTClass::IsBrowsable()
 bool CTClass::GetHelpInfo(DWORD* helpContext, CString& helpFile)
 {
     Bstr file;
-    if (FAILED(m_pTypeInfo->GetDocumentation(MEMBERID_NIL, nullptr, nullptr, helpContext, &file)))
+    if (FAILED(obr::Guarded(
+            [&]
+            { return m_pTypeInfo->GetDocumentation(MEMBERID_NIL, nullptr, nullptr, helpContext, &file); })))
         return false;
     helpFile = file.ToString();
     return true;
@@ -268,8 +273,9 @@ CTClass* CTClass::GetAliasTarget()
     ComPtr<ITypeInfo> ref;
     ComPtr<ITypeLib> refLib;
     UINT index = 0;
-    if (FAILED(m_pTypeInfo->GetRefTypeInfo(m_pTypeAttr->tdescAlias.hreftype, &ref)) || !ref ||
-        FAILED(ref->GetContainingTypeLib(&refLib, &index)) || !refLib)
+    if (FAILED(obr::Guarded(
+            [&] { return m_pTypeInfo->GetRefTypeInfo(m_pTypeAttr->tdescAlias.hreftype, &ref); })) ||
+        !ref || FAILED(obr::Guarded([&] { return ref->GetContainingTypeLib(&refLib, &index); })) || !refLib)
         return nullptr;
     ComPtr<ITypeLib> ownLib;
     ownLib.Attach(m_pLib->GetTypeLib());

@@ -1,4 +1,5 @@
 #include "CTFunction.h"
+#include "PlatformGuard.h"
 #include "CTClass.h"
 #include "CTDSBuilder.h"
 #include "CTParameter.h"
@@ -79,13 +80,14 @@ void CTFunction::LoadNames()
     const UINT wanted = static_cast<UINT>(GetParamCount()) + 1;
     std::vector<BSTR> names(wanted, nullptr);
     UINT count = 0;
-    if (FAILED(m_pTypeInfo->GetNames(m_memid, names.data(), wanted, &count)))
+    if (FAILED(obr::Guarded([&] { return m_pTypeInfo->GetNames(m_memid, names.data(), wanted, &count); })))
         return;
     count = count < wanted ? count : wanted;
     m_names.reserve(count);
     for (UINT i = 0; i < count; ++i)
     {
-        m_names.push_back(names[i] ? CString::FromWide(names[i], static_cast<int>(::SysStringLen(names[i]))) : CString());
+        m_names.push_back(names[i] ? CString::FromWide(names[i], static_cast<int>(::SysStringLen(names[i])))
+                                   : CString());
         ::SysFreeString(names[i]);
     }
 }

@@ -1,4 +1,5 @@
 #include "CTLib.h"
+#include "PlatformGuard.h"
 #include "CTClass.h"
 #include "CTDSBuilder.h"
 
@@ -9,10 +10,11 @@ CTLib::CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid)
     ComPtr<ITypeLib> lib;
     if (FAILED(::LoadRegTypeLib(guid, major, minor, lcid, &lib)) || !lib)
         return;
-    if (FAILED(lib->GetLibAttr(&m_pLibAttr)))
+    if (FAILED(obr::Guarded([&] { return lib->GetLibAttr(&m_pLibAttr); })))
         m_pLibAttr = nullptr;
     Bstr name;
-    if (SUCCEEDED(lib->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+    if (SUCCEEDED(obr::Guarded(
+            [&] { return lib->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr); })))
         m_strName = name.ToString();
     m_pTypeLib = lib;
 }
@@ -35,7 +37,9 @@ ITypeLib* CTLib::GetTypeLib() const
 CString CTLib::GetDescription()
 {
     Bstr doc;
-    if (!m_pTypeLib || FAILED(m_pTypeLib->GetDocumentation(MEMBERID_NIL, nullptr, &doc, nullptr, nullptr)))
+    if (!m_pTypeLib ||
+        FAILED(obr::Guarded(
+            [&] { return m_pTypeLib->GetDocumentation(MEMBERID_NIL, nullptr, &doc, nullptr, nullptr); })))
         return CString();
     return doc.ToString();
 }
@@ -54,7 +58,9 @@ bool CTLib::GetHelpInfo(DWORD* helpContext, CString& helpFile)
 {
     Bstr file;
     if (!m_pTypeLib ||
-        FAILED(m_pTypeLib->GetDocumentation(MEMBERID_NIL, nullptr, nullptr, helpContext, &file)))
+        FAILED(obr::Guarded(
+            [&]
+            { return m_pTypeLib->GetDocumentation(MEMBERID_NIL, nullptr, nullptr, helpContext, &file); })))
         return false;
     helpFile = file.ToString();
     return true;
@@ -117,7 +123,7 @@ void CTLib::LoadClasses()
     {
         // A type the platform cannot give is left out rather than built on nothing.
         ComPtr<ITypeInfo> info;
-        if (FAILED(m_pTypeLib->GetTypeInfo(i, &info)) || !info)
+        if (FAILED(obr::Guarded([&] { return m_pTypeLib->GetTypeInfo(i, &info); })) || !info)
             continue;
         auto* type = new CTClass(info.Get(), this, 0);
         if (!type->IsValid())

@@ -1,11 +1,14 @@
 #include "CTMember.h"
+#include "PlatformGuard.h"
 #include "CTClass.h"
 
 CTMember::CTMember(CTClass* owner, MEMBERID memid) : m_pClass(owner), m_memid(memid)
 {
     m_pTypeInfo.Attach(owner->GetTypeInfo());
     Bstr name;
-    if (m_pTypeInfo && SUCCEEDED(m_pTypeInfo->GetDocumentation(memid, &name, nullptr, nullptr, nullptr)))
+    if (m_pTypeInfo &&
+        SUCCEEDED(obr::Guarded(
+            [&] { return m_pTypeInfo->GetDocumentation(memid, &name, nullptr, nullptr, nullptr); })))
         m_strName = name.ToString();
 }
 
@@ -22,7 +25,8 @@ ITypeInfo* CTMember::GetTypeInfo() const
 CString CTMember::GetDescription()
 {
     Bstr doc;
-    if (FAILED(m_pTypeInfo->GetDocumentation(m_memid, nullptr, &doc, nullptr, nullptr)))
+    if (FAILED(obr::Guarded(
+            [&] { return m_pTypeInfo->GetDocumentation(m_memid, nullptr, &doc, nullptr, nullptr); })))
         return CString();
     return doc.ToString();
 }
@@ -30,7 +34,8 @@ CString CTMember::GetDescription()
 bool CTMember::GetHelpInfo(DWORD* helpContext, CString& helpFile)
 {
     Bstr file;
-    if (FAILED(m_pTypeInfo->GetDocumentation(m_memid, nullptr, nullptr, helpContext, &file)))
+    if (FAILED(obr::Guarded(
+            [&] { return m_pTypeInfo->GetDocumentation(m_memid, nullptr, nullptr, helpContext, &file); })))
         return false;
     helpFile = file.ToString();
     return true;

@@ -1,4 +1,5 @@
 #include "CTParameter.h"
+#include "PlatformGuard.h"
 #include "ComHolders.h"
 #include "CTClass.h"
 #include "CTDSBuilder.h"
@@ -56,8 +57,10 @@ CTClass* CTParameter::GetUserDefinedClass()
     info.Attach(m_pFunction->GetTypeInfo());
     ComPtr<ITypeInfo> ref;
     Bstr name;
-    if (!info || FAILED(info->GetRefTypeInfo(m_elemDesc.tdesc.hreftype, &ref)) || !ref ||
-        FAILED(ref->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+    if (!info ||
+        FAILED(obr::Guarded([&] { return info->GetRefTypeInfo(m_elemDesc.tdesc.hreftype, &ref); })) || !ref ||
+        FAILED(obr::Guarded(
+            [&] { return ref->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr); })))
         return nullptr;
     return m_pFunction->GetClass()->GetLib()->FindClass(name.ToString());
 }

@@ -17,4 +17,14 @@ template <class F> bool GuardedCall(F&& call)
 {
     return RunGuarded([](void* context) { (*static_cast<F*>(context))(); }, &call);
 }
+
+// A guarded platform call that returns an HRESULT: its result, or E_UNEXPECTED when it faulted.
+//     if (FAILED(obr::Guarded([&] { return info->GetTypeAttr(&attributes); })))
+template <class F> long Guarded(F&& call)
+{
+    long hr = static_cast<long>(0x8000FFFFL); // E_UNEXPECTED
+    if (!GuardedCall([&] { hr = call(); }))
+        return static_cast<long>(0x8000FFFFL);
+    return hr;
+}
 } // namespace obr
