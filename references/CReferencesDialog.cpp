@@ -4,6 +4,7 @@
 #include "MessageHandlers.h"
 #include "ModuleServices.h"
 #include "PlatformCalls.h"
+#include "TypeLibProbe.h"
 #include "resource.h"
 
 #include <oleauto.h>
@@ -232,6 +233,10 @@ void CReferencesDialog::OnDownbutton()
 
 CReferencesDialog::FileLibrary CReferencesDialog::ReadLibraryFile(const CString& path, TLVLibId& entry)
 {
+    // A damaged file can bring the platform's loader down: it is opened in another process first.
+    const ProbeResult probe = ProbeTypeLibraryFile(path);
+    if (probe == ProbeResult::NotALibrary || probe == ProbeResult::Faulted)
+        return FileLibrary::NotALibrary;
     const std::wstring widePath = WideOf(path);
     ITypeLib* library = nullptr;
     if (FAILED(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &library)) || !library)

@@ -4,11 +4,13 @@
 #include "ModalScript.h"
 #include "PlatformRecorder.h"
 #include "ScopedClassesRoot.h"
+#include "TypeLibProbe.h"
 #include "TestPaths.h"
 #include "resource.h"
 
 #include <gmock/gmock.h>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -308,4 +310,71 @@ TEST(ReferencesDialogEmpty, NoRegisteredLibraryGivesAnEmptyListAndABlankPane)
     EXPECT_EQ(0, count);
     EXPECT_EQ("", details);
     EXPECT_TRUE(references.empty());
+}
+
+// Damaged copies of the fixture library, each changed by a seeded pattern: bits flipped, the file
+// cut short, or words set to extremes. The seed in a failure message replays the variant.
+std::vector<unsigned char> DamagedCopy(const std::vector<unsigned char>& sound, unsigned seed)
+{
+    std::vector<unsigned char> data = sound;
+    auto next = [&seed]() { return (seed = seed * 1103515245u + 12345u) >> 8; };
+    switch (next() % 3)
+    {
+    case 0:
+        for (int k = 0; k < 8; ++k)
+            data[next() % data.size()] ^= static_cast<unsigned char>(1u << (next() % 8));
+        break;
+    case 1:
+        data.resize(next() % data.size());
+        break;
+    default:
+        for (int k = 0; k < 3; ++k)
+        {
+            const size_t at = (next() % (data.size() / 4)) * 4;
+            data[at] = data[at + 1] = data[at + 2] = 0xFF;
+            data[at + 3] = 0x7F;
+        }
+    }
+    return data;
+}
+
+TEST_F(ReferencesDialogTest, ADamagedFileThatBringsTheLoaderDownIsToldAndTheHostLives)
+{
+    std::ifstream in(obrtest::FixturePath("BrowserFixture.tlb"), std::ios::binary);
+    const std::vector<unsigned char> sound((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(sound.size(), 100u);
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "obr-damaged.tlb";
+    // The first variant that makes the platform's loader fault when it reads it.
+    unsigned faulting = 0;
+    for (unsigned seed = 1; seed <= 40 && !faulting; ++seed)
+    {
+        const std::vector<unsigned char> damaged = DamagedCopy(sound, seed);
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(damaged.data()),
+                                                    static_cast<std::streamsize>(damaged.size()));
+        if (ProbeTypeLibraryFile(path.c_str()) == ProbeResult::Faulted)
+            faulting = seed;
+    }
+    if (!faulting)
+    {
+        DeleteFileA(path.c_str());
+        GTEST_SKIP() << "no variant of the first 40 makes this platform's loader fault";
+    }
+    obrtest::PlatformRecorder platform;
+    platform.m_openFileAnswer = path;
+    CReferencesDialog dialog(&m_references);
+    int count = 0;
+    obrtest::RunModal(dialog,
+                      [&]()
+                      {
+                          Press(dialog, IDC_BROWSE);
+                          count = dialog.ReferenceList().GetCount();
+                      });
+    DeleteFileA(path.c_str());
+    EXPECT_EQ(7, count) << "seed " << faulting;
+    ASSERT_EQ(1u, platform.m_messages.size()) << "seed " << faulting;
+    EXPECT_EQ("Le fichier " + path + " n'est pas un fichier de type de bibliothèque valide", platform.m_messages[0]);
+    // The sound fixture still passes the probe.
+    EXPECT_EQ(ProbeResult::Sound, ProbeTypeLibraryFile(obrtest::FixturePath("BrowserFixture.tlb").c_str()));
 }

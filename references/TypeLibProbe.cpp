@@ -1,0 +1,143 @@
+#include "TypeLibProbe.h"
+#include "ModuleServices.h"
+
+#include <oleauto.h>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Exit codes of the probing process; not 0, which rundll32 also gives when it finds no entry point.
+constexpr DWORD kSound = 0x4F4B;
+constexpr DWORD kNotALibrary = 0x4E4F;
+constexpr int kDeepestBase = 64;
+
+void FreeNames(BSTR* names, UINT count)
+{
+    for (UINT i = 0; i < count; ++i)
+        ::SysFreeString(names[i]);
+}
+
+// Reads what the browser reads of a type: attributes, name, members with their names and doc
+// strings, and its bases, each at most once on the way down.
+void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& path, int depth)
+{
+    TYPEATTR* attributes = nullptr;
+    if (depth > kDeepestBase || path.count(info) || FAILED(info->GetTypeAttr(&attributes)) || !attributes)
+        return;
+    path.insert(info);
+    BSTR text = nullptr;
+    info->GetDocumentation(MEMBERID_NIL, &text, nullptr, nullptr, nullptr);
+    ::SysFreeString(text);
+    for (UINT i = 0; i < attributes->cFuncs; ++i)
+    {
+        FUNCDESC* function = nullptr;
+        if (FAILED(info->GetFuncDesc(i, &function)) || !function)
+            continue;
+        std::vector<BSTR> names(static_cast<size_t>(function->cParams) + 1, nullptr);
+        UINT count = 0;
+        if (SUCCEEDED(info->GetNames(function->memid, names.data(), static_cast<UINT>(names.size()), &count)))
+            FreeNames(names.data(), count);
+        info->GetDocumentation(function->memid, nullptr, &text, nullptr, nullptr);
+        ::SysFreeString(text);
+        info->ReleaseFuncDesc(function);
+    }
+    for (UINT i = 0; i < attributes->cVars; ++i)
+    {
+        VARDESC* variable = nullptr;
+        if (FAILED(info->GetVarDesc(i, &variable)) || !variable)
+            continue;
+        info->GetDocumentation(variable->memid, &text, nullptr, nullptr, nullptr);
+        ::SysFreeString(text);
+        info->ReleaseVarDesc(variable);
+    }
+    for (UINT i = 0; i < attributes->cImplTypes; ++i)
+    {
+        HREFTYPE reference = 0;
+        INT flags = 0;
+        ITypeInfo* base = nullptr;
+        if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) && SUCCEEDED(info->GetImplTypeFlags(i, &flags)) &&
+            SUCCEEDED(info->GetRefTypeInfo(reference, &base)) && base)
+        {
+            WalkType(base, path, depth + 1);
+            base->Release();
+        }
+    }
+    info->ReleaseTypeAttr(attributes);
+    path.erase(info);
+}
+
+DWORD WalkFile(const wchar_t* path)
+{
+    ITypeLib* library = nullptr;
+    if (FAILED(::LoadTypeLibEx(path, REGKIND_NONE, &library)) || !library)
+        return kNotALibrary;
+    TLIBATTR* attributes = nullptr;
+    if (SUCCEEDED(library->GetLibAttr(&attributes)) && attributes)
+        library->ReleaseTLibAttr(attributes);
+    for (UINT i = 0, count = library->GetTypeInfoCount(); i < count; ++i)
+    {
+        ITypeInfo* info = nullptr;
+        if (FAILED(library->GetTypeInfo(i, &info)) || !info)
+            continue;
+        std::set<ITypeInfo*> path;
+        WalkType(info, path, 0);
+        info->Release();
+    }
+    library->Release();
+    return kSound;
+}
+
+std::wstring Widen(const CString& text)
+{
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), &wide[0], length);
+    return wide;
+}
+} // namespace
+
+extern "C" void CALLBACK ProbeTypeLibraryW(HWND, HINSTANCE, LPWSTR path, int)
+{
+    // No message box for a fault: the process just ends, and the host reads that.
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    ::CoInitialize(nullptr);
+    const DWORD result = path ? WalkFile(path) : kNotALibrary;
+    ::ExitProcess(result);
+}
+
+ProbeResult ProbeTypeLibraryFile(const CString& path, DWORD timeoutMs)
+{
+    wchar_t module[MAX_PATH] = {};
+    wchar_t system[MAX_PATH] = {};
+    if (!::GetModuleFileNameW(ObrModuleInstance(), module, MAX_PATH) || !::GetSystemDirectoryW(system, MAX_PATH))
+        return ProbeResult::NotProbed;
+    const std::wstring runner = std::wstring(system) + L"\\rundll32.exe";
+    std::wstring commandLine = L"\"" + runner + L"\" \"" + module + L"\",ProbeTypeLibrary " + Widen(path);
+    // The module's own libraries sit beside it: the probe runs in its folder so that it finds them.
+    std::wstring folder = module;
+    const size_t separator = folder.find_last_of(L"\\/");
+    folder.erase(separator == std::wstring::npos ? 0 : separator);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessW(runner.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+        return ProbeResult::NotProbed;
+    ProbeResult result = ProbeResult::Faulted;
+    if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    {
+        DWORD exitCode = 0;
+        ::GetExitCodeProcess(process.hProcess, &exitCode);
+        if (exitCode == kSound)
+            result = ProbeResult::Sound;
+        else if (exitCode == kNotALibrary)
+            result = ProbeResult::NotALibrary;
+    }
+    else
+        ::TerminateProcess(process.hProcess, 1);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return result;
+}
