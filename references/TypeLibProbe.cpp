@@ -89,6 +89,13 @@ DWORD WalkFile(const wchar_t* path)
     return kSound;
 }
 
+// A fault nobody handles ends the probe at once with its code: no debugger, no report.
+LONG WINAPI EndOnFault(EXCEPTION_POINTERS* exception)
+{
+    ::TerminateProcess(::GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
 std::wstring Widen(const CString& text)
 {
     const int length = ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), nullptr, 0);
@@ -102,6 +109,7 @@ extern "C" void CALLBACK ProbeTypeLibraryW(HWND, HINSTANCE, LPWSTR path, int)
 {
     // No message box for a fault: the process just ends, and the host reads that.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    ::SetUnhandledExceptionFilter(&EndOnFault);
     ::CoInitialize(nullptr);
     const DWORD result = path ? WalkFile(path) : kNotALibrary;
     ::ExitProcess(result);

@@ -1,0 +1,129 @@
+// Damaged type-library files must not take the host down. Seeded variants of the fixtures and of
+// a library of the prefix (bits flipped, files cut short, words set to extremes) go through Browse's
+// probe, and those that pass it are shown in the object browser by a child process, every class and
+// member selected; the suite fails on any crash or hang of that child. The seed in a failure
+// message replays the variant: OBR_ROBUSTNESS_SEED=<seed> OBR_ROBUSTNESS_VARIANTS=1.
+#include "TestPaths.h"
+#include "TypeLibProbe.h"
+
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<unsigned char> ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<unsigned char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::vector<unsigned char> DamagedCopy(const std::vector<unsigned char>& sound, unsigned seed)
+{
+    std::vector<unsigned char> data = sound;
+    auto next = [&seed]() { return (seed = seed * 1103515245u + 12345u) >> 8; };
+    switch (next() % 3)
+    {
+    case 0:
+        for (unsigned k = 0, flips = 1 + next() % 16; k < flips; ++k)
+            data[next() % data.size()] ^= static_cast<unsigned char>(1u << (next() % 8));
+        break;
+    case 1:
+        data.resize(next() % data.size());
+        break;
+    default:
+        for (unsigned k = 0, words = 1 + next() % 4; k < words; ++k)
+        {
+            const size_t at = (next() % (data.size() / 4)) * 4;
+            const unsigned char extreme = next() % 2 ? 0xFF : 0x00;
+            data[at] = data[at + 1] = data[at + 2] = extreme;
+            data[at + 3] = extreme == 0xFF ? 0x7F : 0x80;
+        }
+    }
+    return data;
+}
+
+enum class ChildEnd
+{
+    Shown,
+    NotShown,
+    Crashed,
+    Hung
+};
+
+ChildEnd ShowInChild(const std::string& path, DWORD& exitCode)
+{
+    const std::string key = "Software\\ObjectBrowserTests\\Robustness";
+    std::string commandLine = "\"" + obrtest::ModuleDirectory() + "\\robustness_child.exe\" \"" + path + "\" " + key;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        obrtest::ModuleDirectory().c_str(), &startup, &process))
+        return ChildEnd::NotShown;
+    ChildEnd end = ChildEnd::Hung;
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+    {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        end = exitCode == 0 ? ChildEnd::Shown : exitCode == 3 || exitCode == 4 ? ChildEnd::NotShown : ChildEnd::Crashed;
+    }
+    else
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    return end;
+}
+
+unsigned EnvNumber(const char* name, unsigned fallback)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? static_cast<unsigned>(std::strtoul(value, nullptr, 10)) : fallback;
+}
+} // namespace
+
+TEST(Robustness, DamagedLibrariesNeverTakeTheHostDown)
+{
+    const std::vector<std::string> sources = {obrtest::FixturePath("BrowserFixture.tlb"),
+                                              obrtest::FixturePath("BrowserOrderFixture.tlb"),
+                                              "C:\\windows\\system32\\stdole2.tlb"};
+    const unsigned variants = EnvNumber("OBR_ROBUSTNESS_VARIANTS", 60);
+    const unsigned firstSeed = EnvNumber("OBR_ROBUSTNESS_SEED", 1);
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "obr-robustness.tlb";
+    unsigned tried = 0, loaded = 0, probeFaulted = 0, shown = 0;
+    for (unsigned seed = firstSeed; seed < firstSeed + variants; ++seed)
+    {
+        const std::string& source = sources[seed % sources.size()];
+        const std::vector<unsigned char> sound = ReadFile(source);
+        ASSERT_GT(sound.size(), 16u) << source;
+        const std::vector<unsigned char> damaged = DamagedCopy(sound, seed);
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(damaged.data()), static_cast<std::streamsize>(damaged.size()));
+        ++tried;
+        const ProbeResult probe = ProbeTypeLibraryFile(path.c_str(), 20000);
+        if (probe == ProbeResult::Faulted)
+            ++probeFaulted;
+        if (probe != ProbeResult::Sound)
+            continue;
+        ++loaded;
+        DWORD exitCode = 0;
+        const ChildEnd end = ShowInChild(path, exitCode);
+        EXPECT_NE(ChildEnd::Crashed, end) << "seed " << seed << " (" << source << "): the browser ended with 0x"
+                                          << std::hex << exitCode;
+        EXPECT_NE(ChildEnd::Hung, end) << "seed " << seed << " (" << source << "): the browser hung";
+        if (end == ChildEnd::Shown)
+            ++shown;
+    }
+    DeleteFileA(path.c_str());
+    std::printf("%u variants tried, %u loaded cleanly in the probe, %u made the platform's loader fault or hang "
+                "in the probe, %u shown in the object browser\n",
+                tried, loaded, probeFaulted, shown);
+    EXPECT_GT(loaded, 0u);
+}
