@@ -104,10 +104,11 @@ BOOL CBrowserDlg::OnInitDialog()
 
     {
         fwk::ResourceScope moduleResources(ObrModuleInstance());
+        // Shared icons: the system keeps one of each for the module, however often the dialog opens.
         auto loadIcon = [](int id)
         {
             return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                                   16, 16, LR_DEFAULTCOLOR));
+                                                   16, 16, LR_DEFAULTCOLOR | LR_SHARED));
         };
         static_cast<CButton*>(GetDlgItem(IDC_BACK))->SetIcon(loadIcon(IDI_BACK));
         static_cast<CButton*>(GetDlgItem(IDC_FORWARD))->SetIcon(loadIcon(IDI_FORWARD));

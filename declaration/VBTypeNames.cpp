@@ -1,6 +1,7 @@
 // Basic names of Automation types.
 #include "ComHolders.h"
 #include "CTDSVBBuilder.h"
+#include "PlatformGuard.h"
 
 namespace
 {
@@ -95,8 +96,11 @@ CString UserTypeName(const TYPEDESC* type, ITypeInfo* context)
 {
     ComPtr<ITypeInfo> referenced;
     Bstr name;
-    if (!context || FAILED(context->GetRefTypeInfo(type->hreftype, &referenced)) || !referenced ||
-        FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+    if (!context ||
+        FAILED(obr::Guarded([&] { return context->GetRefTypeInfo(type->hreftype, &referenced); })) ||
+        !referenced ||
+        FAILED(obr::Guarded(
+            [&] { return referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr); })))
         return "unknown type";
     CString text = name.ToString();
     return text.IsEmpty() ? CString("unknown type") : text;

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <mbstring.h>
 #include <typeinfo>
+#include <unordered_map>
 
 namespace
 {
@@ -24,8 +25,8 @@ constexpr size_t kDeepestImplementation = 64;
 // implemented type is an object of its own, built for the class that implements it).
 bool IsSameType(CTClass* a, CTClass* b)
 {
-    return a == b || (IsEqualGUID(a->GetGuid(), b->GetGuid()) &&
-                      std::strcmp(a->GetOwnName(), b->GetOwnName()) == 0);
+    return a == b ||
+           (IsEqualGUID(a->GetGuid(), b->GetGuid()) && std::strcmp(a->GetOwnName(), b->GetOwnName()) == 0);
 }
 
 // Enters a type into the walk's path; false when it is already on it (a loop) or the path is too deep.
@@ -192,14 +193,18 @@ void CTypeLibBrowserImpl::CollectFunctions(CTClass* type, MemberList& list, Type
         if (!type->IsCoClass() || IsDefaultInterface(implemented))
             CollectFunctions(implemented, list, path);
     }
+    // The accessors of one property make one row: the get, or the only accessor there is. The
+    // functions of each member id are counted once, so that a type of many properties costs linear time.
+    std::unordered_map<MEMBERID, int> functionsOfId;
+    for (int i = 0; i < type->GetFunctionCount(); ++i)
+        ++functionsOfId[type->GetFunction(i)->GetMemberId()];
     for (int i = 0; i < type->GetFunctionCount(); ++i)
     {
         CTFunction* function = type->GetFunction(i);
         if (!function->IsBrowsable())
             continue;
-        // The accessors of one property make one row: the get, or the only accessor there is.
         if (function->IsProperty() && !function->IsPropertyGet() &&
-            type->CountFunctions(function->GetMemberId()) > 1)
+            functionsOfId[function->GetMemberId()] > 1)
             continue;
         list.push_back(function);
     }

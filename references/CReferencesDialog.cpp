@@ -111,7 +111,8 @@ BOOL CReferencesDialog::OnInitDialog()
         fwk::ResourceScope moduleResources(ObrModuleInstance());
         auto setIcon = [](CButton* button, int id)
         {
-            HANDLE icon = ::LoadImageA(ObrModuleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
+            HANDLE icon = ::LoadImageA(ObrModuleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16,
+                                       LR_DEFAULTCOLOR | LR_SHARED);
             button->SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
         };
         setIcon(GetUpButton(), IDI_UP_ARROW);
@@ -142,8 +143,7 @@ void CReferencesDialog::MoveReferencesToTop(int& placed)
         // does not change the version the host refers to.
         const auto first = m_available.begin() + placed;
         auto found = std::find_if(first, m_available.end(),
-                                  [&reference](const TLVLibId& entry)
-                                  {
+                                  [&reference](const TLVLibId& entry) {
                                       return entry == *reference && entry.wMajor == reference->wMajor &&
                                              entry.wMinor == reference->wMinor;
                                   });

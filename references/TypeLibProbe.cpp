@@ -68,14 +68,15 @@ void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& path, int depth)
     path.erase(info);
 }
 
-DWORD WalkFile(const wchar_t* path)
+// Where the probe registers the file: a key of its own standing in for HKEY_CLASSES_ROOT in the
+// probing process only, removed by the host once the probe has ended.
+std::string ScratchKey(DWORD processId)
 {
-    ITypeLib* library = nullptr;
-    if (FAILED(::LoadTypeLibEx(path, REGKIND_NONE, &library)) || !library)
-        return kNotALibrary;
-    TLIBATTR* attributes = nullptr;
-    if (SUCCEEDED(library->GetLibAttr(&attributes)) && attributes)
-        library->ReleaseTLibAttr(attributes);
+    return "Software\\ObjectBrowserProbe\\" + std::to_string(processId);
+}
+
+void WalkLibrary(ITypeLib* library)
+{
     for (UINT i = 0, count = library->GetTypeInfoCount(); i < count; ++i)
     {
         ITypeInfo* info = nullptr;
@@ -85,7 +86,53 @@ DWORD WalkFile(const wchar_t* path)
         WalkType(info, path, 0);
         info->Release();
     }
+}
+
+// Does with the file what the host will, in the same order: the references dialog loads it, reads
+// its attributes and description, registers it and lets it go; the browser loads it again by its
+// registration, reads every type and member and lets it go. The platform faults on some damaged
+// files only while it frees them.
+DWORD WalkFile(const wchar_t* path)
+{
+    HKEY scratch = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, ScratchKey(::GetCurrentProcessId()).c_str(), 0, nullptr, 0,
+                          KEY_ALL_ACCESS, nullptr, &scratch, nullptr) == ERROR_SUCCESS)
+        ::RegOverridePredefKey(HKEY_CLASSES_ROOT, scratch);
+    ITypeLib* library = nullptr;
+    if (FAILED(::LoadTypeLibEx(path, REGKIND_NONE, &library)) || !library)
+        return kNotALibrary;
+    TLIBATTR identity = {};
+    TLIBATTR* attributes = nullptr;
+    if (FAILED(library->GetLibAttr(&attributes)) || !attributes)
+    {
+        library->Release();
+        return kNotALibrary;
+    }
+    identity = *attributes;
+    library->ReleaseTLibAttr(attributes);
+    BSTR text = nullptr;
+    library->GetDocumentation(MEMBERID_NIL, nullptr, &text, nullptr, nullptr);
+    ::SysFreeString(text);
+    const HRESULT registered = ::RegisterTypeLib(library, const_cast<LPOLESTR>(path), nullptr);
     library->Release();
+
+    library = nullptr;
+    if (SUCCEEDED(registered) &&
+        SUCCEEDED(::LoadRegTypeLib(identity.guid, identity.wMajorVerNum, identity.wMinorVerNum, identity.lcid,
+                                   &library)) &&
+        library)
+    {
+        WalkLibrary(library);
+        library->Release();
+    }
+    else if (SUCCEEDED(::LoadTypeLibEx(path, REGKIND_NONE, &library)) && library)
+    {
+        WalkLibrary(library);
+        library->Release();
+    }
+    ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+    if (scratch)
+        ::RegCloseKey(scratch);
     return kSound;
 }
 
@@ -145,6 +192,7 @@ ProbeResult ProbeTypeLibraryFile(const CString& path, DWORD timeoutMs)
     }
     else
         ::TerminateProcess(process.hProcess, 1);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, ScratchKey(process.dwProcessId).c_str());
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     return result;

@@ -40,7 +40,9 @@ int wmain(int argc, wchar_t** argv)
     if (argc < 3)
         return 2;
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    SetUnhandledExceptionFilter(&EndOnFault);
+    // OBR_ROBUSTNESS_BACKTRACE lets the platform's debugger report a fault instead.
+    if (!GetEnvironmentVariableA("OBR_ROBUSTNESS_BACKTRACE", nullptr, 0))
+        SetUnhandledExceptionFilter(&EndOnFault);
     CoInitialize(nullptr);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -51,9 +53,11 @@ int wmain(int argc, wchar_t** argv)
             ERROR_SUCCESS ||
         RegOverridePredefKey(HKEY_CLASSES_ROOT, root) != ERROR_SUCCESS)
         return 3;
+    // Registered as the references dialog registers a file it accepted.
     ITypeLib* library = nullptr;
     TLIBATTR* attributes = nullptr;
-    if (FAILED(LoadTypeLibEx(argv[1], REGKIND_REGISTER, &library)) || FAILED(library->GetLibAttr(&attributes)))
+    if (FAILED(LoadTypeLibEx(argv[1], REGKIND_NONE, &library)) || FAILED(library->GetLibAttr(&attributes)) ||
+        FAILED(RegisterTypeLib(library, argv[1], nullptr)))
         return 3;
     CBrowserDlg dialog(BROWSER_TYPELIB);
     dialog.m_extensions.Add(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum);

@@ -121,7 +121,9 @@ TEST(Robustness, DamagedLibrariesNeverTakeTheHostDown)
         if (end == ChildEnd::Shown)
             ++shown;
     }
-    DeleteFileA(path.c_str());
+    // OBR_ROBUSTNESS_KEEP leaves the last variant for a look: robustness_child.exe FILE KEY.
+    if (!std::getenv("OBR_ROBUSTNESS_KEEP"))
+        DeleteFileA(path.c_str());
     std::printf("%u variants tried, %u loaded cleanly in the probe, %u made the platform's loader fault or hang "
                 "in the probe, %u shown in the object browser\n",
                 tried, loaded, probeFaulted, shown);
