@@ -13,6 +13,7 @@ public:
 
     // The first item whose whole text equals the text, letter case ignored; -1 when none does.
     int FindItem(CString text);
+    using CListCtrl::FindItem;
     // The text of the first selected item, empty when none is selected.
     CString GetSelectedText();
 

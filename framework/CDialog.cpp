@@ -69,11 +69,20 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
 {
     if (message == WM_INITDIALOG)
     {
-        // From here on the dialog's messages go through the object's message map first.
+        // From here on the dialog's messages go through the object's message map first. No C++
+        // exception may cross back into the platform: a dialog whose opening threw ends.
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
-        if (!dialog->SubclassWindow(window))
+        try
+        {
+            if (!dialog->SubclassWindow(window))
+                return FALSE;
+            return dialog->OnInitDialog();
+        }
+        catch (...)
+        {
+            ::EndDialog(window, -1);
             return FALSE;
-        return dialog->OnInitDialog();
+        }
     }
     // Messages no handler took: the list box does its own key handling.
     if (message == WM_VKEYTOITEM || message == WM_CHARTOITEM)

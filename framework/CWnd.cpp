@@ -350,13 +350,22 @@ LRESULT CALLBACK CWnd::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     if (!object)
         return ::DefWindowProcA(window, message, wParam, lParam);
     CurrentMessageScope scope(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY)
+    // The platform calls this procedure: no C++ exception (a failed allocation in a handler) may
+    // cross back into it. A message whose handling threw is answered as the default procedure would.
+    try
     {
-        LRESULT result = object->DefWindowProc(message, wParam, lParam);
-        object->AfterNcDestroy();
-        return result;
+        if (message == WM_NCDESTROY)
+        {
+            LRESULT result = object->DefWindowProc(message, wParam, lParam);
+            object->AfterNcDestroy();
+            return result;
+        }
+        return object->WindowProc(message, wParam, lParam);
     }
-    return object->WindowProc(message, wParam, lParam);
+    catch (...)
+    {
+        return message == WM_NCDESTROY ? 0 : object->DefWindowProc(message, wParam, lParam);
+    }
 }
 
 void CWnd::AfterNcDestroy()
