@@ -56,7 +56,8 @@ CTClass::~CTClass()
 
 void CTClass::LoadImplTypes()
 {
-    const int count = m_pTypeAttr->cImplTypes;
+    // A damaged library can claim thousands of implemented types; no sound type has more than a few.
+    const int count = m_pTypeAttr->cImplTypes < kMostImplTypes ? m_pTypeAttr->cImplTypes : kMostImplTypes;
     m_implTypes.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
     {

@@ -71,6 +71,8 @@ public:
 
     // How deep implemented types are built: far deeper than any sound library goes.
     static constexpr int kDeepestImplementation = 64;
+    // How many implemented types of one type are read, at most.
+    static constexpr int kMostImplTypes = 64;
 
 private:
     // implementer: the class this one was built for as an implemented type, null for a library's own.

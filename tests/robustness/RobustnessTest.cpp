@@ -98,7 +98,14 @@ TEST(Robustness, DamagedLibrariesNeverTakeTheHostDown)
     GetTempPathA(MAX_PATH, folder);
     const std::string path = std::string(folder) + "obr-robustness.tlb";
     unsigned tried = 0, loaded = 0, probeFaulted = 0, shown = 0;
+    // Seeds that once brought the browser down, after the series: 1514, 1520 and 1535 crashed the
+    // platform freeing a library just registered; 1476 claims 4098 implemented types.
+    std::vector<unsigned> seeds;
     for (unsigned seed = firstSeed; seed < firstSeed + variants; ++seed)
+        seeds.push_back(seed);
+    if (!std::getenv("OBR_ROBUSTNESS_SEED"))
+        seeds.insert(seeds.end(), {1476, 1514, 1520, 1535});
+    for (unsigned seed : seeds)
     {
         const std::string& source = sources[seed % sources.size()];
         const std::vector<unsigned char> sound = ReadFile(source);
