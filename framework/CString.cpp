@@ -204,6 +204,15 @@ BOOL CString::LoadString(HINSTANCE module, UINT id)
     return TRUE;
 }
 
+std::wstring CString::ToWide() const
+{
+    const int length = static_cast<int>(m_text.size());
+    const int size = MultiByteToWideChar(CP_ACP, 0, m_text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, m_text.data(), length, wide.data(), size);
+    return wide;
+}
+
 char* CString::GetBuffer(int minLength)
 {
     if (minLength > GetLength())

@@ -76,6 +76,8 @@ public:
 
     // A wide text in the ANSI code page; length -1 for a zero-terminated text. Null gives an empty string.
     static CString FromWide(const wchar_t* text, int length = -1);
+    // The text read in the ANSI code page, as the platform's wide calls take it.
+    std::wstring ToWide() const;
 
     // Loads a string of the resource chain (current resource module first); false when none has it.
     BOOL LoadString(UINT id);

@@ -1,5 +1,6 @@
 #include "CBrowserImpl.h"
 #include "CBrowserDlg.h"
+#include "RedrawScope.h"
 
 CBrowserImpl::CBrowserImpl(CBrowserDlg* dialog) : m_pDlg(dialog) {}
 
@@ -26,4 +27,12 @@ int CBrowserImpl::SelectListItem(CListCtrl* list, int index, bool record)
     list->EnsureVisible(index, FALSE);
     m_pDlg->m_bRecordHistory = saved;
     return result;
+}
+
+void CBrowserImpl::ShowDescription(const CRTFBuilder& description)
+{
+    CRichEditCtrlEx& pane = *m_pDlg->m_pDescription;
+    RedrawScope drawnOnce(pane);
+    pane.SetWindowText("");
+    description >> pane;
 }

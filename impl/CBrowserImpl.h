@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class CRTFBuilder;
+
 class CBrowserDlg;
 
 class OBR_API CBrowserImpl
@@ -57,6 +59,12 @@ protected:
     // The selection rule of both lists: true when the notification's item became selected; an item
     // that lost the selection loses its focus rectangle too.
     static bool BecameSelected(NMHDR* header, CListCtrl* list);
+
+    // Replaces the description pane's text with the description, drawing off meanwhile.
+    void ShowDescription(const CRTFBuilder& description);
+
+    // The language of descriptions: the Basic declaration builder.
+    static constexpr int kDescriptionLanguage = 0;
 
     // Implementations load the context menu into m_contextMenu, create the two list objects into
     // the dialog and set the dialog's help id in their constructors.

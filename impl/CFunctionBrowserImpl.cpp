@@ -287,11 +287,9 @@ void CFunctionBrowserImpl::Describe(CBrowserItem* item)
 {
     if (!item)
         return;
-    RedrawScope drawnOnce(*m_pDlg->m_pDescription);
-    m_pDlg->m_pDescription->SetWindowText("");
     CRTFBuilder rtf;
-    item->Describe(0, rtf);
-    rtf >> *m_pDlg->m_pDescription;
+    item->Describe(kDescriptionLanguage, rtf);
+    ShowDescription(rtf);
 }
 
 void CFunctionBrowserImpl::ReloadLibraries() {}

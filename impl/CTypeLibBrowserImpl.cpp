@@ -98,7 +98,7 @@ void CTypeLibBrowserImpl::FillLibraries()
 
 void CTypeLibBrowserImpl::ReloadLibraries()
 {
-    FreeLibraries();
+    // Filling frees what was loaded first.
     FillLibraries();
 }
 

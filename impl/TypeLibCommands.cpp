@@ -7,14 +7,12 @@
 #include "CTVariable.h"
 #include "CTypeLibBrowserImpl.h"
 #include "HtmlHelpEntry.h"
-#include "RedrawScope.h"
 #include "resource.h"
 
 #include <typeinfo>
 
 namespace
 {
-constexpr int kDescriptionLanguage = 0; // the Basic declaration builder
 // The HTML Help commands used here.
 constexpr UINT kHelpDisplayTopic = 0x0000;
 constexpr UINT kHelpContext = 0x000F;
@@ -35,11 +33,9 @@ void CTypeLibBrowserImpl::DescribeItem(CTLibItem* item)
 {
     if (!item)
         return;
-    RedrawScope drawnOnce(*m_pDlg->m_pDescription);
-    m_pDlg->m_pDescription->SetWindowText("");
     CRTFBuilder rtf;
     item->Describe(kDescriptionLanguage, rtf);
-    rtf >> *m_pDlg->m_pDescription;
+    ShowDescription(rtf);
 }
 
 bool CTypeLibBrowserImpl::HasFocus(CWnd* pane) const

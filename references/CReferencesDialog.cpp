@@ -29,15 +29,6 @@ CString ItemText(const TLVLibId& entry)
     return " " + entry.strName;
 }
 
-// A path in the ANSI code page, as the platform's wide calls take it.
-std::wstring WideOf(const CString& text)
-{
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), &wide[0], length);
-    return wide;
-}
-
 CString GuidText(const GUID& guid)
 {
     LPOLESTR text = nullptr;
@@ -237,7 +228,7 @@ CReferencesDialog::FileLibrary CReferencesDialog::ReadLibraryFile(const CString&
     const ProbeResult probe = ProbeTypeLibraryFile(path);
     if (probe == ProbeResult::NotALibrary || probe == ProbeResult::Faulted)
         return FileLibrary::NotALibrary;
-    const std::wstring widePath = WideOf(path);
+    const std::wstring widePath = path.ToWide();
     ITypeLib* library = nullptr;
     if (FAILED(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &library)) || !library)
         return FileLibrary::NotALibrary;

@@ -57,7 +57,8 @@ void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& path, int depth)
         HREFTYPE reference = 0;
         INT flags = 0;
         ITypeInfo* base = nullptr;
-        if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) && SUCCEEDED(info->GetImplTypeFlags(i, &flags)) &&
+        if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) &&
+            SUCCEEDED(info->GetImplTypeFlags(i, &flags)) &&
             SUCCEEDED(info->GetRefTypeInfo(reference, &base)) && base)
         {
             WalkType(base, path, depth + 1);
@@ -142,14 +143,6 @@ LONG WINAPI EndOnFault(EXCEPTION_POINTERS* exception)
     ::TerminateProcess(::GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
     return EXCEPTION_EXECUTE_HANDLER;
 }
-
-std::wstring Widen(const CString& text)
-{
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), &wide[0], length);
-    return wide;
-}
 } // namespace
 
 extern "C" void CALLBACK ProbeTypeLibraryW(HWND, HINSTANCE, LPWSTR path, int)
@@ -166,10 +159,11 @@ ProbeResult ProbeTypeLibraryFile(const CString& path, DWORD timeoutMs)
 {
     wchar_t module[MAX_PATH] = {};
     wchar_t system[MAX_PATH] = {};
-    if (!::GetModuleFileNameW(ObrModuleInstance(), module, MAX_PATH) || !::GetSystemDirectoryW(system, MAX_PATH))
+    if (!::GetModuleFileNameW(ObrModuleInstance(), module, MAX_PATH) ||
+        !::GetSystemDirectoryW(system, MAX_PATH))
         return ProbeResult::NotProbed;
     const std::wstring runner = std::wstring(system) + L"\\rundll32.exe";
-    std::wstring commandLine = L"\"" + runner + L"\" \"" + module + L"\",ProbeTypeLibrary " + Widen(path);
+    std::wstring commandLine = L"\"" + runner + L"\" \"" + module + L"\",ProbeTypeLibrary " + path.ToWide();
     // The module's own libraries sit beside it: the probe runs in its folder so that it finds them.
     std::wstring folder = module;
     const size_t separator = folder.find_last_of(L"\\/");

@@ -122,6 +122,20 @@ CString BrowserDialogTest::SelectedText(CListCtrl* list)
     return selected == -1 ? CString() : list->GetItemText(selected, 0);
 }
 
+std::string BrowserDialogTest::ClipboardText(HWND owner)
+{
+    std::string text;
+    if (!OpenClipboard(owner))
+        return "<closed>";
+    if (HANDLE data = GetClipboardData(CF_TEXT))
+    {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 bool BrowserDialogTest::IsEnabled(CBrowserDlg& dialog, int id)
 {
     return dialog.GetDlgItem(id)->IsWindowEnabled() != FALSE;

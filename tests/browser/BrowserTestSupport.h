@@ -5,6 +5,7 @@
 #include "resource.h"
 
 #include <functional>
+#include <string>
 #include <gtest/gtest.h>
 
 class BrowserDialogTest : public ::testing::Test
@@ -25,6 +26,8 @@ protected:
     static CString SelectedLibrary(CBrowserDlg& dialog);
     static CString SelectedText(CListCtrl* list);
     static bool IsEnabled(CBrowserDlg& dialog, int id);
+    // The plain text on the clipboard; "<closed>" when the clipboard cannot be opened.
+    static std::string ClipboardText(HWND owner = nullptr);
 
 private:
     BrowserImplFactory m_previousFactory = nullptr;

@@ -42,19 +42,6 @@ protected:
         d.ScreenToClient(&rect);
         return rect;
     }
-    static std::string ClipboardText(HWND owner)
-    {
-        std::string text;
-        if (!OpenClipboard(owner))
-            return "<closed>";
-        if (HANDLE data = GetClipboardData(CF_TEXT))
-        {
-            text = static_cast<const char*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-        return text;
-    }
     static void PutOnClipboard(HWND owner, const char* text)
     {
         OpenClipboard(owner);

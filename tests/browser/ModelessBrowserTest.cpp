@@ -87,19 +87,6 @@ protected:
     CModelessBrowserDlg* m_browser = nullptr;
 };
 
-std::string ClipboardText()
-{
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT))
-    {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
 } // namespace
 
 TEST_F(ModelessBrowserTest, TheCaptionTakesTheSuffix)

@@ -14,20 +14,6 @@ using ::testing::IsEmpty;
 
 namespace
 {
-std::string ClipboardText(HWND owner)
-{
-    std::string text;
-    if (!OpenClipboard(owner))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT))
-    {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 // Clicks the description's link of that text, as the rich edit reports a click; false when the
 // description has no such link.
 bool ClickLink(CBrowserDlg& dialog, const char* text)
@@ -82,7 +68,7 @@ TEST_F(TypeLibBrowserTest, CopyTakesThePaneThatHadTheFocusBeforeTheButton)
                                         Choose(d.m_pMembersList, "Move");
                                         d.GetDlgItem(IDC_COPY)->SetFocus();
                                         Click(d, IDC_COPY);
-                                        copied = ClipboardText(d.m_hWnd);
+                                        copied = ClipboardText();
                                     });
     EXPECT_EQ("Move", copied);
     // A click copies; only Enter on the button also ends the dialog.
@@ -139,7 +125,7 @@ TEST_F(TypeLibBrowserTest, SelectingDescriptionTextEnablesCopyAtOnce)
                  d.m_pDescription->SetSel(0, 3);
                  afterSelection = IsEnabled(d, IDC_COPY);
                  Click(d, IDC_COPY);
-                 copied = ClipboardText(d.m_hWnd);
+                 copied = ClipboardText();
              });
     EXPECT_TRUE(memberSelected);
     EXPECT_FALSE(beforeSelection);

@@ -1,6 +1,7 @@
 // The references dialog on a registry of the test's own making: the host's references on top,
 // moving, browsing to a file, choosing by letter, OK and Cancel.
 #include "CReferencesDialog.h"
+#include "DamagedTypeLib.h"
 #include "ModalScript.h"
 #include "PlatformRecorder.h"
 #include "ScopedClassesRoot.h"
@@ -10,7 +11,6 @@
 
 #include <gmock/gmock.h>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -312,36 +312,9 @@ TEST(ReferencesDialogEmpty, NoRegisteredLibraryGivesAnEmptyListAndABlankPane)
     EXPECT_TRUE(references.empty());
 }
 
-// Damaged copies of the fixture library, each changed by a seeded pattern: bits flipped, the file
-// cut short, or words set to extremes. The seed in a failure message replays the variant.
-std::vector<unsigned char> DamagedCopy(const std::vector<unsigned char>& sound, unsigned seed)
-{
-    std::vector<unsigned char> data = sound;
-    auto next = [&seed]() { return (seed = seed * 1103515245u + 12345u) >> 8; };
-    switch (next() % 3)
-    {
-    case 0:
-        for (int k = 0; k < 8; ++k)
-            data[next() % data.size()] ^= static_cast<unsigned char>(1u << (next() % 8));
-        break;
-    case 1:
-        data.resize(next() % data.size());
-        break;
-    default:
-        for (int k = 0; k < 3; ++k)
-        {
-            const size_t at = (next() % (data.size() / 4)) * 4;
-            data[at] = data[at + 1] = data[at + 2] = 0xFF;
-            data[at + 3] = 0x7F;
-        }
-    }
-    return data;
-}
-
 TEST_F(ReferencesDialogTest, ADamagedFileThatBringsTheLoaderDownIsToldAndTheHostLives)
 {
-    std::ifstream in(obrtest::FixturePath("BrowserFixture.tlb"), std::ios::binary);
-    const std::vector<unsigned char> sound((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<unsigned char> sound = obrtest::ReadBytes(obrtest::FixturePath("BrowserFixture.tlb"));
     ASSERT_GT(sound.size(), 100u);
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
@@ -350,9 +323,7 @@ TEST_F(ReferencesDialogTest, ADamagedFileThatBringsTheLoaderDownIsToldAndTheHost
     unsigned faulting = 0;
     for (unsigned seed = 1; seed <= 40 && !faulting; ++seed)
     {
-        const std::vector<unsigned char> damaged = DamagedCopy(sound, seed);
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(damaged.data()),
-                                                    static_cast<std::streamsize>(damaged.size()));
+        obrtest::WriteBytes(path, obrtest::DamagedCopy(sound, seed));
         if (ProbeTypeLibraryFile(path.c_str()) == ProbeResult::Faulted)
             faulting = seed;
     }

@@ -3,6 +3,7 @@
 // probe, and those that pass it are shown in the object browser by a child process, every class and
 // member selected; the suite fails on any crash or hang of that child. The seed in a failure
 // message replays the variant: OBR_ROBUSTNESS_SEED=<seed> OBR_ROBUSTNESS_VARIANTS=1.
+#include "DamagedTypeLib.h"
 #include "TestPaths.h"
 #include "TypeLibProbe.h"
 
@@ -10,44 +11,11 @@
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace
 {
-std::vector<unsigned char> ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<unsigned char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-std::vector<unsigned char> DamagedCopy(const std::vector<unsigned char>& sound, unsigned seed)
-{
-    std::vector<unsigned char> data = sound;
-    auto next = [&seed]() { return (seed = seed * 1103515245u + 12345u) >> 8; };
-    switch (next() % 3)
-    {
-    case 0:
-        for (unsigned k = 0, flips = 1 + next() % 16; k < flips; ++k)
-            data[next() % data.size()] ^= static_cast<unsigned char>(1u << (next() % 8));
-        break;
-    case 1:
-        data.resize(next() % data.size());
-        break;
-    default:
-        for (unsigned k = 0, words = 1 + next() % 4; k < words; ++k)
-        {
-            const size_t at = (next() % (data.size() / 4)) * 4;
-            const unsigned char extreme = next() % 2 ? 0xFF : 0x00;
-            data[at] = data[at + 1] = data[at + 2] = extreme;
-            data[at + 3] = extreme == 0xFF ? 0x7F : 0x80;
-        }
-    }
-    return data;
-}
-
 enum class ChildEnd
 {
     Shown,
@@ -108,11 +76,9 @@ TEST(Robustness, DamagedLibrariesNeverTakeTheHostDown)
     for (unsigned seed : seeds)
     {
         const std::string& source = sources[seed % sources.size()];
-        const std::vector<unsigned char> sound = ReadFile(source);
+        const std::vector<unsigned char> sound = obrtest::ReadBytes(source);
         ASSERT_GT(sound.size(), 16u) << source;
-        const std::vector<unsigned char> damaged = DamagedCopy(sound, seed);
-        std::ofstream(path, std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(damaged.data()), static_cast<std::streamsize>(damaged.size()));
+        obrtest::WriteBytes(path, obrtest::DamagedCopy(sound, seed));
         ++tried;
         const ProbeResult probe = ProbeTypeLibraryFile(path.c_str(), 20000);
         if (probe == ProbeResult::Faulted)
