@@ -254,9 +254,23 @@ std::vector<Registered> RegisteredLibraries()
     return found;
 }
 
+// Searches the text as the user does (typed, then the button), up to the pane drawn; the number of hits.
+double TimeSearch(CBrowserDlg& dialog, const char* text, size_t& hits)
+{
+    dialog.ShowWindow(SW_SHOW);
+    dialog.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText(text);
+    const double start = Now();
+    dialog.SendMessage(WM_COMMAND, IDC_SEARCH);
+    dialog.UpdateWindow();
+    hits = dialog.GetSearchHits().size();
+    return Now() - start;
+}
+
 struct MshtmlFigures
 {
     double open = 0, allClasses = 0, worstClass = 0, describeLargest = 0, toggles = 0;
+    double firstSearch = 0, search = 0;
+    size_t searchHits = 0;
     std::string worstName, largestName;
     int largestRows = 0;
 };
@@ -305,11 +319,20 @@ MshtmlFigures TimeMshtml()
                           dialog.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
                           dialog.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
                           figures.toggles = (Now() - toggles) / 4;
+                          // The first search reads the names the lists have not read yet.
+                          figures.firstSearch = TimeSearch(dialog, "item", figures.searchHits);
+                          figures.search = TimeSearch(dialog, "item", figures.searchHits);
                       });
     return figures;
 }
 
-double TimeLibrarySwitches(const std::vector<Registered>& libraries, double& worst)
+struct AllLibrariesSearch
+{
+    double first = 0, again = 0;
+    size_t hits = 0;
+};
+
+double TimeLibrarySwitches(const std::vector<Registered>& libraries, double& worst, AllLibrariesSearch& search)
 {
     CBrowserDlg dialog(BROWSER_TYPELIB);
     for (const Registered& library : libraries)
@@ -330,6 +353,8 @@ double TimeLibrarySwitches(const std::vector<Registered>& libraries, double& wor
                               worst = std::max(worst, took);
                               total += took;
                           }
+                          search.first = TimeSearch(dialog, "item", search.hits);
+                          search.again = TimeSearch(dialog, "item", search.hits);
                       });
     return total;
 }
@@ -426,6 +451,10 @@ int main(int argc, char** argv)
     Row toggles{"4. toggle grouping or hidden members on the largest class", {}, {}, false};
     Row switches{"5. switch library among all registered (total)", {}, {}, false};
     Row worstSwitch{"5. switch library among all registered (worst)", {}, {}, false};
+    Row firstSearch{"6. search \"item\" over MSHTML, the first time (names read)", {}, {}, false};
+    Row search{"6. search \"item\" over MSHTML, again", {}, {}, false};
+    Row firstSearchAll{"6. search \"item\" over all registered, the first time", {}, {}, false};
+    Row searchAll{"6. search \"item\" over all registered, again", {}, {}, false};
     Row catalog1{"7. open the macro functions browser (417 entries)", {}, {}, false};
     Row catalog2{"7. open the formula functions browser (117 entries)", {}, {}, false};
     Row list{"list view: fill the largest class's rows and sort once", {}, {}, false};
@@ -442,6 +471,8 @@ int main(int argc, char** argv)
         worst.action_ms.Add(mshtml.worstClass);
         describe.action_ms.Add(mshtml.describeLargest);
         toggles.action_ms.Add(mshtml.toggles);
+        firstSearch.action_ms.Add(mshtml.firstSearch);
+        search.action_ms.Add(mshtml.search);
 
         ITypeLib* library = nullptr;
         if (SUCCEEDED(LoadRegTypeLib(kMshtml, 4, 0, 0, &library)))
@@ -467,17 +498,24 @@ int main(int argc, char** argv)
             library->Release();
         }
         double worstSwitchTime = 0;
-        switches.action_ms.Add(TimeLibrarySwitches(libraries, worstSwitchTime));
+        AllLibrariesSearch allSearch;
+        switches.action_ms.Add(TimeLibrarySwitches(libraries, worstSwitchTime, allSearch));
         worstSwitch.action_ms.Add(worstSwitchTime);
+        firstSearchAll.action_ms.Add(allSearch.first);
+        searchAll.action_ms.Add(allSearch.again);
         catalog1.action_ms.Add(TimeFunctionBrowser(BROWSER_CATALOG1));
         catalog2.action_ms.Add(TimeFunctionBrowser(BROWSER_CATALOG2));
         list.action_ms.Add(FloorOfFillingAList(scratch, mshtml.largestRows));
         bare.action_ms.Add(TimeBareDialog());
         if (run == 0)
-            std::printf("MSHTML: largest class %s (%d rows), worst class to select %s; %zu libraries registered\n\n",
-                        mshtml.largestName.c_str(), mshtml.largestRows, mshtml.worstName.c_str(), libraries.size());
+            std::printf("MSHTML: largest class %s (%d rows), worst class to select %s; %zu libraries registered; "
+                        "\"item\" finds %zu hits in MSHTML, %zu in all\n\n",
+                        mshtml.largestName.c_str(), mshtml.largestRows, mshtml.worstName.c_str(), libraries.size(),
+                        mshtml.searchHits, allSearch.hits);
     }
-    Print({open, classes, worst, describe, toggles, switches, worstSwitch, catalog1, catalog2, list, bare}, runs);
+    Print({open, classes, worst, describe, toggles, switches, worstSwitch, firstSearch, search, firstSearchAll,
+           searchAll, catalog1, catalog2, list, bare},
+          runs);
     double platformMb = 0, modelMb = 0;
     MeasureMemory(libraries, platformMb, modelMb);
     std::printf("\nMemory, every registered library loaded and walked: the platform holds %.1f MB of private "

@@ -1,4 +1,4 @@
-// The browser dialog's commands: copy, the context menu and its options, help, tool tips and search.
+// The browser dialog's commands: copy, the context menu and its options, help, tool tips.
 #include "CBrowserDlg.h"
 #include "CBrowserImpl.h"
 #include "ModuleServices.h"
@@ -57,6 +57,15 @@ void CBrowserDlg::OnContextMenu(CWnd*, CPoint point)
 void CBrowserDlg::OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu)
 {
     m_pImpl->UpdateContextMenu(popup, index, systemMenu);
+    const bool declared = !m_pImpl->GetDeclarationText().IsEmpty();
+    popup->EnableMenuItem(ID_COPY_DECLARATION, MF_BYCOMMAND | (declared ? MF_ENABLED : MF_GRAYED));
+}
+
+void CBrowserDlg::OnCopyDeclaration()
+{
+    const CString text = m_pImpl->GetDeclarationText();
+    if (!text.IsEmpty())
+        CopyToClipboard(text);
 }
 
 void CBrowserDlg::OnGroupmembers()
@@ -114,23 +123,15 @@ BOOL CBrowserDlg::OnToolTipNotify(UINT, NMHDR* header, LRESULT*)
     case IDC_FORWARD:
         textId = IDS_TIP_FORWARD;
         break;
+    case IDC_SEARCH:
+        textId = IDS_TIP_SEARCH;
+        break;
+    case IDC_CLOSE_RESULTS:
+        textId = IDS_TIP_CLOSE_RESULTS;
+        break;
     default:
         return FALSE;
     }
     lstrcpynA(request->szText, szGetStringObr(textId), sizeof request->szText);
     return TRUE;
-}
-
-void CBrowserDlg::OnSearch()
-{
-    CComboBox* combo = static_cast<CComboBox*>(GetDlgItem(IDC_SEARCH_TEXT));
-    CString text = combo->GetWindowText();
-    text.Trim();
-    if (text.IsEmpty())
-        return;
-    if (combo->FindStringExact(-1, text) == CB_ERR)
-        combo->AddString(text);
-    // What the dialog is to do with the hits is not settled; the search runs and they are dropped.
-    std::vector<_HistoryItem> results;
-    m_pImpl->Search(text, &results);
 }

@@ -1,6 +1,7 @@
 // The browser dialog's layout: resizing, the two splitters between its panes (dragged with a grey
 // bar) and the minimised icon.
 #include "CBrowserDlg.h"
+#include "CBrowserImpl.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -19,6 +20,9 @@ constexpr int kMembersRoom = 32;
 constexpr int kHitMargin = 5;
 constexpr int kSideDragLimit = 9;
 constexpr int kTopDragLimit = 85;
+// The search pane takes a third of the room above the description, and at least this much.
+constexpr int kLeastPaneHeight = 60;
+constexpr int kPaneGap = 4;
 constexpr int kBottomDragLimit = 14;
 constexpr int kStripThickness = 6;
 constexpr COLORREF kBarColor = 0xC0C0C0;
@@ -65,21 +69,62 @@ void CBrowserDlg::OnSize(UINT type, int cx, int cy)
         m_rcVSplitter.OffsetRect(cx - m_rcVSplitter.right - kMembersRoom, 0);
     CWnd* description = GetDlgItem(IDC_DESCRIPTION);
     CRect descriptionRect = ClientRectOf(this, description);
+    // The search pane, when shown, pushes the labels and the lists down.
+    const int leastShift = m_bSearchPane ? kLeastPaneHeight + kPaneGap : 0;
     int top = cy - kMargin - descriptionRect.Height();
-    if (top < kLowestDescriptionTop)
-        top = kLowestDescriptionTop;
+    if (top < kLowestDescriptionTop + leastShift)
+        top = kLowestDescriptionTop + leastShift;
+    int shift = 0;
+    if (m_bSearchPane)
+    {
+        const int paneHeight = std::max(kLeastPaneHeight, (top - kLabelTop) / 3);
+        PlaceSearchPane(kLabelTop, cx, paneHeight);
+        shift = paneHeight + kPaneGap;
+    }
     m_rcHSplitter.bottom = top;
     m_rcHSplitter.top = top - kSplitterGap;
 
     const CRect& v = m_rcVSplitter;
+    const int listTop = kListTop + shift;
+    const int listHeight = std::max(0, top - kSplitterGap - listTop);
     if (CWnd* label = GetDlgItem(IDC_CLASSES_LABEL))
-        label->MoveWindow(kMargin, kLabelTop, v.left - kMargin, kLabelHeight);
+        label->MoveWindow(kMargin, kLabelTop + shift, v.left - kMargin, kLabelHeight);
     if (CWnd* label = GetDlgItem(IDC_MEMBERS_LABEL))
-        label->MoveWindow(v.right, kLabelTop, cx - kMargin - v.right, kLabelHeight);
-    m_pClassesList->MoveWindow(kMargin, kListTop, v.left - kMargin, top - kLowestDescriptionTop);
-    m_pMembersList->MoveWindow(v.right, kListTop, cx - kMargin - v.right, top - kLowestDescriptionTop);
+        label->MoveWindow(v.right, kLabelTop + shift, cx - kMargin - v.right, kLabelHeight);
+    m_pClassesList->MoveWindow(kMargin, listTop, v.left - kMargin, listHeight);
+    m_pMembersList->MoveWindow(v.right, listTop, cx - kMargin - v.right, listHeight);
     description->MoveWindow(kMargin, top, cx - 2 * kMargin, cy - kMargin - top);
     SetSplitterRectangles();
+}
+
+void CBrowserDlg::PlaceSearchPane(int top, int cx, int height)
+{
+    CListCtrl* results = SearchResults();
+    if (!results)
+        return;
+    const int width = std::max(0, cx - 2 * kMargin);
+    results->MoveWindow(kMargin, top, width, height);
+    // Library and class share half of the width, the member the other half; or a third and the rest.
+    const int inner = std::max(0, width - ::GetSystemMetrics(SM_CXVSCROLL) - 4);
+    if (m_pImpl && m_pImpl->SearchesLibraries())
+    {
+        results->SetColumnWidth(0, inner / 4);
+        results->SetColumnWidth(1, inner / 4);
+        results->SetColumnWidth(2, inner - 2 * (inner / 4));
+    }
+    else
+    {
+        results->SetColumnWidth(0, inner / 3);
+        results->SetColumnWidth(1, inner - inner / 3);
+    }
+}
+
+void CBrowserDlg::Relayout()
+{
+    CRect client;
+    GetClientRect(&client);
+    OnSize(SIZE_RESTORED, client.Width(), client.Height());
+    Invalidate(TRUE);
 }
 
 CRect CBrowserDlg::VerticalHitRect() const
@@ -103,7 +148,8 @@ CPoint CBrowserDlg::ClampToDragLimits(CPoint point) const
     ScreenToClient(&window);
     point.x = std::max(point.x, window.left + kSideDragLimit);
     point.x = std::min(point.x, window.right - kSideDragLimit);
-    point.y = std::max(point.y, window.top + kTopDragLimit);
+    // The search pane moves the lists, and the limit with them (the vertical splitter starts at their top).
+    point.y = std::max(point.y, window.top + kTopDragLimit + (m_rcVSplitter.top - kListTop));
     point.y = std::min(point.y, window.bottom - kBottomDragLimit);
     return point;
 }

@@ -26,3 +26,12 @@ struct _HistoryItem
         return strLibrary == other.strLibrary && strClass == other.strClass && strMember == other.strMember;
     }
 };
+
+// One hit of the search pane: where it leads, its icon in the browser's image list, and whether
+// hidden members must be shown to reach it.
+struct SearchHit
+{
+    _HistoryItem item;
+    int image = -1;
+    bool hidden = false;
+};

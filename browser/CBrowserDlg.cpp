@@ -38,6 +38,11 @@ BEGIN_MESSAGE_MAP(CBrowserDlg, CKivDialog)
     ON_NOTIFY(NM_RCLICK, IDC_MEMBERS_LIST, OnClickMembersList)
     ON_NOTIFY(NM_RCLICK, IDC_CLASSES_LIST, OnClickClassesList)
     ON_COMMAND(IDC_SEARCH, OnSearch)
+    ON_COMMAND(IDC_CLOSE_RESULTS, OnCloseResults)
+    ON_NOTIFY(LVN_GETDISPINFOA, IDC_SEARCH_RESULTS, OnGetdispinfoResults)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_SEARCH_RESULTS, OnItemchangedResults)
+    ON_COMMAND(ID_COPY_DECLARATION, OnCopyDeclaration)
+    ON_WM_DESTROY()
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNotify)
     ON_MESSAGE(RTFN_LINKCLICKED, OnLink)
 END_MESSAGE_MAP()
@@ -117,6 +122,7 @@ BOOL CBrowserDlg::OnInitDialog()
         SetIcon(m_hIcon, FALSE);
         DoInit();
     }
+    SetupSearch();
     // The focus stays where DoInit put it.
     return FALSE;
 }

@@ -61,6 +61,19 @@ public:
     void EndDialog(int result);
     void SetSplitterRectangles();
 
+    // The search pane: the hits of the last search, shown under the search row until closed.
+    bool IsSearchPaneShown() const { return m_bSearchPane; }
+    // Puts the text in the search box and searches, as the user would.
+    void RunSearch(const CString& text);
+    // A search run as the dialog opens (a host's start-up option); empty for none.
+    CString m_strInitialSearch;
+    const std::vector<SearchHit>& GetSearchHits() const { return m_searchHits; }
+    CListCtrl* SearchResults();
+    void CloseSearchPane();
+    // Ctrl+F, and Enter and Escape in the search row and pane; true when the key was the search's.
+    bool HandleSearchKey(const MSG& msg);
+    BOOL PreTranslateMessage(MSG* msg) override;
+
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
@@ -97,6 +110,11 @@ protected:
     void OnSetfocusMembersList(NMHDR* header, LRESULT* result);
     void OnReferences();
     void OnSearch();
+    void OnCloseResults();
+    void OnGetdispinfoResults(NMHDR* header, LRESULT* result);
+    void OnItemchangedResults(NMHDR* header, LRESULT* result);
+    void OnCopyDeclaration();
+    void OnDestroy();
     BOOL OnToolTipNotify(UINT id, NMHDR* header, LRESULT* result);
     LRESULT OnLink(WPARAM wParam, LPARAM lParam);
 
@@ -117,4 +135,17 @@ private:
     CRect HorizontalHitRect() const;
     CPoint ClampToDragLimits(CPoint point) const;
     void DeselectAll(CListCtrl* list);
+
+    // Search row and pane
+    void SetupSearch();
+    void PlaceSearchRow();
+    void PlaceSearchPane(int top, int cx, int height);
+    void Relayout();
+    void GoToSearchHit(size_t index);
+    static LRESULT CALLBACK SearchKeyFilter(int code, WPARAM wParam, LPARAM lParam);
+
+    std::vector<SearchHit> m_searchHits;
+    CString m_strNoHits;
+    bool m_bSearchPane = false;
+    HHOOK m_hSearchKeyFilter = nullptr;
 };

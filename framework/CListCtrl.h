@@ -21,6 +21,8 @@ public:
 
     // Items
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
+    // The number of rows of a list that holds no data of its own (LVS_OWNERDATA).
+    void SetItemCount(int count, DWORD flags = 0) { SendMessage(LVM_SETITEMCOUNT, count, flags); }
     int InsertItem(const LVITEMA* item)
     {
         return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(item)));

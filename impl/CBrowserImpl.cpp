@@ -36,3 +36,15 @@ void CBrowserImpl::ShowDescription(const CRTFBuilder& description)
     pane.SetWindowText("");
     description >> pane;
 }
+
+void CBrowserImpl::FindAll(const CString&, std::vector<SearchHit>*) {}
+
+bool CBrowserImpl::SearchesLibraries() const
+{
+    return false;
+}
+
+CString CBrowserImpl::GetDeclarationText()
+{
+    return CString();
+}

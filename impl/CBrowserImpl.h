@@ -55,6 +55,13 @@ public:
     virtual void ReloadLibraries() = 0;
     virtual void Search(CString text, std::vector<_HistoryItem>* results) = 0;
 
+    // The search pane's hits for a trimmed, non-empty text, best first; none by default.
+    virtual void FindAll(const CString& text, std::vector<SearchHit>* hits);
+    // True when hits name a library (the pane then has a library column).
+    virtual bool SearchesLibraries() const;
+    // The plain declaration of the selection that "Copy declaration" copies; empty for none.
+    virtual CString GetDeclarationText();
+
 protected:
     // The selection rule of both lists: true when the notification's item became selected; an item
     // that lost the selection loses its focus rectangle too.

@@ -2,7 +2,11 @@
 #include "CBrowserDlg.h"
 #include "ModuleServices.h"
 #include "RedrawScope.h"
+#include "SearchRank.h"
 #include "resource.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -295,3 +299,53 @@ void CFunctionBrowserImpl::Describe(CBrowserItem* item)
 void CFunctionBrowserImpl::ReloadLibraries() {}
 
 void CFunctionBrowserImpl::Search(CString, std::vector<_HistoryItem>*) {}
+
+void CFunctionBrowserImpl::BuildSearchEntries()
+{
+    auto view = [](const CString& text) { return std::string_view(text.GetString(), static_cast<size_t>(text.GetLength())); };
+    // The all-functions category repeats every entry: entries are found in their own categories.
+    for (CBrowserCategory* category : m_categories)
+    {
+        if (category->m_nKind == CATALOG_KIND_ALL_FUNCTIONS)
+            continue;
+        m_searchEntries.push_back({category, category, Folded(view(category->m_strName)), std::string()});
+        for (int i = 0, count = category->GetItemCount(); i < count; ++i)
+        {
+            CBrowserItem* item = category->GetItem(i);
+            m_searchEntries.push_back(
+                {category, item, Folded(view(item->m_strName)), Folded(view(item->m_strDescription))});
+        }
+    }
+}
+
+void CFunctionBrowserImpl::FindAll(const CString& text, std::vector<SearchHit>* hits)
+{
+    if (m_searchEntries.empty())
+        BuildSearchEntries();
+    const std::string folded = Folded(std::string_view(text.GetString(), static_cast<size_t>(text.GetLength())));
+    std::vector<RankedHit> ranked;
+    for (const SearchEntry& entry : m_searchEntries)
+    {
+        const CString& name = entry.item->m_strName;
+        SEARCH_RANK rank = RankName(std::string_view(name.GetString(), static_cast<size_t>(name.GetLength())),
+                                    entry.foldedName, folded);
+        if (rank == SEARCH_RANK_NONE && entry.foldedDescription.find(folded) != std::string::npos)
+            rank = SEARCH_RANK_DESCRIPTION;
+        if (rank == SEARCH_RANK_NONE)
+            continue;
+        SearchHit hit;
+        const bool isCategory = entry.item == entry.category;
+        hit.item.strClass = entry.category->m_strName;
+        if (!isCategory)
+            hit.item.strMember = name;
+        hit.image = ImageOf(entry.item);
+        ranked.emplace_back(rank, std::move(hit));
+    }
+    AppendInRankOrder(ranked, hits);
+}
+
+CString CFunctionBrowserImpl::GetDeclarationText()
+{
+    CBrowserItem* entry = SelectedEntry();
+    return entry ? entry->m_strSyntax : CString();
+}

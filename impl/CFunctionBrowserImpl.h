@@ -6,6 +6,7 @@
 #include "CBrowserCategory.h"
 #include "CBrowserImpl.h"
 
+#include <string>
 #include <vector>
 
 class OBR_API CFunctionBrowserImpl : public CBrowserImpl
@@ -41,6 +42,8 @@ public:
     void FillLibraries() override;
     void ReloadLibraries() override;
     void Search(CString text, std::vector<_HistoryItem>* results) override;
+    void FindAll(const CString& text, std::vector<SearchHit>* hits) override;
+    CString GetDeclarationText() override;
 
     // The catalog as loaded: the all-functions category first, then the others in table order.
     const std::vector<CBrowserCategory*>& Categories() const { return m_categories; }
@@ -53,7 +56,18 @@ private:
     int ImageOf(const CBrowserItem* item) const;
     void EnableCopy(bool enable);
 
+    // Names and descriptions of every category and entry, folded for the search, built on the first.
+    struct SearchEntry
+    {
+        CBrowserCategory* category;
+        CBrowserItem* item; // the category itself for its own entry
+        std::string foldedName;
+        std::string foldedDescription;
+    };
+    void BuildSearchEntries();
+
     std::vector<CBrowserCategory*> m_categories;
+    std::vector<SearchEntry> m_searchEntries;
     int m_nMode;
     int m_imageOfKind[6] = {-1, -1, -1, -1, -1, -1};
 };

@@ -73,6 +73,7 @@ void CTypeLibBrowserImpl::FreeLibraries()
     m_pGlobals->m_items.clear();
     m_pCurrentMembers = nullptr;
     m_strCurrentClass.Empty();
+    m_nameIndexes.clear();
     m_libraries.clear();
 }
 

@@ -7,6 +7,7 @@
 #include "CLibItemListCtrl.h"
 #include "CTLibItemAggregate.h"
 #include "LibItemOrder.h"
+#include "TypeLibNameIndex.h"
 
 #include <memory>
 #include <set>
@@ -50,6 +51,9 @@ public:
     void FillLibraries() override;
     void ReloadLibraries() override;
     void Search(CString text, std::vector<_HistoryItem>* results) override;
+    void FindAll(const CString& text, std::vector<SearchHit>* hits) override;
+    bool SearchesLibraries() const override;
+    CString GetDeclarationText() override;
 
     // The loaded libraries, in the order of the references.
     int GetLibraryCount() const { return static_cast<int>(m_libraries.size()); }
@@ -75,10 +79,15 @@ private:
     CTLibItem* GetSelectedClass(bool firstWhenNone) const;
     CTLibItem* GetSelectedMember() const;
     void RebuildShownClasses(CTLib* library);
-    void AddShownClass(CTClass* type, NameRegister& names, TypePath& path);
+    // The types the classes list shows for the library, hidden ones included, under their display names.
+    ClassSet ShownClassesOf(CTLib* library) const;
+    static void AddShownClass(CTClass* type, ClassSet& shown, NameRegister& names, TypePath& path);
     void RebuildGlobals(CTLib* library);
-    void CollectFunctions(CTClass* type, MemberList& list, TypePath& path);
-    void CollectVariables(CTClass* type, MemberList& list, TypePath& path);
+    static void CollectFunctions(CTClass* type, MemberList& list, TypePath& path);
+    static void CollectVariables(CTClass* type, MemberList& list, TypePath& path);
+    // The rows a type gives of its own, without those of the types it implements.
+    static void AddOwnFunctions(CTClass* type, MemberList& list);
+    static void AddOwnVariables(CTClass* type, MemberList& list);
     MemberList* GetMembersToShow();
     void FillClassesList();
     void FillMembersList(const MemberList& list);
@@ -91,6 +100,10 @@ private:
     void RemoveHiddenItems(CListCtrl* list);
     void RefillMembers();
 
+    // Search: the names of each library, gathered on its first search.
+    const TypeLibNameIndex& NameIndexOf(size_t library);
+    void AddToNameIndex(CTClass* type, TypeLibNameIndex& index);
+
     // Description, copy and help
     void DescribeItem(CTLibItem* item);
     void UpdateCopyButton();
@@ -100,6 +113,7 @@ private:
     MemberList m_members;
     MemberList* m_pCurrentMembers = nullptr;
     std::vector<std::unique_ptr<CTLib>> m_libraries;
+    std::vector<std::unique_ptr<TypeLibNameIndex>> m_nameIndexes; // beside m_libraries, null until searched
     std::unique_ptr<CTLibItemAggregate<CTMember*>> m_pGlobals;
     std::unique_ptr<CLibItemListCtrl> m_pClassesCtrl;
     std::unique_ptr<CLibItemListCtrl> m_pMembersCtrl;

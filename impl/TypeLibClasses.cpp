@@ -110,19 +110,26 @@ void CTypeLibBrowserImpl::RefillMembers()
 
 void CTypeLibBrowserImpl::RebuildShownClasses(CTLib* library)
 {
-    m_shownClasses = ClassSet(CTLibItemLess(m_pDlg->m_bGroupMembers));
+    m_shownClasses = ShownClassesOf(library);
+}
+
+CTypeLibBrowserImpl::ClassSet CTypeLibBrowserImpl::ShownClassesOf(CTLib* library) const
+{
+    ClassSet shown{CTLibItemLess(m_pDlg->m_bGroupMembers)};
     NameRegister names;
-    // Display names of an earlier rebuild must not survive into this one.
+    // Display names of an earlier rebuild must not survive into this one; the same library always
+    // gives its types the same display names.
     for (int i = 0; i < library->GetClassCount(); ++i)
         library->GetClass(i)->SetDisplayName("");
     for (int i = 0; i < library->GetClassCount(); ++i)
     {
         TypePath path;
-        AddShownClass(library->GetClass(i), names, path);
+        AddShownClass(library->GetClass(i), shown, names, path);
     }
+    return shown;
 }
 
-void CTypeLibBrowserImpl::AddShownClass(CTClass* type, NameRegister& names, TypePath& path)
+void CTypeLibBrowserImpl::AddShownClass(CTClass* type, ClassSet& shown, NameRegister& names, TypePath& path)
 {
     const CString name = type->GetName();
     if (!type->IsBrowsable() || !Enter(path, type))
@@ -137,12 +144,12 @@ void CTypeLibBrowserImpl::AddShownClass(CTClass* type, NameRegister& names, Type
             implemented->SetDisplayName("");
             if (!names.insert(implemented->GetName().GetString()).second)
             {
-                auto listed = m_shownClasses.find(implemented);
-                if (listed != m_shownClasses.end())
+                auto listed = shown.find(implemented);
+                if (listed != shown.end())
                 {
-                    CTClass* shown = *listed;
-                    m_shownClasses.erase(listed);
-                    shown->SetDisplayName(name);
+                    CTClass* earlier = *listed;
+                    shown.erase(listed);
+                    earlier->SetDisplayName(name);
                 }
             }
             implemented->SetDisplayName(name);
@@ -154,15 +161,15 @@ void CTypeLibBrowserImpl::AddShownClass(CTClass* type, NameRegister& names, Type
         {
             target->SetDisplayName("");
             if (!names.insert(target->GetName().GetString()).second)
-                m_shownClasses.erase(target);
+                shown.erase(target);
             target->SetDisplayName(name);
             toList = target;
         }
     // The first type to claim a name keeps it.
     if (names.insert(name.GetString()).second)
-        m_shownClasses.insert(toList);
+        shown.insert(toList);
     for (int j = 0; j < type->GetImplTypeCount(); ++j)
-        AddShownClass(type->GetImplType(j), names, path);
+        AddShownClass(type->GetImplType(j), shown, names, path);
     path.pop_back();
 }
 
@@ -193,6 +200,12 @@ void CTypeLibBrowserImpl::CollectFunctions(CTClass* type, MemberList& list, Type
         if (!type->IsCoClass() || IsDefaultInterface(implemented))
             CollectFunctions(implemented, list, path);
     }
+    AddOwnFunctions(type, list);
+    path.pop_back();
+}
+
+void CTypeLibBrowserImpl::AddOwnFunctions(CTClass* type, MemberList& list)
+{
     // The accessors of one property make one row: the get, or the only accessor there is. The
     // functions of each member id are counted once, so that a type of many properties costs linear time.
     std::unordered_map<MEMBERID, int> functionsOfId;
@@ -208,7 +221,6 @@ void CTypeLibBrowserImpl::CollectFunctions(CTClass* type, MemberList& list, Type
             continue;
         list.push_back(function);
     }
-    path.pop_back();
 }
 
 void CTypeLibBrowserImpl::CollectVariables(CTClass* type, MemberList& list, TypePath& path)
@@ -217,13 +229,18 @@ void CTypeLibBrowserImpl::CollectVariables(CTClass* type, MemberList& list, Type
         return;
     for (int j = 0; j < type->GetImplTypeCount(); ++j)
         CollectVariables(type->GetImplType(j), list, path);
+    AddOwnVariables(type, list);
+    path.pop_back();
+}
+
+void CTypeLibBrowserImpl::AddOwnVariables(CTClass* type, MemberList& list)
+{
     for (int i = 0; i < type->GetVariableCount(); ++i)
     {
         CTVariable* variable = type->GetVariable(i);
         if (variable->IsBrowsable())
             list.push_back(variable);
     }
-    path.pop_back();
 }
 
 CTypeLibBrowserImpl::MemberList* CTypeLibBrowserImpl::GetMembersToShow()

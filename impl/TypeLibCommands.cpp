@@ -1,9 +1,10 @@
 // The type-library back-end's work for the panes around the lists: the description, what Copy and
-// a double-click deliver, the Copy button and the context menu, links, help and the name search.
+// a double-click deliver, the Copy button and the context menu, links and help.
 #include "CBrowserDlg.h"
 #include "CTClass.h"
 #include "CTFunction.h"
 #include "CTLib.h"
+#include "CTDSBuilder.h"
 #include "CTVariable.h"
 #include "CTypeLibBrowserImpl.h"
 #include "HtmlHelpEntry.h"
@@ -17,16 +18,6 @@ namespace
 constexpr UINT kHelpDisplayTopic = 0x0000;
 constexpr UINT kHelpContext = 0x000F;
 
-CString LowerCase(CString text)
-{
-    text.MakeLower();
-    return text;
-}
-
-bool Contains(const CString& name, const CString& lowerText)
-{
-    return LowerCase(name).Find(lowerText) != -1;
-}
 } // namespace
 
 void CTypeLibBrowserImpl::DescribeItem(CTLibItem* item)
@@ -186,30 +177,20 @@ BOOL CTypeLibBrowserImpl::ShowHelp(HELPINFO* info)
     return TRUE;
 }
 
-void CTypeLibBrowserImpl::Search(CString text, std::vector<_HistoryItem>* results)
+CString CTypeLibBrowserImpl::GetDeclarationText()
 {
-    CTLib* library = GetCurrentLibrary();
-    if (!library)
-        return;
-    text.MakeLower();
-    const CString libraryName = library->GetName();
-    for (int i = 0; i < library->GetClassCount(); ++i)
-    {
-        CTClass* type = library->GetClass(i);
-        const CString className = type->GetName();
-        if (Contains(className, text))
-            results->push_back({libraryName, className, CString()});
-        for (int j = 0; j < type->GetFunctionCount(); ++j)
-        {
-            CTFunction* function = type->GetFunction(j);
-            if (Contains(function->GetName(), text))
-                results->push_back({libraryName, className, function->GetName()});
-        }
-        for (int j = 0; j < type->GetVariableCount(); ++j)
-        {
-            CTVariable* variable = type->GetVariable(j);
-            if (Contains(variable->GetName(), text))
-                results->push_back({libraryName, className, variable->GetName()});
-        }
-    }
+    CTDSBuilder* builder = GetBuilder(kDescriptionLanguage);
+    if (!builder)
+        return CString();
+    // The class when the classes list has the focus, otherwise the member, or its class if none.
+    CTLibItem* member = HasFocus(m_pClassesCtrl.get()) ? nullptr : GetSelectedMember();
+    if (auto* function = dynamic_cast<CTFunction*>(member))
+        return builder->GetFunctionDeclaration(function);
+    if (auto* variable = dynamic_cast<CTVariable*>(member))
+        return builder->GetVariableDeclaration(variable);
+    CTLibItem* selected = GetSelectedClass(false);
+    if (!selected || typeid(*selected) != typeid(CTClass))
+        return CString();
+    auto* type = static_cast<CTClass*>(selected);
+    return builder->GetClassKindName(type) + " " + type->GetName();
 }

@@ -34,10 +34,11 @@ _HistoryItem ParseSelection(const char* text)
 } // namespace
 
 int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen, const TypeLibraryExtensions& references,
-               const _HistoryItem& start)
+               const _HistoryItem& start, const CString& search)
 {
     CBrowserDlg browser(type, parent);
     browser.m_extensions = references;
+    browser.m_strInitialSearch = search;
     // A browser with a history opens on its current entry.
     if (!start.strLibrary.IsEmpty() && type >= 0 && type < BROWSER_TYPE_COUNT)
         browser.m_history[type].push_front(start);
@@ -91,6 +92,8 @@ HostOptions ParseCommandLine(int argc, char** argv)
             options.listReferences = true;
         else if (std::strcmp(arg, "--select") == 0 && i + 1 < argc)
             options.select = ParseSelection(argv[++i]);
+        else if (std::strcmp(arg, "--search") == 0 && i + 1 < argc)
+            options.search = argv[++i];
         else if (std::strcmp(arg, "--project") == 0 && i + 1 < argc)
             options.project = argv[++i];
         else
@@ -110,6 +113,7 @@ const char* UsageText()
            "  --start-browser 0|1|2  ouvre l'éditeur avec cet explorateur déjà ouvert\n"
            "  --select BIBLIOTHÈQUE[.CLASSE[.MEMBRE]]\n"
            "                    ouvre l'explorateur d'objets sur cette sélection\n"
+           "  --search TEXTE    l'explorateur ouvert recherche ce texte\n"
            "  --start-references  ouvre l'éditeur avec le choix des références déjà ouvert\n"
            "  --list-references écrit les références du projet, une par ligne : nom, GUID, version,\n"
            "                    langue et chemin séparés par des tabulations\n"

@@ -11,10 +11,11 @@ class MacroProject;
 
 // Runs the browser of the type modally; the object browser shows the references. 0 with the
 // chosen text when the user chose one, 1 when the dialog was cancelled, 2 when it could not be opened.
-// A start selection, when its library is given, is where the browser opens.
+// A start selection, when its library is given, is where the browser opens; a start search, when
+// given, runs as it opens.
 int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen,
                const TypeLibraryExtensions& references = TypeLibraryExtensions(),
-               const _HistoryItem& start = _HistoryItem());
+               const _HistoryItem& start = _HistoryItem(), const CString& search = CString());
 
 // The project's references as the browser takes them, in the project's order.
 TypeLibraryExtensions ReferencesOf(const MacroProject& project);
@@ -25,6 +26,7 @@ struct HostOptions
     int browse = -1;       // 0, 1 or 2: open that browser and print the choice; -1: the editor window
     int startBrowser = -1; // 0, 1 or 2: the editor window, with that browser opened at once
     _HistoryItem select;   // where the browser opens: --select library[.class[.member]]
+    CString search;        // what the browser searches as it opens: --search text
     bool listReferences = false; // print the project's references
     bool startReferences = false; // the editor window, with the references dialog opened at once
     CString project;      // the project file; empty for the default one

@@ -105,8 +105,9 @@ bool HostWindow::BrowseAndInsert(BROWSER_TYPE type)
     CString chosen;
     const TypeLibraryExtensions references = m_pProject ? ReferencesOf(*m_pProject) : TypeLibraryExtensions();
     const _HistoryItem start = m_startSelection;
-    m_startSelection = _HistoryItem();
-    if (RunBrowser(type, this, chosen, references, start) != 0)
+    const CString search = m_startSearch;
+    SetStartSelection(_HistoryItem());
+    if (RunBrowser(type, this, chosen, references, start, search) != 0)
         return false;
     m_editor.ReplaceSel(chosen, TRUE);
     m_editor.SetFocus();
@@ -132,7 +133,9 @@ CModelessBrowserDlg* HostWindow::ShowObjectBrowser()
         PlaceBeside(*m_pBrowser, *this);
         if (!m_startSelection.strLibrary.IsEmpty() && m_pBrowser->SelectHistoryItem(m_startSelection))
             m_pBrowser->AddCurrentSelectionToHistory();
-        m_startSelection = _HistoryItem();
+        if (!m_startSearch.IsEmpty())
+            m_pBrowser->RunSearch(m_startSearch);
+        SetStartSelection(_HistoryItem());
     }
     m_pBrowser->ShowWindow(SW_SHOW);
     ::SetForegroundWindow(m_pBrowser->m_hWnd);

@@ -28,8 +28,12 @@ public:
     // it cannot open.
     CModelessBrowserDlg* ShowObjectBrowser();
     CModelessBrowserDlg* ObjectBrowser() const { return m_pBrowser; }
-    // Where the next browser opens (once).
-    void SetStartSelection(const _HistoryItem& start) { m_startSelection = start; }
+    // Where the next browser opens and what it searches (once).
+    void SetStartSelection(const _HistoryItem& start, const CString& search = CString())
+    {
+        m_startSelection = start;
+        m_startSearch = search;
+    }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -58,4 +62,5 @@ private:
     CModelessBrowserDlg* m_pBrowser = nullptr;
     CString m_projectPath;
     _HistoryItem m_startSelection;
+    CString m_startSearch;
 };

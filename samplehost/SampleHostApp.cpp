@@ -47,7 +47,7 @@ BOOL SampleHostApp::InitInstance()
     {
         CString chosen;
         m_nExitCode = RunBrowser(static_cast<BROWSER_TYPE>(options.browse), nullptr, chosen, ReferencesOf(m_project),
-                                 options.select);
+                                 options.select, options.search);
         if (m_nExitCode == 0)
             WriteOut(chosen + "\n");
         return FALSE;
@@ -59,7 +59,7 @@ BOOL SampleHostApp::InitInstance()
     if (!m_window.Create(true, &m_project, m_projectPath))
         return FALSE;
     m_pMainWnd = &m_window;
-    m_window.SetStartSelection(options.select);
+    m_window.SetStartSelection(options.select, options.search);
     const UINT startCommands[] = {ID_TOOLS_OBJECT_BROWSER, ID_TOOLS_MACRO_FUNCTIONS, ID_TOOLS_FORMULA_FUNCTIONS};
     if (options.startReferences)
         m_window.PostMessage(WM_COMMAND, ID_TOOLS_REFERENCES);

@@ -188,6 +188,6 @@ TEST_F(BrowserDialogTest, CommandsGoToTheBackEnd)
                  d.SendMessage(WM_COMMAND, IDC_SEARCH);
              });
     const Log expected = {"ToggleGroupMembers", "ToggleShowHidden", "EditReferences", "FollowLink 42",
-                          "Search Item"};
+                          "FindAll Item"};
     EXPECT_EQ(expected, RecordingBackEnd::Log());
 }

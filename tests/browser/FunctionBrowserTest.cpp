@@ -3,6 +3,8 @@
 #include "CFunctionBrowserImpl.h"
 #include "PlatformRecorder.h"
 
+#include <gmock/gmock.h>
+
 #include <string>
 
 namespace
@@ -360,4 +362,45 @@ TEST_F(FunctionBrowserTest, AnEntryIsDescribedWithItsSyntax)
                      EXPECT_TRUE(d.GetDlgItem(IDC_COPY)->IsWindowEnabled());
                  });
     }
+}
+
+TEST_F(FunctionBrowserTest, SearchIgnoresAccentsAndRanksNamesAboveDescriptions)
+{
+    CBrowserDlg dialog(BROWSER_CATALOG1);
+    std::vector<std::string> accentless, fix;
+    std::string firstRow[2], chosen, declaration;
+    UINT stateWithout = 0;
+    RunModal(dialog,
+             [&](CBrowserDlg& d)
+             {
+                 auto search = [&](const char* text, std::vector<std::string>& members)
+                 {
+                     d.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText(text);
+                     d.SendMessage(WM_COMMAND, IDC_SEARCH);
+                     for (const SearchHit& hit : d.GetSearchHits())
+                         members.push_back(hit.item.strMember.str());
+                 };
+                 CMenu* popup = d.m_pImpl->GetContextMenu();
+                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
+                 stateWithout = GetMenuState(popup->m_hMenu, ID_COPY_DECLARATION, MF_BYCOMMAND);
+
+                 search("entiere", accentless);
+                 search("fix", fix);
+                 firstRow[0] = d.SearchResults()->GetItemText(0, 0).str();
+                 firstRow[1] = d.SearchResults()->GetItemText(0, 1).str();
+                 d.SearchResults()->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                 chosen = SelectedText(d.m_pMembersList).str();
+                 d.SendMessage(WM_COMMAND, ID_COPY_DECLARATION);
+                 declaration = ClipboardText(d.m_hWnd);
+             });
+    // "Division Entière" and "la division entière" are descriptions.
+    EXPECT_THAT(accentless, ::testing::IsSupersetOf({"\\", "Mod"}));
+    ASSERT_GE(fix.size(), 2u);
+    EXPECT_EQ("Fix", fix.front());
+    EXPECT_THAT(fix, ::testing::Contains("Option Base")); // "Fixe la borne..."
+    EXPECT_EQ("Fix", firstRow[1]);
+    EXPECT_FALSE(firstRow[0].empty());
+    EXPECT_EQ("Fix", chosen);
+    EXPECT_EQ("Fix(nombre)", declaration);
+    EXPECT_TRUE(stateWithout & MF_GRAYED);
 }

@@ -196,3 +196,8 @@ void RecordingBackEnd::Search(CString text, std::vector<_HistoryItem>*)
 {
     Log().push_back("Search " + text.str());
 }
+
+void RecordingBackEnd::FindAll(const CString& text, std::vector<SearchHit>*)
+{
+    Log().push_back("FindAll " + text.str());
+}

@@ -65,6 +65,7 @@ public:
     void FillLibraries() override;
     void ReloadLibraries() override;
     void Search(CString text, std::vector<_HistoryItem>* results) override;
+    void FindAll(const CString& text, std::vector<SearchHit>* hits) override;
 
     // The first member of each class is hidden, so that its row is drawn grey.
     FakeLibItem m_hiddenItem{"hidden", true};

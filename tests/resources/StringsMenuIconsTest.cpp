@@ -82,6 +82,14 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
         {12310, "Le fichier %s n'est pas un fichier de type de bibliothèque valide"},
         {12311, "Guide : "},
         {12312, "La bibliothèque du fichier %s n'a pas pu être enregistrée"},
+        {12313, "Bibliothèque"},
+        {12314, "Classe"},
+        {12315, "Membre"},
+        {12316, "Catégorie"},
+        {12317, "Élément"},
+        {12318, "Aucun résultat pour « %s »."},
+        {12319, "Rechercher (Ctrl+F)"},
+        {12320, "Fermer les résultats (Échap)"},
     };
     for (const auto& [id, text] : strings)
         EXPECT_EQ(std::string(text), LoadModuleString(id)) << "string " << id;
@@ -97,7 +105,7 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
 TEST(ModuleStrings, UnusedNumbersHoldNothing)
 {
     EXPECT_EQ("", LoadModuleString(12305));
-    EXPECT_EQ("", LoadModuleString(12313));
+    EXPECT_EQ("", LoadModuleString(12321));
 }
 
 TEST(ContextMenu, TwoPopupsWithTheirCommands)
@@ -115,13 +123,14 @@ TEST(ContextMenu, TwoPopupsWithTheirCommands)
     };
     const std::vector<Item> objBrowse = {
         {9502, "&Copier"},
+        {9505, "Copier la &déclaration"},
         {0, ""},
         {9503, "Membres du &Groupe"},
         {9501, "Afficher les Membre&s Cachés"},
         {32771, "&Références"},
         {9504, "&Aide"},
     };
-    const std::vector<Item> funcBrowse = {{9502, "&Copier"}, {0, ""}, {9504, "&Aide"}};
+    const std::vector<Item> funcBrowse = {{9502, "&Copier"}, {9505, "Copier la &déclaration"}, {0, ""}, {9504, "&Aide"}};
     const std::vector<Item>* expected[] = {&objBrowse, &funcBrowse};
     for (int popup = 0; popup < 2; ++popup)
     {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <windows.h>
+#include <deque>
+#include <initializer_list>
+#include <iterator>
 #include <functional>
 #include <utility>
 
@@ -34,5 +37,54 @@ template <class Dialog> INT_PTR RunModal(Dialog& dialog, std::function<void()> s
     };
     ::SetTimer(nullptr, 0, 1, &RunPendingScript);
     return dialog.DoModal();
+}
+inline std::deque<std::function<void()>>& PendingSteps()
+{
+    static std::deque<std::function<void()>> steps;
+    return steps;
+}
+
+// A timer fires only when the loop has nothing else to do: the input and the messages a step
+// caused are all handled before the next step runs.
+inline VOID CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    if (PendingSteps().empty())
+        return;
+    std::function<void()> step = std::move(PendingSteps().front());
+    PendingSteps().pop_front();
+    step();
+    ::SetTimer(nullptr, 0, 20, &RunNextStep);
+}
+
+// Runs the steps one after the other inside the dialog's own loop, which handles what each step
+// typed or posted before the next one looks; a dialog the steps leave open is cancelled afterwards.
+template <class Dialog> INT_PTR RunModalSteps(Dialog& dialog, std::deque<std::function<void()>> steps)
+{
+    steps.push_back([&dialog]()
+    {
+        if (dialog.m_hWnd)
+            dialog.PostMessage(WM_COMMAND, IDCANCEL);
+    });
+    PendingSteps() = std::move(steps);
+    ::SetTimer(nullptr, 0, 1, &RunNextStep);
+    return dialog.DoModal();
+}
+
+// Presses the keys in order and lets them go in reverse order, as real keyboard input.
+inline void PressKeys(std::initializer_list<WORD> keys)
+{
+    auto send = [](WORD key, DWORD flags)
+    {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        ::SendInput(1, &input, sizeof input);
+    };
+    for (WORD key : keys)
+        send(key, 0);
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+        send(*key, KEYEVENTF_KEYUP);
 }
 } // namespace obrtest

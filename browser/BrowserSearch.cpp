@@ -1,0 +1,257 @@
+// The browser dialog's search: the search row, the pane of hits under it, going to a hit, and the
+// keys of the search (Ctrl+F to the box, Enter to run it, Escape to close the pane).
+#include "CBrowserDlg.h"
+#include "CBrowserImpl.h"
+#include "ModuleServices.h"
+#include "resource.h"
+
+#include <algorithm>
+
+namespace
+{
+// Gaps of the search row, in dialog units: after Copy, after the box, after the button.
+constexpr int kGapAfterCopy = 12;
+constexpr int kGapAfterBox = 11;
+constexpr int kGapAfterButton = 4;
+
+bool IsWithin(HWND window, HWND ancestor)
+{
+    return window && ancestor && (window == ancestor || ::IsChild(ancestor, window));
+}
+
+// Each hit's columns: library, class and member, or category and element.
+CString ColumnText(const SearchHit& hit, int column, bool withLibrary)
+{
+    if (!withLibrary)
+        ++column;
+    switch (column)
+    {
+    case 0:
+        return hit.item.strLibrary;
+    case 1:
+        return hit.item.strClass;
+    default:
+        return hit.item.strMember;
+    }
+}
+} // namespace
+
+CListCtrl* CBrowserDlg::SearchResults()
+{
+    return static_cast<CListCtrl*>(GetDlgItem(IDC_SEARCH_RESULTS));
+}
+
+void CBrowserDlg::SetupSearch()
+{
+    CListCtrl* results = SearchResults();
+    if (!results || !m_pImpl)
+        return;
+    const bool withLibrary = m_pImpl->SearchesLibraries();
+    const UINT columns[] = {IDS_COLUMN_LIBRARY, IDS_COLUMN_CLASS, IDS_COLUMN_MEMBER};
+    const UINT catalogColumns[] = {IDS_COLUMN_CATEGORY, IDS_COLUMN_ELEMENT};
+    const UINT* titles = withLibrary ? columns : catalogColumns;
+    for (int i = 0, count = withLibrary ? 3 : 2; i < count; ++i)
+        results->InsertColumn(i, szGetStringObr(titles[i]), LVCFMT_LEFT, 100);
+    results->SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    results->SetImageList(m_pImageList, LVSIL_SMALL);
+    for (int id : {IDC_SEARCH_TEXT, IDC_SEARCH})
+        if (CWnd* control = GetDlgItem(id))
+        {
+            control->ModifyStyle(0, WS_TABSTOP);
+            control->ShowWindow(SW_SHOW);
+        }
+    PlaceSearchRow();
+    if (!m_strInitialSearch.IsEmpty())
+        RunSearch(m_strInitialSearch);
+    // The dialog box's own loop hands keys to no one before the dialog manager: a filter sees them.
+    if (!m_hSearchKeyFilter)
+        m_hSearchKeyFilter = ::SetWindowsHookExA(WH_MSGFILTER, &CBrowserDlg::SearchKeyFilter, nullptr,
+                                                 ::GetCurrentThreadId());
+}
+
+void CBrowserDlg::OnDestroy()
+{
+    if (m_hSearchKeyFilter)
+        ::UnhookWindowsHookEx(m_hSearchKeyFilter);
+    m_hSearchKeyFilter = nullptr;
+    CKivDialog::OnDestroy();
+}
+
+LRESULT CALLBACK CBrowserDlg::SearchKeyFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == MSGF_DIALOGBOX)
+    {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        auto* dialog = dynamic_cast<CBrowserDlg*>(FromHandlePermanent(::GetAncestor(msg->hwnd, GA_ROOT)));
+        if (dialog && dialog->HandleSearchKey(*msg))
+            return 1;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL CBrowserDlg::PreTranslateMessage(MSG* msg)
+{
+    if (HandleSearchKey(*msg))
+        return TRUE;
+    return CKivDialog::PreTranslateMessage(msg);
+}
+
+bool CBrowserDlg::HandleSearchKey(const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN || !IsWithin(msg.hwnd, m_hWnd))
+        return false;
+    CWnd* box = GetDlgItem(IDC_SEARCH_TEXT);
+    if (!box || !box->IsWindowVisible())
+        return false;
+    const bool inBox = IsWithin(msg.hwnd, box->m_hWnd);
+    const bool control = ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_MENU) >= 0;
+    switch (msg.wParam)
+    {
+    case 'F':
+        if (!control)
+            return false;
+        box->SetFocus();
+        box->SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        return true;
+    case VK_RETURN:
+        if (!inBox || box->SendMessage(CB_GETDROPPEDSTATE))
+            return false;
+        OnSearch();
+        return true;
+    case VK_ESCAPE:
+        if (!m_bSearchPane || !(inBox || IsWithin(msg.hwnd, SearchResults()->m_hWnd)) ||
+            box->SendMessage(CB_GETDROPPEDSTATE))
+            return false;
+        CloseSearchPane();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CBrowserDlg::RunSearch(const CString& text)
+{
+    if (CWnd* box = GetDlgItem(IDC_SEARCH_TEXT))
+    {
+        box->SetWindowText(text);
+        OnSearch();
+    }
+}
+
+void CBrowserDlg::OnSearch()
+{
+    auto* box = static_cast<CComboBox*>(GetDlgItem(IDC_SEARCH_TEXT));
+    CString text = box->GetWindowText();
+    text.Trim();
+    if (text.IsEmpty())
+        return;
+    if (box->FindStringExact(-1, text) == CB_ERR)
+        box->AddString(text);
+    m_searchHits.clear();
+    m_pImpl->FindAll(text, &m_searchHits);
+    m_strNoHits.Format(szGetStringObr(IDS_NO_SEARCH_HITS), text.GetString());
+
+    CListCtrl* results = SearchResults();
+    results->SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    // Nothing found still shows one row: the line that says so.
+    results->SetItemCount(std::max<int>(1, static_cast<int>(m_searchHits.size())));
+    results->EnsureVisible(0, FALSE);
+    results->Invalidate(FALSE);
+    if (!m_bSearchPane)
+    {
+        m_bSearchPane = true;
+        Relayout();
+        results->ShowWindow(SW_SHOW);
+        GetDlgItem(IDC_CLOSE_RESULTS)->ShowWindow(SW_SHOW);
+    }
+}
+
+void CBrowserDlg::CloseSearchPane()
+{
+    if (!m_bSearchPane)
+        return;
+    m_bSearchPane = false;
+    const bool hadFocus = IsWithin(::GetFocus(), SearchResults()->m_hWnd) ||
+                          IsWithin(::GetFocus(), GetDlgItem(IDC_CLOSE_RESULTS)->m_hWnd);
+    SearchResults()->ShowWindow(SW_HIDE);
+    GetDlgItem(IDC_CLOSE_RESULTS)->ShowWindow(SW_HIDE);
+    Relayout();
+    if (hadFocus)
+        GetDlgItem(IDC_SEARCH_TEXT)->SetFocus();
+}
+
+void CBrowserDlg::OnCloseResults()
+{
+    CloseSearchPane();
+}
+
+void CBrowserDlg::OnGetdispinfoResults(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    LVITEMA& row = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    const bool isHit = row.iItem >= 0 && static_cast<size_t>(row.iItem) < m_searchHits.size();
+    if (row.mask & LVIF_IMAGE)
+        row.iImage = isHit && row.iSubItem == 0 ? m_searchHits[static_cast<size_t>(row.iItem)].image : I_IMAGENONE;
+    if (!(row.mask & LVIF_TEXT) || !row.pszText || row.cchTextMax <= 0)
+        return;
+    CString text;
+    if (isHit)
+        text = ColumnText(m_searchHits[static_cast<size_t>(row.iItem)], row.iSubItem, m_pImpl->SearchesLibraries());
+    else if (row.iItem == 0 && row.iSubItem == 0)
+        text = m_strNoHits;
+    ::lstrcpynA(row.pszText, text.GetString(), row.cchTextMax);
+}
+
+void CBrowserDlg::OnItemchangedResults(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    const auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+    if (change->iItem < 0 || !(change->uChanged & LVIF_STATE) || !(change->uNewState & LVIS_SELECTED) ||
+        (change->uOldState & LVIS_SELECTED))
+        return;
+    GoToSearchHit(static_cast<size_t>(change->iItem));
+}
+
+void CBrowserDlg::GoToSearchHit(size_t index)
+{
+    if (index >= m_searchHits.size())
+        return;
+    const SearchHit hit = m_searchHits[index];
+    // A hidden item can only be selected where hidden members are listed.
+    if (hit.hidden && !m_bShowHidden)
+        m_pImpl->ToggleShowHidden();
+    const bool recording = m_bRecordHistory;
+    m_bRecordHistory = false;
+    const bool found = SelectHistoryItem(hit.item);
+    m_bRecordHistory = recording;
+    if (found)
+        AddCurrentSelectionToHistory();
+    // The keyboard stays in the pane, so that the arrows go on through the hits.
+    SearchResults()->SetFocus();
+}
+
+void CBrowserDlg::PlaceSearchRow()
+{
+    CWnd* copy = GetDlgItem(IDC_COPY);
+    if (!copy)
+        return;
+    CRect gaps(kGapAfterCopy, kGapAfterBox, kGapAfterButton, 0);
+    ::MapDialogRect(m_hWnd, &gaps);
+    CRect rect;
+    copy->GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    int left = rect.right + gaps.left;
+    const int gapAfter[] = {gaps.top, gaps.right, 0};
+    const int ids[] = {IDC_SEARCH_TEXT, IDC_SEARCH, IDC_CLOSE_RESULTS};
+    for (int i = 0; i < 3; ++i)
+    {
+        CWnd* control = GetDlgItem(ids[i]);
+        if (!control)
+            continue;
+        control->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        // Moved only: a combo box's window is shorter than the list it drops.
+        control->SetWindowPos(nullptr, left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        left += rect.Width() + gapAfter[i];
+    }
+}

@@ -1,0 +1,308 @@
+// The search row and the pane of hits: ranking over every loaded library, going to a hit, the
+// keys of the search, the layout with the pane, and copying a declaration.
+#include "CTypeLibBrowserImpl.h"
+#include "ModalScript.h"
+#include "TypeLibBrowserTestSupport.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Not;
+
+namespace
+{
+const GUID kSearchFixtureGuid = {0xe1f20314, 0x2536, 0x4748, {0x9a, 0x5b, 0x6c, 0x7d, 0x8e, 0x9f, 0xa0, 0xb1}};
+
+// Types the text in the search box and presses the search button.
+void SearchFor(CBrowserDlg& dialog, const char* text)
+{
+    dialog.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText(text);
+    dialog.SendMessage(WM_COMMAND, IDC_SEARCH);
+}
+
+std::string Hit(const SearchHit& hit)
+{
+    std::string text = hit.item.strLibrary.str() + "." + hit.item.strClass.str();
+    if (!hit.item.strMember.IsEmpty())
+        text += "." + hit.item.strMember.str();
+    return text;
+}
+
+std::vector<std::string> HitsOf(CBrowserDlg& dialog, const char* library = nullptr)
+{
+    std::vector<std::string> hits;
+    for (const SearchHit& hit : dialog.GetSearchHits())
+        if (!library || hit.item.strLibrary == library)
+            hits.push_back(Hit(hit));
+    return hits;
+}
+
+// Selects the pane's row of the hit, as a click on it would.
+void ChooseHit(CBrowserDlg& dialog, const std::string& hit)
+{
+    const std::vector<std::string> hits = HitsOf(dialog);
+    const auto found = std::find(hits.begin(), hits.end(), hit);
+    ASSERT_NE(hits.end(), found) << hit;
+    const int row = static_cast<int>(found - hits.begin());
+    dialog.SearchResults()->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+CRect RectOf(CBrowserDlg& dialog, int id)
+{
+    CRect rect;
+    dialog.GetDlgItem(id)->GetWindowRect(&rect);
+    dialog.ScreenToClient(&rect);
+    return rect;
+}
+
+HWND Focus()
+{
+    return ::GetFocus();
+}
+
+class SearchPaneTest : public TypeLibBrowserTest
+{
+protected:
+    void SetUp() override
+    {
+        TypeLibBrowserTest::SetUp();
+        Register("BrowserSearchFixture.tlb");
+    }
+    static std::unique_ptr<CBrowserDlg> MakeSearchBrowser()
+    {
+        return MakeBrowser({{kSearchFixtureGuid, 1, 0}, {kScriptingLibraryGuid, 1, 0}});
+    }
+};
+} // namespace
+
+TEST_F(SearchPaneTest, RanksWholeNamesThenBeginningsThenWordsThenPartsCurrentLibraryFirst)
+{
+    auto dialog = MakeSearchBrowser();
+    std::vector<std::string> fixtureHits, capitalHits, allHits, crateHits;
+    std::vector<bool> hidden;
+    RunModal(*dialog,
+             [&](CBrowserDlg& d)
+             {
+                 SelectLibrary(d, "ObrSearch");
+                 SearchFor(d, "item");
+                 fixtureHits = HitsOf(d, "ObrSearch");
+                 allHits = HitsOf(d);
+                 for (const SearchHit& hit : d.GetSearchHits())
+                     if (hit.item.strLibrary == "ObrSearch")
+                         hidden.push_back(hit.hidden);
+                 SearchFor(d, "ITEM");
+                 capitalHits = HitsOf(d);
+                 SearchFor(d, "crate");
+                 crateHits = HitsOf(d);
+                 ASSERT_EQ(1u, d.GetSearchHits().size());
+                 EXPECT_TRUE(d.GetSearchHits()[0].hidden);
+             });
+    // The never-shown member is not offered; within a rank, the library's type order.
+    EXPECT_THAT(fixtureHits,
+                ElementsAre("ObrSearch.IShelf.Item", "ObrSearch.IShelf.Items", "ObrSearch.ItemKind",
+                            "ObrSearch.ItemKind.itemSmall", "ObrSearch.ItemKind.itemLarge",
+                            "ObrSearch.IShelf.SelectedItem", "ObrSearch.IShelf.last_item",
+                            "ObrSearch.IShelf.HiddenItem", "ObrSearch.IShelf.Sitemap"));
+    EXPECT_THAT(hidden, ElementsAre(false, false, false, false, false, false, false, true, false));
+    // Scripting's whole names come after the current library's, and before its beginnings.
+    const auto at = [&](const char* hit) { return std::find(allHits.begin(), allHits.end(), hit) - allHits.begin(); };
+    EXPECT_LT(at("ObrSearch.IShelf.Item"), at("Scripting.Dictionary.Item"));
+    EXPECT_LT(at("Scripting.Dictionary.Item"), at("ObrSearch.IShelf.Items"));
+    EXPECT_LT(at("ObrSearch.IShelf.Sitemap"), static_cast<std::ptrdiff_t>(allHits.size()));
+    EXPECT_EQ(allHits, capitalHits);
+    EXPECT_THAT(crateHits, ElementsAre("ObrSearch.ICrate"));
+}
+
+TEST_F(SearchPaneTest, NothingFoundShowsALineSayingSoAndTheBoxKeepsEachSearchOnce)
+{
+    auto dialog = MakeSearchBrowser();
+    RunModal(*dialog,
+             [&](CBrowserDlg& d)
+             {
+                 EXPECT_FALSE(d.IsSearchPaneShown());
+                 EXPECT_FALSE(d.SearchResults()->GetStyle() & WS_VISIBLE);
+                 SearchFor(d, "  zzzz ");
+                 EXPECT_TRUE(d.IsSearchPaneShown());
+                 EXPECT_TRUE(d.SearchResults()->GetStyle() & WS_VISIBLE);
+                 EXPECT_THAT(d.GetSearchHits(), IsEmpty());
+                 ASSERT_EQ(1, d.SearchResults()->GetItemCount());
+                 EXPECT_EQ("Aucun r\xE9sultat pour \xAB zzzz \xBB.", d.SearchResults()->GetItemText(0, 0).str());
+                 // Choosing that line leads nowhere.
+                 const _HistoryItem before = d.m_history[0].front();
+                 d.SearchResults()->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+                 EXPECT_EQ(before, d.m_history[0].front());
+
+                 SearchFor(d, "ZZZZ");
+                 SearchFor(d, "item");
+                 auto* box = static_cast<CComboBox*>(d.GetDlgItem(IDC_SEARCH_TEXT));
+                 EXPECT_EQ(2, box->GetCount());
+                 EXPECT_EQ("ObrSearch", d.SearchResults()->GetItemText(0, 0).str());
+                 EXPECT_EQ("IShelf", d.SearchResults()->GetItemText(0, 1).str());
+                 EXPECT_EQ("Item", d.SearchResults()->GetItemText(0, 2).str());
+             });
+}
+
+TEST_F(SearchPaneTest, AHitSelectsLibraryClassAndMemberAsOneHistoryEntryAndBackReturns)
+{
+    auto dialog = MakeSearchBrowser();
+    RunModal(*dialog,
+             [&](CBrowserDlg& d)
+             {
+                 SelectLibrary(d, "ObrSearch");
+                 Choose(d.m_pClassesList, "IShelf");
+                 const size_t entries = d.m_history[0].size();
+                 SearchFor(d, "exists");
+                 ChooseHit(d, "Scripting.Dictionary.Exists");
+                 EXPECT_EQ("Scripting", SelectedLibrary(d).str());
+                 EXPECT_EQ("Dictionary", SelectedText(d.m_pClassesList).str());
+                 EXPECT_EQ("Exists", SelectedText(d.m_pMembersList).str());
+                 EXPECT_THAT(Description(d), HasSubstr("Function Exists(Key As Variant) As Boolean"));
+                 EXPECT_EQ(entries + 1, d.m_history[0].size());
+                 EXPECT_EQ(d.SearchResults()->m_hWnd, Focus());
+
+                 d.SendMessage(WM_COMMAND, IDC_BACK);
+                 EXPECT_EQ("ObrSearch", SelectedLibrary(d).str());
+                 EXPECT_EQ("IShelf", SelectedText(d.m_pClassesList).str());
+             });
+}
+
+TEST_F(SearchPaneTest, AHitOnAHiddenMemberShowsHiddenMembersFirst)
+{
+    auto dialog = MakeSearchBrowser();
+    RunModal(*dialog,
+             [&](CBrowserDlg& d)
+             {
+                 EXPECT_FALSE(d.m_bShowHidden);
+                 SearchFor(d, "hiddenitem");
+                 ChooseHit(d, "ObrSearch.IShelf.HiddenItem");
+                 EXPECT_TRUE(d.m_bShowHidden);
+                 EXPECT_EQ("HiddenItem", SelectedText(d.m_pMembersList).str());
+             });
+}
+
+TEST_F(SearchPaneTest, CtrlFFocusesTheBoxEnterSearchesEscapeInThePaneClosesIt)
+{
+    auto dialog = MakeSearchBrowser();
+    HWND box = nullptr;
+    bool shown = false, closed = false, dialogOpen = false;
+    std::string firstHit;
+    obrtest::RunModalSteps(*dialog,
+                           {[&]
+                            {
+                                // Keys go to the active window: the dialog shows and takes the keyboard first.
+                                dialog->ShowWindow(SW_SHOW);
+                                ::SetForegroundWindow(dialog->m_hWnd);
+                                box = ::GetWindow(dialog->GetDlgItem(IDC_SEARCH_TEXT)->m_hWnd, GW_CHILD);
+                                dialog->m_pMembersList->SetFocus();
+                            },
+                            [&]
+                            {
+                                EXPECT_EQ(dialog->m_pMembersList->m_hWnd, Focus());
+                                obrtest::PressKeys({VK_CONTROL, 'F'});
+                            },
+                            [&]
+                            {
+                                EXPECT_EQ(box, Focus());
+                                dialog->GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText("exists");
+                                obrtest::PressKeys({VK_RETURN});
+                            },
+                            [&]
+                            {
+                                shown = dialog->IsSearchPaneShown();
+                                if (!dialog->GetSearchHits().empty())
+                                    firstHit = Hit(dialog->GetSearchHits().front());
+                                dialog->SearchResults()->SetFocus();
+                                obrtest::PressKeys({VK_ESCAPE});
+                            },
+                            [&]
+                            {
+                                closed = !dialog->IsSearchPaneShown() &&
+                                         !(dialog->SearchResults()->GetStyle() & WS_VISIBLE);
+                                dialogOpen = dialog->m_hWnd && dialog->IsWindowVisible();
+                            }});
+    EXPECT_TRUE(shown);
+    EXPECT_EQ("Scripting.Dictionary.Exists", firstHit);
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(dialogOpen) << "Escape in the pane closes the pane, not the browser";
+}
+
+TEST_F(SearchPaneTest, ThePaneSitsBetweenTheSearchRowAndTheListsAtEverySize)
+{
+    auto dialog = MakeSearchBrowser();
+    RunModal(*dialog,
+             [&](CBrowserDlg& d)
+             {
+                 SearchFor(d, "item");
+                 const int listsTopWithPane = RectOf(d, IDC_CLASSES_LIST).top;
+                 for (const CSize size : {CSize(0, 0), CSize(900, 700), CSize(420, 330)})
+                 {
+                     if (size.cx)
+                         d.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+                     SCOPED_TRACE(size.cx);
+                     CRect client;
+                     d.GetClientRect(&client);
+                     const CRect box = RectOf(d, IDC_SEARCH_TEXT), pane = RectOf(d, IDC_SEARCH_RESULTS);
+                     const CRect classes = RectOf(d, IDC_CLASSES_LIST), members = RectOf(d, IDC_MEMBERS_LIST);
+                     const CRect description = RectOf(d, IDC_DESCRIPTION);
+                     EXPECT_GT(box.left, RectOf(d, IDC_COPY).right);
+                     EXPECT_LT(box.bottom, pane.top);
+                     EXPECT_LT(pane.bottom, RectOf(d, IDC_CLASSES_LABEL).top);
+                     EXPECT_GE(pane.Height(), 60);
+                     EXPECT_LE(pane.right, client.right);
+                     EXPECT_EQ(classes.top, members.top);
+                     EXPECT_GT(classes.Height(), 0);
+                     EXPECT_LE(classes.bottom, description.top);
+                     EXPECT_LE(description.bottom, client.bottom);
+                 }
+                 // Both splitters still move the lists.
+                 const CRect members = RectOf(d, IDC_MEMBERS_LIST);
+                 const CPoint hSplitter = d.m_rcHSplitter.CenterPoint();
+                 d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hSplitter.x, hSplitter.y));
+                 d.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(hSplitter.x, hSplitter.y - 20));
+                 d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(hSplitter.x, hSplitter.y - 20));
+                 EXPECT_NEAR(members.bottom - 20, RectOf(d, IDC_MEMBERS_LIST).bottom, 2);
+                 const CPoint vSplitter = d.m_rcVSplitter.CenterPoint();
+                 d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(vSplitter.x, vSplitter.y));
+                 d.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(vSplitter.x + 30, vSplitter.y));
+                 d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(vSplitter.x + 30, vSplitter.y));
+                 EXPECT_NEAR(members.left + 30, RectOf(d, IDC_MEMBERS_LIST).left, 2);
+                 // Closed, the pane gives its room back to the lists.
+                 d.SendMessage(WM_COMMAND, IDC_CLOSE_RESULTS);
+                 EXPECT_FALSE(d.GetDlgItem(IDC_CLOSE_RESULTS)->GetStyle() & WS_VISIBLE);
+                 EXPECT_LE(RectOf(d, IDC_CLASSES_LIST).top, listsTopWithPane - 60);
+             });
+}
+
+TEST_F(SearchPaneTest, CopyDeclarationCopiesTheMembersOrTheClassesDeclaration)
+{
+    auto dialog = MakeSearchBrowser();
+    std::string member, type;
+    UINT stateWithout = 0, stateWith = 0;
+    RunModal(*dialog,
+             [&](CBrowserDlg& d)
+             {
+                 CMenu* popup = BackEnd(d)->GetContextMenu();
+                 auto state = [&]
+                 {
+                     d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
+                     return GetMenuState(popup->m_hMenu, ID_COPY_DECLARATION, MF_BYCOMMAND);
+                 };
+                 d.SelectHistoryItem({"Scripting", "", ""});
+                 stateWithout = state();
+                 Choose(d.m_pClassesList, "Dictionary");
+                 Choose(d.m_pMembersList, "Exists");
+                 stateWith = state();
+                 d.SendMessage(WM_COMMAND, ID_COPY_DECLARATION);
+                 member = ClipboardText();
+                 Choose(d.m_pClassesList, "Dictionary");
+                 d.SendMessage(WM_COMMAND, ID_COPY_DECLARATION);
+                 type = ClipboardText();
+             });
+    EXPECT_TRUE(stateWithout & MF_GRAYED);
+    EXPECT_FALSE(stateWith & MF_GRAYED);
+    EXPECT_EQ("Function Exists(Key As Variant) As Boolean", member);
+    EXPECT_EQ("Class Dictionary", type);
+}
