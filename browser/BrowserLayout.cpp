@@ -123,8 +123,11 @@ void CBrowserDlg::Relayout()
 {
     CRect client;
     GetClientRect(&client);
+    // Every pane moves: drawn once at the end rather than by each move.
+    SendMessage(WM_SETREDRAW, FALSE);
     OnSize(SIZE_RESTORED, client.Width(), client.Height());
-    Invalidate(TRUE);
+    SendMessage(WM_SETREDRAW, TRUE);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 CRect CBrowserDlg::VerticalHitRect() const

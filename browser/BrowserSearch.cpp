@@ -153,8 +153,10 @@ void CBrowserDlg::OnSearch()
 
     CListCtrl* results = SearchResults();
     results->SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    // Nothing found still shows one row: the line that says so.
-    results->SetItemCount(std::max<int>(1, static_cast<int>(m_searchHits.size())));
+    // Nothing found still shows one row: the line that says so. The rows are drawn once, by the
+    // next paint: a visible list view otherwise redraws at once.
+    results->SetItemCount(std::max<int>(1, static_cast<int>(m_searchHits.size())),
+                          LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     results->EnsureVisible(0, FALSE);
     results->Invalidate(FALSE);
     if (!m_bSearchPane)
