@@ -2,15 +2,15 @@
 // process run, and prints a markdown table. It asserts nothing: the figures are for people.
 //
 //   objbrowser_bench.exe [--runs N]
-#include "CBrowserDlg.h"
-#include "CTClass.h"
-#include "CTFunction.h"
-#include "CTLib.h"
-#include "CTVariable.h"
-#include "CTypeLibBrowserImpl.h"
-#include "ModalScript.h"
-#include "PlatformGuard.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTFunction.h"
+#include "typelib/CTLib.h"
+#include "typelib/CTVariable.h"
+#include "impl/CTypeLibBrowserImpl.h"
+#include "tests/support/ModalScript.h"
+#include "typelib/PlatformGuard.h"
+#include "resources/resource.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -1,8 +1,8 @@
 // The browser dialog's commands: copy, the context menu and its options, help, tool tips.
-#include "CBrowserDlg.h"
-#include "CBrowserImpl.h"
-#include "ModuleServices.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "impl/CBrowserImpl.h"
+#include "module/ModuleServices.h"
+#include "resources/resource.h"
 
 #include <cstring>
 
@@ -39,7 +39,9 @@ void CBrowserDlg::OnCopy()
     CString text = m_pImpl->GetSelectionText();
     if (text.IsEmpty())
         return;
-    CopyToClipboard(text);
+    // Another program may hold the clipboard: the user hears that nothing was copied.
+    if (!CopyToClipboard(text))
+        ::MessageBeep(MB_ICONWARNING);
     // Enter presses Copy, the default button: it also chooses the text.
     if (::GetKeyState(VK_RETURN) & 0x8000)
     {
@@ -64,8 +66,8 @@ void CBrowserDlg::OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu)
 void CBrowserDlg::OnCopyDeclaration()
 {
     const CString text = m_pImpl->GetDeclarationText();
-    if (!text.IsEmpty())
-        CopyToClipboard(text);
+    if (!text.IsEmpty() && !CopyToClipboard(text))
+        ::MessageBeep(MB_ICONWARNING);
 }
 
 void CBrowserDlg::OnGroupmembers()

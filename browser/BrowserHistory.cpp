@@ -1,8 +1,8 @@
 // The navigation history of the browser dialog: newest entry at the front, at most 100 entries,
 // Back towards older entries and Forward towards newer ones.
-#include "CBrowserDlg.h"
-#include "CBrowserImpl.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "impl/CBrowserImpl.h"
+#include "resources/resource.h"
 
 namespace
 {
@@ -108,7 +108,9 @@ void CBrowserDlg::OnBack()
     if (Current() + 1 >= History().size())
         return;
     ++Current();
-    SelectHistoryItem(History()[Current()]);
+    // An entry whose library is gone leaves the selection and the position as they were.
+    if (!SelectHistoryItem(History()[Current()]))
+        --Current();
     UpdateHistoryButtons();
 }
 
@@ -117,7 +119,8 @@ void CBrowserDlg::OnForward()
     if (Current() == 0 || History().empty())
         return;
     --Current();
-    SelectHistoryItem(History()[Current()]);
+    if (!SelectHistoryItem(History()[Current()]))
+        ++Current();
     UpdateHistoryButtons();
 }
 

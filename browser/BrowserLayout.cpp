@@ -1,8 +1,8 @@
 // The browser dialog's layout: resizing, the two splitters between its panes (dragged with a grey
 // bar) and the minimised icon.
-#include "CBrowserDlg.h"
-#include "CBrowserImpl.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "impl/CBrowserImpl.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 #include <memory>
@@ -81,6 +81,7 @@ void CBrowserDlg::OnSize(UINT type, int cx, int cy)
         PlaceSearchPane(kLabelTop, cx, paneHeight);
         shift = paneHeight + kPaneGap;
     }
+    m_nListsShift = shift;
     m_rcHSplitter.bottom = top;
     m_rcHSplitter.top = top - kSplitterGap;
 
@@ -151,8 +152,8 @@ CPoint CBrowserDlg::ClampToDragLimits(CPoint point) const
     ScreenToClient(&window);
     point.x = std::max(point.x, window.left + kSideDragLimit);
     point.x = std::min(point.x, window.right - kSideDragLimit);
-    // The search pane moves the lists, and the limit with them (the vertical splitter starts at their top).
-    point.y = std::max(point.y, window.top + kTopDragLimit + (m_rcVSplitter.top - kListTop));
+    // The search pane moves the lists down, and the limit with them.
+    point.y = std::max(point.y, window.top + kTopDragLimit + m_nListsShift);
     point.y = std::min(point.y, window.bottom - kBottomDragLimit);
     return point;
 }

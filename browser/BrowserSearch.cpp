@@ -1,9 +1,9 @@
 // The browser dialog's search: the search row, the pane of hits under it, going to a hit, and the
 // keys of the search (Ctrl+F to the box, Enter to run it, Escape to close the pane).
-#include "CBrowserDlg.h"
-#include "CBrowserImpl.h"
-#include "ModuleServices.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "impl/CBrowserImpl.h"
+#include "module/ModuleServices.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 

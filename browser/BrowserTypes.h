@@ -1,7 +1,7 @@
 // The kinds of browser and the record of one history entry.
 #pragma once
 
-#include "CString.h"
+#include "framework/CString.h"
 
 // Which browser a dialog shows; also the index of its history.
 enum BROWSER_TYPE

@@ -1,7 +1,7 @@
-#include "CBrowserDlg.h"
-#include "CBrowserImpl.h"
-#include "ModuleServices.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "impl/CBrowserImpl.h"
+#include "module/ModuleServices.h"
+#include "resources/resource.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CBrowserDlg, CKivDialog)
@@ -95,7 +95,12 @@ BOOL CBrowserDlg::OnInitDialog()
     }
     EnableToolTips(TRUE);
 
-    m_pDescription->SubclassWindow(GetDlgItem(IDC_DESCRIPTION)->m_hWnd);
+    // Without its description pane the dialog cannot show anything it selects.
+    if (!m_pDescription->SubclassWindow(GetDlgItem(IDC_DESCRIPTION)->m_hWnd))
+    {
+        EndDialog(-1);
+        return FALSE;
+    }
     m_pDescription->ModifyStyle(WS_DISABLED, 0);
     m_pDescription->UseHyperlinks(IDC_HAND_CURSOR);
     m_pDescription->SetEventMask(m_pDescription->GetEventMask() | ENM_SELCHANGE);
@@ -148,8 +153,9 @@ void CBrowserDlg::DoInit()
         m_pImpl->OnLibraryChanged();
         AddCurrentSelectionToHistory();
         Current() = 0;
+        // The entry was just recorded from the selection: its library is there to be selected.
         if (!History().empty())
-            SelectHistoryItem(History().front());
+            static_cast<void>(SelectHistoryItem(History().front()));
         return;
     }
     // Shown again: open on the entry where the user left, reloading its library.

@@ -2,11 +2,11 @@
 // the layout and the commands, and hands every decision about content to its back-end.
 #pragma once
 
-#include "BrowserApi.h"
-#include "BrowserTypes.h"
-#include "CKivDialog.h"
-#include "CRichEditCtrlEx.h"
-#include "TypeLibraryExtensions.h"
+#include "module/BrowserApi.h"
+#include "browser/BrowserTypes.h"
+#include "host/ctrl/CKivDialog.h"
+#include "host/ctrl/CRichEditCtrlEx.h"
+#include "host/util/TypeLibraryExtensions.h"
 
 #include <deque>
 #include <vector>
@@ -25,7 +25,7 @@ public:
 
     // History (the back-ends call these too).
     void AddCurrentSelectionToHistory();
-    bool SelectHistoryItem(const _HistoryItem& item);
+    [[nodiscard]] bool SelectHistoryItem(const _HistoryItem& item);
     void CleanHistory();
     void UpdateHistoryButtons();
 
@@ -55,7 +55,7 @@ public:
     CRichEditCtrlEx* m_pDescription = nullptr;
 
     // Puts the text on the clipboard as plain text, owned by the dialog.
-    bool CopyToClipboard(const CString& text);
+    [[nodiscard]] bool CopyToClipboard(const CString& text);
     // Ends the dialog (a modeless one is only hidden); remembered until the next opening, so that a
     // modeless browser knows it could not open.
     void EndDialog(int result);
@@ -147,5 +147,6 @@ private:
     std::vector<SearchHit> m_searchHits;
     CString m_strNoHits;
     bool m_bSearchPane = false;
+    int m_nListsShift = 0; // how far the search pane pushes the labels and lists down
     HHOOK m_hSearchKeyFilter = nullptr;
 };

@@ -1,5 +1,5 @@
-#include "CLibItemListCtrl.h"
-#include "CTLibItem.h"
+#include "browser/CLibItemListCtrl.h"
+#include "typelib/CTLibItem.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CLibItemListCtrl, CListCtrl)

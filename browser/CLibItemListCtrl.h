@@ -2,8 +2,8 @@
 // CTLibItem it shows; the rows of hidden items are drawn in grey.
 #pragma once
 
-#include "BrowserApi.h"
-#include "Framework.h"
+#include "module/BrowserApi.h"
+#include "framework/Framework.h"
 
 class OBR_API CLibItemListCtrl : public CListCtrl
 {

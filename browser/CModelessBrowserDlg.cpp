@@ -1,7 +1,7 @@
-#include "CModelessBrowserDlg.h"
-#include "CBrowserImpl.h"
-#include "MessageHandlers.h"
-#include "resource.h"
+#include "browser/CModelessBrowserDlg.h"
+#include "impl/CBrowserImpl.h"
+#include "framework/MessageHandlers.h"
+#include "resources/resource.h"
 
 namespace
 {
@@ -70,7 +70,8 @@ void CModelessBrowserDlg::OnCopyButton()
     m_strResult = m_pImpl->GetSelectionText();
     if (!m_strResult.IsEmpty())
     {
-        CopyToClipboard(m_strResult);
+        if (!CopyToClipboard(m_strResult))
+            ::MessageBeep(MB_ICONWARNING);
         // Enter pastes what is on the clipboard, even when it could not be replaced; a click only copies.
         if (::GetKeyState(VK_RETURN) & 0x8000)
             PasteIntoOwner();

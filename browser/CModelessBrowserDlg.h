@@ -4,7 +4,7 @@
 // slot to null.
 #pragma once
 
-#include "CBrowserDlg.h"
+#include "browser/CBrowserDlg.h"
 
 // The framework's standard paste command, posted to the owner window.
 constexpr UINT ID_PASTE_COMMAND = 0xE125;

@@ -1,4 +1,4 @@
-#include "CBrowserCategory.h"
+#include "catalog/CBrowserCategory.h"
 
 CBrowserCategory::CBrowserCategory(const _CategoryDef& def) : CBrowserItem(def.nHeaderId)
 {
@@ -6,25 +6,19 @@ CBrowserCategory::CBrowserCategory(const _CategoryDef& def) : CBrowserItem(def.n
         return;
     for (const UINT* id = def.pItemIds; *id; ++id)
     {
-        auto* item = new CBrowserItem(*id);
+        auto item = std::make_unique<CBrowserItem>(*id);
         if (item->IsValid())
-            m_items.push_back(item);
-        else
-            delete item;
+            m_items.push_back(std::move(item));
     }
 }
 
 CBrowserCategory::CBrowserCategory(const _CategoryDef& def, HeaderOnly) : CBrowserItem(def.nHeaderId) {}
 
-CBrowserCategory::~CBrowserCategory()
-{
-    for (CBrowserItem* item : m_items)
-        delete item;
-}
+CBrowserCategory::~CBrowserCategory() = default;
 
 CBrowserItem* CBrowserCategory::GetItem(int i)
 {
-    return m_items[static_cast<size_t>(i)];
+    return m_items[static_cast<size_t>(i)].get();
 }
 
 int CBrowserCategory::GetItemCount()
@@ -49,7 +43,7 @@ int CBrowserCategoryAggregate::GetItemCount()
     return static_cast<int>(m_allItems.size());
 }
 
-void LoadCatalog(int mode, std::vector<CBrowserCategory*>& categories)
+void LoadCatalog(int mode, CatalogCategories& categories)
 {
     const _CategoryDef* table = GetCatalogDefinition(mode);
     if (!table)
@@ -57,24 +51,19 @@ void LoadCatalog(int mode, std::vector<CBrowserCategory*>& categories)
     CBrowserCategoryAggregate* aggregate = nullptr;
     for (const _CategoryDef* def = table; def->nHeaderId; ++def)
     {
-        CBrowserCategory* category = new CBrowserCategory(*def);
+        // The all-functions record makes the aggregate; its own item list is empty.
+        std::unique_ptr<CBrowserCategory> category = std::make_unique<CBrowserCategory>(*def);
         if (category->m_nKind == CATALOG_KIND_ALL_FUNCTIONS)
-        {
-            delete category;
-            category = aggregate = new CBrowserCategoryAggregate(*def);
-        }
-        if (category->IsValid())
-            categories.push_back(category);
-        else
-        {
-            if (category == aggregate)
-                aggregate = nullptr;
-            delete category;
-        }
+            category = std::make_unique<CBrowserCategoryAggregate>(*def);
+        if (!category->IsValid())
+            continue;
+        if (category->m_nKind == CATALOG_KIND_ALL_FUNCTIONS)
+            aggregate = static_cast<CBrowserCategoryAggregate*>(category.get());
+        categories.push_back(std::move(category));
     }
     if (!aggregate)
         return;
-    for (CBrowserCategory* category : categories)
-        for (int i = 0, count = category->GetItemCount(); i < count && category != aggregate; ++i)
+    for (const auto& category : categories)
+        for (int i = 0, count = category->GetItemCount(); i < count && category.get() != aggregate; ++i)
             aggregate->m_allItems.push_back(category->GetItem(i));
 }

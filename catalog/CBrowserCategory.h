@@ -2,8 +2,9 @@
 // all-functions category that gathers the items of every other category.
 #pragma once
 
-#include "CBrowserItem.h"
+#include "catalog/CBrowserItem.h"
 
+#include <memory>
 #include <vector>
 
 // One category of a catalog table: the string id of its own record and the zero-terminated ids of
@@ -26,7 +27,7 @@ public:
     virtual CBrowserItem* GetItem(int i);
     virtual int GetItemCount();
 
-    std::vector<CBrowserItem*> m_items; // owned
+    std::vector<std::unique_ptr<CBrowserItem>> m_items;
 
 protected:
     struct HeaderOnly
@@ -52,5 +53,6 @@ public:
 OBR_API const _CategoryDef* GetCatalogDefinition(int mode);
 
 // Builds the categories of a catalog: the all-functions aggregate first (holding every item of the
-// catalog, category after category), then the other categories in table order. The caller owns them.
-OBR_API void LoadCatalog(int mode, std::vector<CBrowserCategory*>& categories);
+// catalog, category after category), then the other categories in table order.
+typedef std::vector<std::unique_ptr<CBrowserCategory>> CatalogCategories;
+OBR_API void LoadCatalog(int mode, CatalogCategories& categories);

@@ -1,8 +1,8 @@
-#include "CBrowserItem.h"
-#include "CDelimitedString.h"
-#include "CTDSBuilder.h"
-#include "Framework.h"
-#include "ModuleServices.h"
+#include "catalog/CBrowserItem.h"
+#include "host/util/CDelimitedString.h"
+#include "declaration/CTDSBuilder.h"
+#include "framework/Framework.h"
+#include "module/ModuleServices.h"
 
 CBrowserItem::CBrowserItem(UINT id)
 {

@@ -2,8 +2,8 @@
 // is "kind;name;syntax;description;insert text;help id;help file", later fields possibly missing.
 #pragma once
 
-#include "BrowserApi.h"
-#include "CString.h"
+#include "module/BrowserApi.h"
+#include "framework/CString.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The two function catalogs: which string-table records make up which category. The records
 // themselves are in resources/catalog.rc. The all-functions category must stay first: the
 // loader fills it from the categories that follow.
-#include "CBrowserCategory.h"
+#include "catalog/CBrowserCategory.h"
 
 namespace
 {

@@ -2,8 +2,8 @@
 // catalog items never format themselves: each asks GetBuilder for the builder and hands itself over.
 #pragma once
 
-#include "BrowserApi.h"
-#include "CString.h"
+#include "module/BrowserApi.h"
+#include "framework/CString.h"
 
 #include <windows.h>
 #include <oaidl.h>

@@ -2,7 +2,7 @@
 // rich text (declaration line, notes with links, documentation) and the plain declarations.
 #pragma once
 
-#include "CTDSBuilder.h"
+#include "declaration/CTDSBuilder.h"
 
 class OBR_API CTDSVBBuilder : public CTDSBuilder
 {

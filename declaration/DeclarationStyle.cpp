@@ -1,7 +1,7 @@
-#include "DeclarationStyle.h"
-#include "ControlStrings.h"
-#include "CTClass.h"
-#include "CTLib.h"
+#include "declaration/DeclarationStyle.h"
+#include "host/ctrl/ControlStrings.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTLib.h"
 
 namespace obr
 {

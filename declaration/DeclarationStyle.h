@@ -2,8 +2,8 @@
 // link sequences.
 #pragma once
 
-#include "CRTFBuilder.h"
-#include "CString.h"
+#include "host/ctrl/CRTFBuilder.h"
+#include "framework/CString.h"
 
 class CTClass;
 class CTLib;

@@ -1,5 +1,5 @@
-#include "CTDSBuilder.h"
-#include "CTDSVBBuilder.h"
+#include "declaration/CTDSBuilder.h"
+#include "declaration/CTDSVBBuilder.h"
 
 #include <memory>
 

@@ -1,13 +1,13 @@
 // Basic declarations of functions, parameters and variables.
-#include "CTClass.h"
-#include "CTDSVBBuilder.h"
-#include "CTFunction.h"
-#include "CTLib.h"
-#include "CTParameter.h"
-#include "CTVariable.h"
-#include "DeclarationStyle.h"
-#include "ModuleServices.h"
-#include "resource.h"
+#include "typelib/CTClass.h"
+#include "declaration/CTDSVBBuilder.h"
+#include "typelib/CTFunction.h"
+#include "typelib/CTLib.h"
+#include "typelib/CTParameter.h"
+#include "typelib/CTVariable.h"
+#include "declaration/DeclarationStyle.h"
+#include "module/ModuleServices.h"
+#include "resources/resource.h"
 
 using namespace obr;
 

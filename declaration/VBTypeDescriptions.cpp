@@ -1,11 +1,11 @@
 // Basic descriptions of types, libraries and function-catalog items.
-#include "CBrowserItem.h"
-#include "CTClass.h"
-#include "CTDSVBBuilder.h"
-#include "CTLib.h"
-#include "DeclarationStyle.h"
-#include "ModuleServices.h"
-#include "resource.h"
+#include "catalog/CBrowserItem.h"
+#include "typelib/CTClass.h"
+#include "declaration/CTDSVBBuilder.h"
+#include "typelib/CTLib.h"
+#include "declaration/DeclarationStyle.h"
+#include "module/ModuleServices.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 #include <vector>

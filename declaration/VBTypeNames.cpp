@@ -1,7 +1,7 @@
 // Basic names of Automation types.
-#include "ComHolders.h"
-#include "CTDSVBBuilder.h"
-#include "PlatformGuard.h"
+#include "module/ComHolders.h"
+#include "declaration/CTDSVBBuilder.h"
+#include "typelib/PlatformGuard.h"
 
 namespace
 {

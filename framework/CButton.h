@@ -1,7 +1,7 @@
 // CButton: a push button, check box or group box.
 #pragma once
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class FWK_API CButton : public CWnd
 {

@@ -1,5 +1,5 @@
-#include "CCheckListBox.h"
-#include "Gdi.h"
+#include "framework/CCheckListBox.h"
+#include "framework/Gdi.h"
 
 namespace
 {

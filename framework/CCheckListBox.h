@@ -4,7 +4,7 @@
 // is read and written as in any list box.
 #pragma once
 
-#include "CListBox.h"
+#include "framework/CListBox.h"
 
 // The command notification a check list box sends its parent when the user toggles a check.
 constexpr WORD CLBN_CHKCHANGE = 40;

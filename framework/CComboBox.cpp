@@ -1,4 +1,4 @@
-#include "CComboBox.h"
+#include "framework/CComboBox.h"
 
 void CComboBox::GetLBText(int index, CString& text) const
 {

@@ -1,7 +1,7 @@
 // CComboBox: a combo box with a list of strings, each with an item data word.
 #pragma once
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class FWK_API CComboBox : public CWnd
 {

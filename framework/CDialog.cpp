@@ -1,8 +1,8 @@
-#include "CDialog.h"
-#include "CWinApp.h"
-#include "DataExchange.h"
-#include "MessageHandlers.h"
-#include "ResourceChain.h"
+#include "framework/CDialog.h"
+#include "framework/CWinApp.h"
+#include "framework/DataExchange.h"
+#include "framework/MessageHandlers.h"
+#include "framework/ResourceChain.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CDialog, CWnd)

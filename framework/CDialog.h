@@ -3,7 +3,7 @@
 // default push button's command.
 #pragma once
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class CDataExchange;
 

@@ -1,7 +1,7 @@
 // CEdit: a single- or multi-line edit control.
 #pragma once
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class FWK_API CEdit : public CWnd
 {

@@ -1,6 +1,6 @@
-#include "CFileDialog.h"
-#include "CWnd.h"
-#include "PlatformCalls.h"
+#include "framework/CFileDialog.h"
+#include "framework/CWnd.h"
+#include "framework/PlatformCalls.h"
 
 CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defaultExtension, LPCSTR fileName, DWORD flags,
                          LPCSTR filter, CWnd* parent)

@@ -1,8 +1,8 @@
 // CFileDialog: the file-open (or save) dialog, with a filter given as "Name|patterns|...||".
 #pragma once
 
-#include "CString.h"
-#include "FrameworkApi.h"
+#include "framework/CString.h"
+#include "framework/FrameworkApi.h"
 
 #include <windows.h>
 #include <commdlg.h>

@@ -1,4 +1,4 @@
-#include "CImageList.h"
+#include "framework/CImageList.h"
 
 CImageList::~CImageList()
 {

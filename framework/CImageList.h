@@ -1,7 +1,7 @@
 // CImageList: a list of same-sized images, here 16 by 16 icons with a mask, for list controls.
 #pragma once
 
-#include "FrameworkApi.h"
+#include "framework/FrameworkApi.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -1,4 +1,4 @@
-#include "CListBox.h"
+#include "framework/CListBox.h"
 
 void CListBox::GetText(int index, CString& text) const
 {

@@ -2,7 +2,7 @@
 // DrawItem, which the parent hands back to the control.
 #pragma once
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class FWK_API CListBox : public CWnd
 {

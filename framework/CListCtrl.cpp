@@ -1,5 +1,5 @@
-#include "CListCtrl.h"
-#include "CImageList.h"
+#include "framework/CListCtrl.h"
+#include "framework/CImageList.h"
 
 int CListCtrl::InsertColumn(int column, LPCSTR heading, int format, int width, int subItem)
 {

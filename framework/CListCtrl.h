@@ -1,7 +1,7 @@
 // CListCtrl: the list-view control, used here in report view with one column.
 #pragma once
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
-#include "CMenu.h"
-#include "CWnd.h"
-#include "ResourceChain.h"
+#include "framework/CMenu.h"
+#include "framework/CWnd.h"
+#include "framework/ResourceChain.h"
 
 CMenu::~CMenu()
 {

@@ -2,8 +2,8 @@
 // the sub-menus and FromHandle wrappers only borrow their handles.
 #pragma once
 
-#include "CString.h"
-#include "FrameworkApi.h"
+#include "framework/CString.h"
+#include "framework/FrameworkApi.h"
 
 #include <windows.h>
 #include <map>

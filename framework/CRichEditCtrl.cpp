@@ -1,4 +1,4 @@
-#include "CRichEditCtrl.h"
+#include "framework/CRichEditCtrl.h"
 
 void CRichEditCtrl::SetSel(long start, long end)
 {

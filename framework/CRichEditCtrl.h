@@ -1,7 +1,7 @@
 // CRichEditCtrl: a rich edit control (the window class "RICHEDIT" of riched32, or a later one).
 #pragma once
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 #include <richedit.h>
 

@@ -1,5 +1,5 @@
-#include "CString.h"
-#include "ResourceChain.h"
+#include "framework/CString.h"
+#include "framework/ResourceChain.h"
 
 #include <cstdarg>
 #include <cstdio>

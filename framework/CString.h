@@ -1,7 +1,7 @@
 // CString: an ANSI (code page 1252) string with the operations of the framework's string class.
 #pragma once
 
-#include "FrameworkApi.h"
+#include "framework/FrameworkApi.h"
 
 #include <windows.h>
 #include <string>

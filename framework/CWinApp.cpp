@@ -1,6 +1,6 @@
-#include "CWinApp.h"
-#include "CWnd.h"
-#include "PlatformCalls.h"
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
+#include "framework/PlatformCalls.h"
 
 namespace
 {

@@ -2,8 +2,8 @@
 // message loop.
 #pragma once
 
-#include "CString.h"
-#include "FrameworkApi.h"
+#include "framework/CString.h"
+#include "framework/FrameworkApi.h"
 
 #include <windows.h>
 

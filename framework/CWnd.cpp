@@ -1,7 +1,7 @@
-#include "CWnd.h"
-#include "CWinApp.h"
-#include "Gdi.h"
-#include "ResourceChain.h"
+#include "framework/CWnd.h"
+#include "framework/CWinApp.h"
+#include "framework/Gdi.h"
+#include "framework/ResourceChain.h"
 
 #include <commctrl.h>
 #include <memory>
@@ -159,7 +159,8 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
     {
         CWnd* object = g_creating;
         g_creating = nullptr;
-        object->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        // CreateEx looks at the outcome once the window exists, and tries again.
+        static_cast<void>(object->SubclassWindow(reinterpret_cast<HWND>(wParam)));
     }
     return ::CallNextHookEx(g_creationHook, code, wParam, lParam);
 }
@@ -181,8 +182,12 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     g_creating = outerCreating;
     g_creationHook = outerHook;
     ::UnhookWindowsHookEx(hook);
-    if (window && m_hWnd != window)
-        SubclassWindow(window);
+    if (window && m_hWnd != window && !SubclassWindow(window))
+    {
+        // A window no object answers for would never reach its handlers.
+        ::DestroyWindow(window);
+        return FALSE;
+    }
     return window != nullptr;
 }
 

@@ -2,10 +2,10 @@
 // attached window go through the object's message map before the window's own procedure.
 #pragma once
 
-#include "CString.h"
-#include "FrameworkApi.h"
-#include "Geometry.h"
-#include "MessageMap.h"
+#include "framework/CString.h"
+#include "framework/FrameworkApi.h"
+#include "framework/Geometry.h"
+#include "framework/MessageMap.h"
 
 #include <windows.h>
 
@@ -33,9 +33,9 @@ public:
     static CWnd* FromHandlePermanent(HWND window);
 
     // Attaching only records the object; subclassing also routes the window's messages through it.
-    BOOL Attach(HWND window);
+    [[nodiscard]] BOOL Attach(HWND window);
     HWND Detach();
-    BOOL SubclassWindow(HWND window);
+    [[nodiscard]] BOOL SubclassWindow(HWND window);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
 

@@ -1,5 +1,5 @@
-#include "DataExchange.h"
-#include "CWnd.h"
+#include "framework/DataExchange.h"
+#include "framework/CWnd.h"
 
 #include <cstdlib>
 
@@ -10,8 +10,9 @@ HWND CDataExchange::PrepareCtrl(int id) const
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control)
 {
-    if (!control.m_hWnd)
-        control.SubclassWindow(dx->PrepareCtrl(id));
+    // A control the dialog lacks stays unattached: its m_hWnd stays null, which its users check.
+    if (!control.m_hWnd && !control.SubclassWindow(dx->PrepareCtrl(id)))
+        return;
 }
 
 void DDX_Text(CDataExchange* dx, int id, CString& value)

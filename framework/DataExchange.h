@@ -2,8 +2,8 @@
 // kind of value, each moving the value to the control or, when saving, from it.
 #pragma once
 
-#include "CString.h"
-#include "FrameworkApi.h"
+#include "framework/CString.h"
+#include "framework/FrameworkApi.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
-#include "Gdi.h"
-#include "CWnd.h"
+#include "framework/Gdi.h"
+#include "framework/CWnd.h"
 
 #include <memory>
 

@@ -2,8 +2,8 @@
 // except the temporary wrappers that FromHandle hands out for handles owned elsewhere.
 #pragma once
 
-#include "FrameworkApi.h"
-#include "Geometry.h"
+#include "framework/FrameworkApi.h"
+#include "framework/Geometry.h"
 
 #include <windows.h>
 

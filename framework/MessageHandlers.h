@@ -2,9 +2,9 @@
 // that unpack a message's parameters for the handler each entry names.
 #pragma once
 
-#include "CListBox.h"
-#include "CMenu.h"
-#include "CWnd.h"
+#include "framework/CListBox.h"
+#include "framework/CMenu.h"
+#include "framework/CWnd.h"
 
 #include <commctrl.h>
 

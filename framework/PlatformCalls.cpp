@@ -1,4 +1,4 @@
-#include "PlatformCalls.h"
+#include "framework/PlatformCalls.h"
 
 namespace fwk
 {

@@ -3,7 +3,7 @@
 // so a test can replace them to observe a request and answer it without a viewer or a person.
 #pragma once
 
-#include "FrameworkApi.h"
+#include "framework/FrameworkApi.h"
 
 #include <windows.h>
 #include <commdlg.h>

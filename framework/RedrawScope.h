@@ -3,7 +3,7 @@
 // 16 ms visible, against a few microseconds with drawing off).
 #pragma once
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class RedrawScope
 {

@@ -1,5 +1,5 @@
-#include "ResourceChain.h"
-#include "CWinApp.h"
+#include "framework/ResourceChain.h"
+#include "framework/CWinApp.h"
 
 #include <algorithm>
 #include <vector>

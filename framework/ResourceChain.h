@@ -3,7 +3,7 @@
 // that owns it, also when the host loads several extension modules.
 #pragma once
 
-#include "FrameworkApi.h"
+#include "framework/FrameworkApi.h"
 
 #include <windows.h>
 

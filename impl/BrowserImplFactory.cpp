@@ -1,6 +1,6 @@
-#include "CBrowserImpl.h"
-#include "CFunctionBrowserImpl.h"
-#include "CTypeLibBrowserImpl.h"
+#include "impl/CBrowserImpl.h"
+#include "impl/CFunctionBrowserImpl.h"
+#include "impl/CTypeLibBrowserImpl.h"
 
 namespace
 {

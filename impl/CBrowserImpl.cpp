@@ -1,6 +1,6 @@
-#include "CBrowserImpl.h"
-#include "CBrowserDlg.h"
-#include "RedrawScope.h"
+#include "impl/CBrowserImpl.h"
+#include "browser/CBrowserDlg.h"
+#include "framework/RedrawScope.h"
 
 CBrowserImpl::CBrowserImpl(CBrowserDlg* dialog) : m_pDlg(dialog) {}
 

@@ -3,9 +3,9 @@
 // dialog's controls and on the dialog fields it is given access to.
 #pragma once
 
-#include "BrowserApi.h"
-#include "BrowserTypes.h"
-#include "Framework.h"
+#include "module/BrowserApi.h"
+#include "browser/BrowserTypes.h"
+#include "framework/Framework.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
-#include "CFunctionBrowserImpl.h"
-#include "CBrowserDlg.h"
-#include "ModuleServices.h"
-#include "RedrawScope.h"
-#include "SearchRank.h"
-#include "resource.h"
+#include "impl/CFunctionBrowserImpl.h"
+#include "browser/CBrowserDlg.h"
+#include "module/ModuleServices.h"
+#include "framework/RedrawScope.h"
+#include "impl/SearchRank.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,8 +33,8 @@ SIZE DialogSizeOf(int mode)
 CFunctionBrowserImpl::CFunctionBrowserImpl(CBrowserDlg* dialog, int mode)
     : CBrowserImpl(dialog), m_nMode(mode)
 {
-    m_pDlg->m_pClassesList = new CListCtrl;
-    m_pDlg->m_pMembersList = new CListCtrl;
+    m_pDlg->m_pClassesList = m_classesList.get();
+    m_pDlg->m_pMembersList = m_membersList.get();
     fwk::ResourceScope moduleResources(ObrModuleInstance());
     m_contextMenu.LoadMenu(IDR_CONTEXT_MENU);
     m_pDlg->SetHelpId(IDH_FUNCTION_BROWSER);
@@ -42,12 +42,8 @@ CFunctionBrowserImpl::CFunctionBrowserImpl(CBrowserDlg* dialog, int mode)
 
 CFunctionBrowserImpl::~CFunctionBrowserImpl()
 {
-    delete m_pDlg->m_pClassesList;
-    delete m_pDlg->m_pMembersList;
     m_pDlg->m_pClassesList = m_pDlg->m_pMembersList = nullptr;
     m_contextMenu.DestroyMenu();
-    for (CBrowserCategory* category : m_categories)
-        delete category;
 }
 
 CImageList* CFunctionBrowserImpl::CreateImageList()
@@ -181,6 +177,9 @@ void CFunctionBrowserImpl::MembersSelectionChanged(NMHDR* header, LRESULT* resul
     if (!BecameSelected(header, m_pDlg->m_pMembersList))
         return;
     Describe(SelectedEntry());
+    // A selection made with the keyboard brings no click: Copy follows it here.
+    if (CWnd::GetFocus() && CWnd::GetFocus()->m_hWnd == m_pDlg->m_pMembersList->m_hWnd)
+        EnableCopy(true);
     m_pDlg->AddCurrentSelectionToHistory();
 }
 
@@ -262,9 +261,9 @@ void CFunctionBrowserImpl::FillLibraries()
     {
         RedrawScope drawnOnce(*classes);
         classes->DeleteAllItems();
-        for (CBrowserCategory* category : m_categories)
+        for (const auto& category : m_categories)
             classes->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, classes->GetItemCount(), category->m_strName,
-                                0, 0, ImageOf(category), reinterpret_cast<LPARAM>(category));
+                                0, 0, ImageOf(category.get()), reinterpret_cast<LPARAM>(category.get()));
         classes->SetColumnWidth(0, LVSCW_AUTOSIZE);
     }
     SelectListItem(classes, 0, false);
@@ -304,8 +303,9 @@ void CFunctionBrowserImpl::BuildSearchEntries()
 {
     auto view = [](const CString& text) { return std::string_view(text.GetString(), static_cast<size_t>(text.GetLength())); };
     // The all-functions category repeats every entry: entries are found in their own categories.
-    for (CBrowserCategory* category : m_categories)
+    for (const auto& owned : m_categories)
     {
+        CBrowserCategory* category = owned.get();
         if (category->m_nKind == CATALOG_KIND_ALL_FUNCTIONS)
             continue;
         m_searchEntries.push_back({category, category, Folded(view(category->m_strName)), std::string()});

@@ -3,9 +3,10 @@
 // the host is the entry's insert text.
 #pragma once
 
-#include "CBrowserCategory.h"
-#include "CBrowserImpl.h"
+#include "catalog/CBrowserCategory.h"
+#include "impl/CBrowserImpl.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,7 @@ public:
     CString GetDeclarationText() override;
 
     // The catalog as loaded: the all-functions category first, then the others in table order.
-    const std::vector<CBrowserCategory*>& Categories() const { return m_categories; }
+    const CatalogCategories& Categories() const { return m_categories; }
 
 private:
     CBrowserCategory* SelectedCategory() const;
@@ -66,7 +67,10 @@ private:
     };
     void BuildSearchEntries();
 
-    std::vector<CBrowserCategory*> m_categories;
+    CatalogCategories m_categories;
+    // The dialog's two lists, which it reaches through m_pClassesList and m_pMembersList.
+    std::unique_ptr<CListCtrl> m_classesList = std::make_unique<CListCtrl>();
+    std::unique_ptr<CListCtrl> m_membersList = std::make_unique<CListCtrl>();
     std::vector<SearchEntry> m_searchEntries;
     int m_nMode;
     int m_imageOfKind[6] = {-1, -1, -1, -1, -1, -1};

@@ -1,14 +1,14 @@
 // The type-library back-end as a whole: construction, the libraries of the host's references and
 // the library combo.
-#include "CTypeLibBrowserImpl.h"
-#include "CBrowserDlg.h"
-#include "CTClass.h"
-#include "CTLib.h"
-#include "CTMember.h"
-#include "HostUtilities.h"
-#include "ModuleServices.h"
-#include "ReferenceLoader.h"
-#include "resource.h"
+#include "impl/CTypeLibBrowserImpl.h"
+#include "browser/CBrowserDlg.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTLib.h"
+#include "typelib/CTMember.h"
+#include "host/util/HostUtilities.h"
+#include "module/ModuleServices.h"
+#include "impl/ReferenceLoader.h"
+#include "resources/resource.h"
 
 CTypeLibBrowserImpl::CTypeLibBrowserImpl(CBrowserDlg* dialog) : CBrowserImpl(dialog)
 {

@@ -3,11 +3,11 @@
 // the members list the members of the selected type, inherited ones included.
 #pragma once
 
-#include "CBrowserImpl.h"
-#include "CLibItemListCtrl.h"
-#include "CTLibItemAggregate.h"
-#include "LibItemOrder.h"
-#include "TypeLibNameIndex.h"
+#include "impl/CBrowserImpl.h"
+#include "browser/CLibItemListCtrl.h"
+#include "typelib/CTLibItemAggregate.h"
+#include "typelib/LibItemOrder.h"
+#include "impl/TypeLibNameIndex.h"
 
 #include <memory>
 #include <set>

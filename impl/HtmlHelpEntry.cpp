@@ -1,5 +1,5 @@
-#include "HtmlHelpEntry.h"
-#include "PlatformCalls.h"
+#include "impl/HtmlHelpEntry.h"
+#include "framework/PlatformCalls.h"
 
 namespace
 {

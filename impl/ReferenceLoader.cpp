@@ -1,5 +1,5 @@
-#include "ReferenceLoader.h"
-#include "CTLib.h"
+#include "impl/ReferenceLoader.h"
+#include "typelib/CTLib.h"
 
 #include <cstdio>
 #include <cstdlib>

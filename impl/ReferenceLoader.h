@@ -1,7 +1,7 @@
 // Loading one reference of the host: a type library known by its GUID and version only.
 #pragma once
 
-#include "BrowserApi.h"
+#include "module/BrowserApi.h"
 
 #include <windows.h>
 #include <memory>

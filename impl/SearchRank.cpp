@@ -1,4 +1,4 @@
-#include "SearchRank.h"
+#include "impl/SearchRank.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 // the same position in the original.
 #pragma once
 
-#include "BrowserApi.h"
-#include "BrowserTypes.h"
+#include "module/BrowserApi.h"
+#include "browser/BrowserTypes.h"
 
 #include <string>
 #include <string_view>

@@ -1,14 +1,14 @@
 // The type-library back-end's two lists: which types of the selected library are shown and under
 // which names, the members gathered for the selected type, and the group and hidden options.
-#include "CBrowserDlg.h"
-#include "CTClass.h"
-#include "CTFunction.h"
-#include "CTLib.h"
-#include "CTVariable.h"
-#include "CTypeLibBrowserImpl.h"
-#include "ModuleServices.h"
-#include "RedrawScope.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTFunction.h"
+#include "typelib/CTLib.h"
+#include "typelib/CTVariable.h"
+#include "impl/CTypeLibBrowserImpl.h"
+#include "module/ModuleServices.h"
+#include "framework/RedrawScope.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 #include <cstring>
@@ -345,6 +345,8 @@ void CTypeLibBrowserImpl::ClassesSelectionChanged(NMHDR* header, LRESULT* result
     }
     const int row = reinterpret_cast<NMLISTVIEW*>(header)->iItem;
     DescribeItem(reinterpret_cast<CTLibItem*>(m_pClassesCtrl->GetItemData(row)));
+    // A selection made with the keyboard brings no click: Copy follows it here.
+    UpdateCopyButton();
     m_pDlg->AddCurrentSelectionToHistory();
 }
 
@@ -354,6 +356,7 @@ void CTypeLibBrowserImpl::MembersSelectionChanged(NMHDR* header, LRESULT* result
     if (!BecameSelected(header, m_pMembersCtrl.get()))
         return;
     DescribeItem(GetSelectedMember());
+    UpdateCopyButton();
     m_pDlg->AddCurrentSelectionToHistory();
 }
 

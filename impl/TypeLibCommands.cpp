@@ -1,14 +1,14 @@
 // The type-library back-end's work for the panes around the lists: the description, what Copy and
 // a double-click deliver, the Copy button and the context menu, links and help.
-#include "CBrowserDlg.h"
-#include "CTClass.h"
-#include "CTFunction.h"
-#include "CTLib.h"
-#include "CTDSBuilder.h"
-#include "CTVariable.h"
-#include "CTypeLibBrowserImpl.h"
-#include "HtmlHelpEntry.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTFunction.h"
+#include "typelib/CTLib.h"
+#include "declaration/CTDSBuilder.h"
+#include "typelib/CTVariable.h"
+#include "impl/CTypeLibBrowserImpl.h"
+#include "impl/HtmlHelpEntry.h"
+#include "resources/resource.h"
 
 #include <typeinfo>
 

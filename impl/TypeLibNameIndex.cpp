@@ -1,6 +1,6 @@
-#include "TypeLibNameIndex.h"
-#include "CTClass.h"
-#include "CTMember.h"
+#include "impl/TypeLibNameIndex.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTMember.h"
 
 void TypeLibNameIndex::AddClass(CTClass* type)
 {

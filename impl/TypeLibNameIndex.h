@@ -3,9 +3,9 @@
 // their folded forms packed in two strings so that a search runs over memory it reads in order.
 #pragma once
 
-#include "BrowserApi.h"
-#include "CString.h"
-#include "SearchRank.h"
+#include "module/BrowserApi.h"
+#include "framework/CString.h"
+#include "impl/SearchRank.h"
 
 #include <cstdint>
 #include <functional>

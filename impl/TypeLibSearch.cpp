@@ -1,10 +1,10 @@
 // The type-library back-end's searches: the name search of the current library, and the search
 // pane's ranked search over every loaded library through a name index built once per library.
-#include "CTClass.h"
-#include "CTFunction.h"
-#include "CTLib.h"
-#include "CTVariable.h"
-#include "CTypeLibBrowserImpl.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTFunction.h"
+#include "typelib/CTLib.h"
+#include "typelib/CTVariable.h"
+#include "impl/CTypeLibBrowserImpl.h"
 
 #include <algorithm>
 #include <unordered_set>

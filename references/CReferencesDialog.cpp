@@ -1,11 +1,12 @@
-#include "CReferencesDialog.h"
-#include "DataExchange.h"
-#include "HostUtilities.h"
-#include "MessageHandlers.h"
-#include "ModuleServices.h"
-#include "PlatformCalls.h"
-#include "TypeLibProbe.h"
-#include "resource.h"
+#include "references/CReferencesDialog.h"
+#include "module/ComHolders.h"
+#include "framework/DataExchange.h"
+#include "host/util/HostUtilities.h"
+#include "framework/MessageHandlers.h"
+#include "module/ModuleServices.h"
+#include "framework/PlatformCalls.h"
+#include "references/TypeLibProbe.h"
+#include "resources/resource.h"
 
 #include <oleauto.h>
 #include <algorithm>
@@ -229,29 +230,25 @@ CReferencesDialog::FileLibrary CReferencesDialog::ReadLibraryFile(const CString&
     if (probe == ProbeResult::NotALibrary || probe == ProbeResult::Faulted)
         return FileLibrary::NotALibrary;
     const std::wstring widePath = path.ToWide();
-    ITypeLib* library = nullptr;
+    ComPtr<ITypeLib> library;
     if (FAILED(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &library)) || !library)
         return FileLibrary::NotALibrary;
-    TLIBATTR* attributes = nullptr;
-    if (FAILED(library->GetLibAttr(&attributes)) || !attributes)
     {
-        library->Release();
-        return FileLibrary::NotALibrary;
+        TLIBATTR* lent = nullptr;
+        if (FAILED(library->GetLibAttr(&lent)) || !lent)
+            return FileLibrary::NotALibrary;
+        const LibAttrHolder attributes(library.Get(), lent);
+        entry.guid = attributes->guid;
+        entry.lcid = attributes->lcid;
+        entry.wMajor = attributes->wMajorVerNum;
+        entry.wMinor = attributes->wMinorVerNum;
     }
-    entry.guid = attributes->guid;
-    entry.lcid = attributes->lcid;
-    entry.wMajor = attributes->wMajorVerNum;
-    entry.wMinor = attributes->wMinorVerNum;
-    library->ReleaseTLibAttr(attributes);
     entry.strPath = path;
-    BSTR description = nullptr;
+    Bstr description;
     if (SUCCEEDED(library->GetDocumentation(MEMBERID_NIL, nullptr, &description, nullptr, nullptr)))
-        entry.strName.Format("%s (%d.%d)", CString::FromWide(description ? description : L"").GetString(),
-                             entry.wMajor, entry.wMinor);
-    ::SysFreeString(description);
+        entry.strName.Format("%s (%d.%d)", description.ToString().GetString(), entry.wMajor, entry.wMinor);
     // Registered where it is, so that the host can refer to it by its GUID.
-    const HRESULT registered = ::RegisterTypeLib(library, const_cast<LPOLESTR>(widePath.c_str()), nullptr);
-    library->Release();
+    const HRESULT registered = ::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(widePath.c_str()), nullptr);
     return SUCCEEDED(registered) ? FileLibrary::Registered : FileLibrary::NotRegistered;
 }
 

@@ -3,9 +3,9 @@
 // list is written only when the user confirms.
 #pragma once
 
-#include "BrowserApi.h"
-#include "CKivDialog.h"
-#include "RegisteredTypeLibs.h"
+#include "module/BrowserApi.h"
+#include "host/ctrl/CKivDialog.h"
+#include "references/RegisteredTypeLibs.h"
 
 #include <list>
 #include <memory>

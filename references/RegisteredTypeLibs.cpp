@@ -1,5 +1,5 @@
-#include "RegisteredTypeLibs.h"
-#include "ModuleServices.h"
+#include "references/RegisteredTypeLibs.h"
+#include "module/ModuleServices.h"
 
 #include <oleauto.h>
 #include <algorithm>

@@ -1,8 +1,8 @@
 // The type libraries registered on the machine, as the references dialog offers them.
 #pragma once
 
-#include "BrowserApi.h"
-#include "TLVLibId.h"
+#include "module/BrowserApi.h"
+#include "references/TLVLibId.h"
 
 #include <deque>
 

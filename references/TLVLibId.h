@@ -2,7 +2,7 @@
 // module. Two records are the same library when their GUID and locale are equal.
 #pragma once
 
-#include "CString.h"
+#include "framework/CString.h"
 
 #include <windows.h>
 

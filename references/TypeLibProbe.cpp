@@ -1,5 +1,6 @@
-#include "TypeLibProbe.h"
-#include "ModuleServices.h"
+#include "references/TypeLibProbe.h"
+#include "module/ComHolders.h"
+#include "module/ModuleServices.h"
 
 #include <oleauto.h>
 #include <set>
@@ -23,49 +24,47 @@ void FreeNames(BSTR* names, UINT count)
 // strings, and its bases, each at most once on the way down.
 void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& path, int depth)
 {
-    TYPEATTR* attributes = nullptr;
-    if (depth > kDeepestBase || path.count(info) || FAILED(info->GetTypeAttr(&attributes)) || !attributes)
+    TYPEATTR* lent = nullptr;
+    if (depth > kDeepestBase || path.count(info) || FAILED(info->GetTypeAttr(&lent)) || !lent)
         return;
+    const TypeAttrHolder attributes(info, lent);
     path.insert(info);
-    BSTR text = nullptr;
-    info->GetDocumentation(MEMBERID_NIL, &text, nullptr, nullptr, nullptr);
-    ::SysFreeString(text);
+    {
+        Bstr name;
+        info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+    }
     for (UINT i = 0; i < attributes->cFuncs; ++i)
     {
-        FUNCDESC* function = nullptr;
-        if (FAILED(info->GetFuncDesc(i, &function)) || !function)
+        FUNCDESC* lentFunction = nullptr;
+        if (FAILED(info->GetFuncDesc(i, &lentFunction)) || !lentFunction)
             continue;
+        const FuncDescHolder function(info, lentFunction);
         std::vector<BSTR> names(static_cast<size_t>(function->cParams) + 1, nullptr);
         UINT count = 0;
         if (SUCCEEDED(info->GetNames(function->memid, names.data(), static_cast<UINT>(names.size()), &count)))
             FreeNames(names.data(), count);
-        info->GetDocumentation(function->memid, nullptr, &text, nullptr, nullptr);
-        ::SysFreeString(text);
-        info->ReleaseFuncDesc(function);
+        Bstr doc;
+        info->GetDocumentation(function->memid, nullptr, &doc, nullptr, nullptr);
     }
     for (UINT i = 0; i < attributes->cVars; ++i)
     {
-        VARDESC* variable = nullptr;
-        if (FAILED(info->GetVarDesc(i, &variable)) || !variable)
+        VARDESC* lentVariable = nullptr;
+        if (FAILED(info->GetVarDesc(i, &lentVariable)) || !lentVariable)
             continue;
-        info->GetDocumentation(variable->memid, &text, nullptr, nullptr, nullptr);
-        ::SysFreeString(text);
-        info->ReleaseVarDesc(variable);
+        const VarDescHolder variable(info, lentVariable);
+        Bstr name;
+        info->GetDocumentation(variable->memid, &name, nullptr, nullptr, nullptr);
     }
     for (UINT i = 0; i < attributes->cImplTypes; ++i)
     {
         HREFTYPE reference = 0;
         INT flags = 0;
-        ITypeInfo* base = nullptr;
+        ComPtr<ITypeInfo> base;
         if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) &&
-            SUCCEEDED(info->GetImplTypeFlags(i, &flags)) &&
-            SUCCEEDED(info->GetRefTypeInfo(reference, &base)) && base)
-        {
-            WalkType(base, path, depth + 1);
-            base->Release();
-        }
+            SUCCEEDED(info->GetImplTypeFlags(i, &flags)) && SUCCEEDED(info->GetRefTypeInfo(reference, &base)) &&
+            base)
+            WalkType(base.Get(), path, depth + 1);
     }
-    info->ReleaseTypeAttr(attributes);
     path.erase(info);
 }
 
@@ -109,8 +108,10 @@ DWORD WalkFile(const wchar_t* path)
         library->Release();
         return kNotALibrary;
     }
-    identity = *attributes;
-    library->ReleaseTLibAttr(attributes);
+    {
+        const LibAttrHolder lent(library, attributes);
+        identity = *lent.Get();
+    }
     BSTR text = nullptr;
     library->GetDocumentation(MEMBERID_NIL, nullptr, &text, nullptr, nullptr);
     ::SysFreeString(text);

@@ -2,8 +2,8 @@
 // the platform's own loader fault or hang, and the host's process must not go with it.
 #pragma once
 
-#include "BrowserApi.h"
-#include "CString.h"
+#include "module/BrowserApi.h"
+#include "framework/CString.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "HostCommands.h"
-#include "CBrowserDlg.h"
-#include "MacroProject.h"
+#include "samplehost/HostCommands.h"
+#include "browser/CBrowserDlg.h"
+#include "samplehost/MacroProject.h"
 
 #include <shlobj.h>
 #include <cstring>

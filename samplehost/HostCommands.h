@@ -2,9 +2,9 @@
 // and read its command line.
 #pragma once
 
-#include "BrowserTypes.h"
-#include "CString.h"
-#include "TypeLibraryExtensions.h"
+#include "browser/BrowserTypes.h"
+#include "framework/CString.h"
+#include "host/util/TypeLibraryExtensions.h"
 
 class CWnd;
 class MacroProject;

@@ -1,9 +1,9 @@
-#include "HostWindow.h"
-#include "CModelessBrowserDlg.h"
-#include "CReferencesDialog.h"
-#include "HostCommands.h"
-#include "SampleHostResource.h"
-#include "resource.h"
+#include "samplehost/HostWindow.h"
+#include "browser/CModelessBrowserDlg.h"
+#include "references/CReferencesDialog.h"
+#include "samplehost/HostCommands.h"
+#include "samplehost/SampleHostResource.h"
+#include "resources/resource.h"
 
 #include <shlwapi.h>
 

@@ -3,9 +3,9 @@
 // function browsers (modal: the chosen text is inserted at the caret) and the references dialog.
 #pragma once
 
-#include "Framework.h"
-#include "BrowserTypes.h"
-#include "MacroProject.h"
+#include "framework/Framework.h"
+#include "browser/BrowserTypes.h"
+#include "samplehost/MacroProject.h"
 
 class CModelessBrowserDlg;
 

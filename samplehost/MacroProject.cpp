@@ -1,4 +1,5 @@
-#include "MacroProject.h"
+#include "samplehost/MacroProject.h"
+#include "module/ComHolders.h"
 
 #include <oleauto.h>
 #include <cstdio>
@@ -54,28 +55,22 @@ bool ParseNumber(const CString& text, unsigned long maximum, unsigned long& valu
 
 bool DescribeRegisteredLibrary(const GUID& guid, WORD major, WORD minor, LCID lcid, TLVLibId& reference)
 {
-    ITypeLib* library = nullptr;
+    ComPtr<ITypeLib> library;
     if (FAILED(::LoadRegTypeLib(guid, major, minor, lcid, &library)) || !library)
         return false;
     // The description, or the library's name when it has none.
-    BSTR name = nullptr;
-    BSTR doc = nullptr;
+    Bstr name, doc, path;
     library->GetDocumentation(MEMBERID_NIL, &name, &doc, nullptr, nullptr);
-    CString description = CString::FromWide(doc);
+    CString description = doc.ToString();
     if (description.IsEmpty())
-        description = CString::FromWide(name);
-    BSTR path = nullptr;
+        description = name.ToString();
     ::QueryPathOfRegTypeLib(guid, major, minor, lcid, &path);
     reference.guid = guid;
     reference.wMajor = major;
     reference.wMinor = minor;
     reference.lcid = lcid;
     reference.strName.Format("%s (%d.%d)", description.GetString(), major, minor);
-    reference.strPath = CString::FromWide(path);
-    ::SysFreeString(name);
-    ::SysFreeString(doc);
-    ::SysFreeString(path);
-    library->Release();
+    reference.strPath = path.ToString();
     return true;
 }
 

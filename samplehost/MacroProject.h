@@ -2,7 +2,7 @@
 // project file (an INI file written with the profile functions).
 #pragma once
 
-#include "TLVLibId.h"
+#include "references/TLVLibId.h"
 
 #include <list>
 
@@ -16,10 +16,10 @@ public:
 
     // Reads the project file. A missing file gives the default references and no problem; a damaged
     // one gives the defaults and a problem text for the user. The file itself is left as it is.
-    bool Load(const CString& path, CString& problem);
+    [[nodiscard]] bool Load(const CString& path, CString& problem);
     // Writes the project to a temporary file beside it, then puts that in its place, so that an
     // interrupted save never leaves a half-written project.
-    bool Save(const CString& path) const;
+    [[nodiscard]] bool Save(const CString& path) const;
 };
 
 // A reference to a registered library, named "description (major.minor)"; false when it is not registered.

@@ -1,6 +1,6 @@
-#include "SampleHostApp.h"
-#include "HostCommands.h"
-#include "SampleHostResource.h"
+#include "samplehost/SampleHostApp.h"
+#include "samplehost/HostCommands.h"
+#include "samplehost/SampleHostResource.h"
 
 #include <commctrl.h>
 #include <cstring>
@@ -54,7 +54,11 @@ BOOL SampleHostApp::InitInstance()
     }
     if (!loaded)
         fwk::Platform().MessageBox(nullptr, problem, m_strAppName, MB_OK | MB_ICONWARNING);
-    m_project.Save(m_projectPath);
+    // Written at once, so that the user finds the file the editor works with; a project that cannot
+    // be written is still used, and the user is told.
+    else if (!m_project.Save(m_projectPath))
+        fwk::Platform().MessageBox(nullptr, "Le projet n'a pas pu être enregistré : " + m_projectPath,
+                                   m_strAppName, MB_OK | MB_ICONWARNING);
 
     if (!m_window.Create(true, &m_project, m_projectPath))
         return FALSE;

@@ -2,9 +2,9 @@
 // choice is written to standard output.
 #pragma once
 
-#include "Framework.h"
-#include "HostWindow.h"
-#include "MacroProject.h"
+#include "framework/Framework.h"
+#include "samplehost/HostWindow.h"
+#include "samplehost/MacroProject.h"
 
 class SampleHostApp : public CWinApp
 {

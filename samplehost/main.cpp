@@ -1,5 +1,5 @@
 // The sample host program.
-#include "SampleHostApp.h"
+#include "samplehost/SampleHostApp.h"
 
 namespace
 {

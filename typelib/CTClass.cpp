@@ -1,9 +1,9 @@
-#include "CTClass.h"
-#include "CTDSBuilder.h"
-#include "CTFunction.h"
-#include "CTLib.h"
-#include "CTVariable.h"
-#include "PlatformGuard.h"
+#include "typelib/CTClass.h"
+#include "declaration/CTDSBuilder.h"
+#include "typelib/CTFunction.h"
+#include "typelib/CTLib.h"
+#include "typelib/CTVariable.h"
+#include "typelib/PlatformGuard.h"
 
 namespace
 {
@@ -14,11 +14,10 @@ CTClass::CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags, const CTClass* 
     : m_pLib(lib), m_pImplementer(implementer), m_implTypeFlags(implTypeFlags)
 {
     m_pTypeInfo.Copy(info);
-    if (!info || FAILED(obr::Guarded([&] { return info->GetTypeAttr(&m_pTypeAttr); })))
-    {
-        m_pTypeAttr = nullptr;
+    TYPEATTR* attributes = nullptr;
+    if (!info || FAILED(obr::Guarded([&] { return info->GetTypeAttr(&attributes); })) || !attributes)
         return;
-    }
+    m_typeAttr.Attach(info, attributes);
     Bstr name;
     if (SUCCEEDED(obr::Guarded(
             [&] { return info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr); })))
@@ -42,22 +41,12 @@ bool CTClass::RepeatsAnImplementer() const
     return false;
 }
 
-CTClass::~CTClass()
-{
-    for (CTFunction* function : m_functions)
-        delete function;
-    for (CTVariable* variable : m_variables)
-        delete variable;
-    for (CTClass* type : m_implTypes)
-        delete type;
-    if (m_pTypeAttr)
-        m_pTypeInfo->ReleaseTypeAttr(m_pTypeAttr);
-}
+CTClass::~CTClass() = default;
 
 void CTClass::LoadImplTypes()
 {
     // A damaged library can claim thousands of implemented types; no sound type has more than a few.
-    const int count = m_pTypeAttr->cImplTypes < kMostImplTypes ? m_pTypeAttr->cImplTypes : kMostImplTypes;
+    const int count = m_typeAttr->cImplTypes < kMostImplTypes ? m_typeAttr->cImplTypes : kMostImplTypes;
     m_implTypes.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
     {
@@ -71,11 +60,9 @@ void CTClass::LoadImplTypes()
             FAILED(obr::Guarded([&] { return info->GetImplTypeFlags(static_cast<UINT>(i), &flags); })))
             continue;
         // A type that repeats one it was reached through is left out: the walk ends there.
-        auto* type = new CTClass(ref.Get(), m_pLib, flags, this);
+        std::unique_ptr<CTClass> type(new CTClass(ref.Get(), m_pLib, flags, this));
         if (type->IsValid() && !type->m_bRepeated)
-            m_implTypes.push_back(type);
-        else
-            delete type;
+            m_implTypes.push_back(std::move(type));
     }
 }
 
@@ -83,23 +70,23 @@ void CTClass::LoadMembers()
 {
     m_bMembersLoaded = true;
     ITypeInfo* info = m_pTypeInfo.Get();
-    m_functions.reserve(m_pTypeAttr->cFuncs);
-    for (UINT i = 0; i < m_pTypeAttr->cFuncs; ++i)
+    m_functions.reserve(m_typeAttr->cFuncs);
+    for (UINT i = 0; i < m_typeAttr->cFuncs; ++i)
     {
         FUNCDESC* desc = nullptr;
         HRESULT hr = E_FAIL;
         if (obr::GuardedCall([&] { hr = info->GetFuncDesc(i, &desc); }) && SUCCEEDED(hr) && desc)
-            m_functions.push_back(new CTFunction(desc, this));
+            m_functions.push_back(std::make_unique<CTFunction>(desc, this));
         else
             ++g_membersLeftOut;
     }
-    m_variables.reserve(m_pTypeAttr->cVars);
-    for (UINT i = 0; i < m_pTypeAttr->cVars; ++i)
+    m_variables.reserve(m_typeAttr->cVars);
+    for (UINT i = 0; i < m_typeAttr->cVars; ++i)
     {
         VARDESC* desc = nullptr;
         HRESULT hr = E_FAIL;
         if (obr::GuardedCall([&] { hr = info->GetVarDesc(i, &desc); }) && SUCCEEDED(hr) && desc)
-            m_variables.push_back(new CTVariable(desc, this));
+            m_variables.push_back(std::make_unique<CTVariable>(desc, this));
         else
             ++g_membersLeftOut;
     }
@@ -192,7 +179,7 @@ ITypeInfo* CTClass::GetTypeInfo()
 
 WORD CTClass::GetTypeFlags()
 {
-    return m_pTypeAttr->wTypeFlags;
+    return m_typeAttr->wTypeFlags;
 }
 
 int CTClass::GetFunctionCount()
@@ -213,14 +200,14 @@ CTFunction* CTClass::GetFunction(int i)
 {
     if (!m_bMembersLoaded)
         LoadMembers();
-    return i >= 0 && i < static_cast<int>(m_functions.size()) ? m_functions[static_cast<size_t>(i)] : nullptr;
+    return i >= 0 && i < static_cast<int>(m_functions.size()) ? m_functions[static_cast<size_t>(i)].get() : nullptr;
 }
 
 CTVariable* CTClass::GetVariable(int i)
 {
     if (!m_bMembersLoaded)
         LoadMembers();
-    return i >= 0 && i < static_cast<int>(m_variables.size()) ? m_variables[static_cast<size_t>(i)] : nullptr;
+    return i >= 0 && i < static_cast<int>(m_variables.size()) ? m_variables[static_cast<size_t>(i)].get() : nullptr;
 }
 
 CTFunction* CTClass::FindFunction(MEMBERID id, int invokeKindMask)
@@ -264,18 +251,18 @@ CString CTClass::GetAliasTypeName(int language)
     if (!IsAlias() || !builder)
         return CString();
     // The builder takes over the reference it is given.
-    return builder->GetTypeName(&m_pTypeAttr->tdescAlias, GetTypeInfo());
+    return builder->GetTypeName(&m_typeAttr->tdescAlias, GetTypeInfo());
 }
 
 CTClass* CTClass::GetAliasTarget()
 {
-    if (!IsAlias() || m_pTypeAttr->tdescAlias.vt != VT_USERDEFINED)
+    if (!IsAlias() || m_typeAttr->tdescAlias.vt != VT_USERDEFINED)
         return nullptr;
     ComPtr<ITypeInfo> ref;
     ComPtr<ITypeLib> refLib;
     UINT index = 0;
     if (FAILED(obr::Guarded(
-            [&] { return m_pTypeInfo->GetRefTypeInfo(m_pTypeAttr->tdescAlias.hreftype, &ref); })) ||
+            [&] { return m_pTypeInfo->GetRefTypeInfo(m_typeAttr->tdescAlias.hreftype, &ref); })) ||
         !ref || FAILED(obr::Guarded([&] { return ref->GetContainingTypeLib(&refLib, &index); })) || !refLib)
         return nullptr;
     ComPtr<ITypeLib> ownLib;

@@ -2,9 +2,10 @@
 // members (built on first use).
 #pragma once
 
-#include "ComHolders.h"
-#include "CTLibItem.h"
+#include "module/ComHolders.h"
+#include "typelib/CTLibItem.h"
 
+#include <memory>
 #include <vector>
 
 class CTLib;
@@ -35,13 +36,13 @@ public:
     virtual WORD GetTypeFlags();
 
     // False when the platform could not describe the type; such a class is left out.
-    bool IsValid() const { return m_pTypeAttr != nullptr; }
+    bool IsValid() const { return static_cast<bool>(m_typeAttr); }
     const CString& GetOwnName() const { return m_strName; }
-    TYPEKIND GetTypeKind() const { return m_pTypeAttr->typekind; }
+    TYPEKIND GetTypeKind() const { return m_typeAttr->typekind; }
     bool IsAlias() const { return GetTypeKind() == TKIND_ALIAS; }
     bool IsCoClass() const { return GetTypeKind() == TKIND_COCLASS; }
-    bool IsAppObject() const { return (m_pTypeAttr->wTypeFlags & TYPEFLAG_FAPPOBJECT) != 0; }
-    GUID GetGuid() const { return m_pTypeAttr->guid; }
+    bool IsAppObject() const { return (m_typeAttr->wTypeFlags & TYPEFLAG_FAPPOBJECT) != 0; }
+    GUID GetGuid() const { return m_typeAttr->guid; }
     CTLib* GetLib() const { return m_pLib; }
     int GetImplTypeFlags() const { return m_implTypeFlags; }
 
@@ -52,7 +53,7 @@ public:
     int GetImplTypeCount() const { return static_cast<int>(m_implTypes.size()); }
     CTFunction* GetFunction(int i);
     CTVariable* GetVariable(int i);
-    CTClass* GetImplType(int i) const { return m_implTypes[static_cast<size_t>(i)]; }
+    CTClass* GetImplType(int i) const { return m_implTypes[static_cast<size_t>(i)].get(); }
 
     // The first function with that member id whose invoke kind shares a bit with the mask.
     CTFunction* FindFunction(MEMBERID id, int invokeKindMask);
@@ -85,13 +86,13 @@ private:
 
     bool m_bMembersLoaded = false;
     ComPtr<ITypeInfo> m_pTypeInfo;
-    TYPEATTR* m_pTypeAttr = nullptr;
+    TypeAttrHolder m_typeAttr;
     CTLib* m_pLib;
     const CTClass* m_pImplementer;
     int m_implTypeFlags;
     bool m_bRepeated = false;
     CString m_strDisplayName;
-    std::vector<CTFunction*> m_functions;
-    std::vector<CTVariable*> m_variables;
-    std::vector<CTClass*> m_implTypes;
+    std::vector<std::unique_ptr<CTFunction>> m_functions;
+    std::vector<std::unique_ptr<CTVariable>> m_variables;
+    std::vector<std::unique_ptr<CTClass>> m_implTypes;
 };

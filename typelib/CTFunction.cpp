@@ -1,17 +1,15 @@
-#include "CTFunction.h"
-#include "PlatformGuard.h"
-#include "CTClass.h"
-#include "CTDSBuilder.h"
-#include "CTParameter.h"
+#include "typelib/CTFunction.h"
+#include "typelib/PlatformGuard.h"
+#include "typelib/CTClass.h"
+#include "declaration/CTDSBuilder.h"
+#include "typelib/CTParameter.h"
 
-CTFunction::CTFunction(FUNCDESC* desc, CTClass* owner) : CTMember(owner, desc->memid), m_pFuncDesc(desc) {}
-
-CTFunction::~CTFunction()
+CTFunction::CTFunction(FUNCDESC* desc, CTClass* owner)
+    : CTMember(owner, desc->memid), m_funcDesc(m_pTypeInfo.Get(), desc)
 {
-    for (CTParameter* parameter : m_params)
-        delete parameter;
-    m_pTypeInfo->ReleaseFuncDesc(m_pFuncDesc);
 }
+
+CTFunction::~CTFunction() = default;
 
 int CTFunction::GetKind()
 {
@@ -56,14 +54,14 @@ CTParameter* CTFunction::GetParam(int i)
 {
     if (!m_bParamsLoaded)
         LoadParams();
-    return i >= 0 && i < static_cast<int>(m_params.size()) ? m_params[static_cast<size_t>(i)] : nullptr;
+    return i >= 0 && i < static_cast<int>(m_params.size()) ? m_params[static_cast<size_t>(i)].get() : nullptr;
 }
 
 void CTFunction::LoadParams()
 {
     m_params.reserve(static_cast<size_t>(GetParamCount()));
     for (int i = 0; i < GetParamCount(); ++i)
-        m_params.push_back(new CTParameter(m_pFuncDesc->lprgelemdescParam[i], this, i + 1));
+        m_params.push_back(std::make_unique<CTParameter>(m_funcDesc->lprgelemdescParam[i], this, i + 1));
     m_bParamsLoaded = true;
 }
 
@@ -103,7 +101,7 @@ CString CTFunction::GetReturnTypeName(int language)
     if (!builder)
         return CString();
     // The builder takes over the reference it is given.
-    return builder->GetTypeName(&m_pFuncDesc->elemdescFunc.tdesc, GetTypeInfo());
+    return builder->GetTypeName(&m_funcDesc->elemdescFunc.tdesc, GetTypeInfo());
 }
 
 bool CTFunction::IsReadOnly()

@@ -1,8 +1,9 @@
 // CTFunction: a method, property accessor or event, from one FUNCDESC of its class's type info.
 #pragma once
 
-#include "CTMember.h"
+#include "typelib/CTMember.h"
 
+#include <memory>
 #include <vector>
 
 class CTParameter;
@@ -22,14 +23,14 @@ public:
     void Describe(int language, CRTFBuilder& rtf) override;
     CString GetKindName(int language) override;
     CString GetDeclaration(int language) override;
-    virtual WORD GetFlags() { return m_pFuncDesc->wFuncFlags; }
+    virtual WORD GetFlags() { return m_funcDesc->wFuncFlags; }
 
-    int GetParamCount() const { return m_pFuncDesc->cParams; }
+    int GetParamCount() const { return m_funcDesc->cParams; }
     CTParameter* GetParam(int i);
     // Name i of the function as the type info lists them: 0 the function, then its parameters;
     // empty where it names none. All are read in one call, on first use.
     CString GetNameAt(int i);
-    INVOKEKIND GetInvokeKind() const { return m_pFuncDesc->invkind; }
+    INVOKEKIND GetInvokeKind() const { return m_funcDesc->invkind; }
     bool IsProperty() const { return GetInvokeKind() != INVOKE_FUNC; }
     bool IsPropertyGet() const { return GetInvokeKind() == INVOKE_PROPERTYGET; }
     bool IsPropertyPut() const
@@ -39,21 +40,21 @@ public:
     // Flagged as a source, or reached through an interface that a coclass implements as its source.
     bool IsEvent();
     bool IsDefaultMember() const { return m_memid == DISPID_VALUE; }
-    VARTYPE GetReturnType() const { return m_pFuncDesc->elemdescFunc.tdesc.vt; }
+    VARTYPE GetReturnType() const { return m_funcDesc->elemdescFunc.tdesc.vt; }
     bool HasReturnValue() const { return GetReturnType() != VT_VOID; }
     CString GetReturnTypeName(int language);
     // A property getter whose class has no put or put-by-reference accessor of the same id.
     bool IsReadOnly();
     bool HasSeveralAccessors();
-    const FUNCDESC* GetFuncDesc() const { return m_pFuncDesc; }
+    const FUNCDESC* GetFuncDesc() const { return m_funcDesc.Get(); }
 
 private:
     void LoadParams();
     void LoadNames();
 
     bool m_bParamsLoaded = false;
-    FUNCDESC* m_pFuncDesc;
-    std::vector<CTParameter*> m_params;
+    FuncDescHolder m_funcDesc;
+    std::vector<std::unique_ptr<CTParameter>> m_params;
     std::vector<CString> m_names;
     bool m_bNamesLoaded = false;
 };

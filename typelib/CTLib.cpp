@@ -1,7 +1,7 @@
-#include "CTLib.h"
-#include "PlatformGuard.h"
-#include "CTClass.h"
-#include "CTDSBuilder.h"
+#include "typelib/CTLib.h"
+#include "typelib/PlatformGuard.h"
+#include "typelib/CTClass.h"
+#include "declaration/CTDSBuilder.h"
 
 #include <string>
 
@@ -10,8 +10,9 @@ CTLib::CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid)
     ComPtr<ITypeLib> lib;
     if (FAILED(::LoadRegTypeLib(guid, major, minor, lcid, &lib)) || !lib)
         return;
-    if (FAILED(obr::Guarded([&] { return lib->GetLibAttr(&m_pLibAttr); })))
-        m_pLibAttr = nullptr;
+    TLIBATTR* attributes = nullptr;
+    if (SUCCEEDED(obr::Guarded([&] { return lib->GetLibAttr(&attributes); })))
+        m_libAttr.Attach(lib.Get(), attributes);
     Bstr name;
     if (SUCCEEDED(obr::Guarded(
             [&] { return lib->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr); })))
@@ -22,8 +23,6 @@ CTLib::CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid)
 CTLib::~CTLib()
 {
     ClearClasses();
-    if (m_pLibAttr && m_pTypeLib)
-        m_pTypeLib->ReleaseTLibAttr(m_pLibAttr);
 }
 
 ITypeLib* CTLib::GetTypeLib() const
@@ -81,8 +80,8 @@ CString CTLib::GetKindName(int language)
 CString CTLib::GetPath() const
 {
     Bstr path;
-    if (!m_pLibAttr || FAILED(::QueryPathOfRegTypeLib(m_pLibAttr->guid, m_pLibAttr->wMajorVerNum,
-                                                      m_pLibAttr->wMinorVerNum, m_pLibAttr->lcid, &path)))
+    if (!m_libAttr || FAILED(::QueryPathOfRegTypeLib(m_libAttr->guid, m_libAttr->wMajorVerNum,
+                                                      m_libAttr->wMinorVerNum, m_libAttr->lcid, &path)))
         return CString();
     return path.ToString();
 }
@@ -98,15 +97,13 @@ CTClass* CTLib::GetClass(int index)
 {
     if (!m_bClassesLoaded)
         LoadClasses();
-    return index >= 0 && index < static_cast<int>(m_classes.size()) ? m_classes[static_cast<size_t>(index)]
+    return index >= 0 && index < static_cast<int>(m_classes.size()) ? m_classes[static_cast<size_t>(index)].get()
                                                                     : nullptr;
 }
 
 void CTLib::ClearClasses()
 {
     m_classesByName.clear();
-    for (CTClass* type : m_classes)
-        delete type;
     m_classes.clear();
     m_bClassesLoaded = false;
 }
@@ -125,14 +122,11 @@ void CTLib::LoadClasses()
         ComPtr<ITypeInfo> info;
         if (FAILED(obr::Guarded([&] { return m_pTypeLib->GetTypeInfo(i, &info); })) || !info)
             continue;
-        auto* type = new CTClass(info.Get(), this, 0);
+        auto type = std::make_unique<CTClass>(info.Get(), this, 0);
         if (!type->IsValid())
-        {
-            delete type;
             continue;
-        }
-        m_classes.push_back(type);
-        m_classesByName.emplace(type->GetOwnName().GetString(), type); // the first of a name stays
+        m_classesByName.emplace(type->GetOwnName().GetString(), type.get()); // the first of a name stays
+        m_classes.push_back(std::move(type));
     }
 }
 

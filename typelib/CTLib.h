@@ -1,11 +1,12 @@
 // CTLib: one registered type library and the types in it, read on first use.
 #pragma once
 
-#include "ComHolders.h"
-#include "CTLibItem.h"
+#include "module/ComHolders.h"
+#include "typelib/CTLibItem.h"
 
 #include <string>
 #include <unordered_map>
+#include <memory>
 #include <vector>
 
 class CTClass;
@@ -33,12 +34,12 @@ public:
     // The types that could be read; a type the platform cannot give is left out.
     int GetClassCount();
     CTClass* GetClass(int index);
-    GUID GetGuid() const { return m_pLibAttr ? m_pLibAttr->guid : GUID_NULL; }
-    LCID GetLcid() const { return m_pLibAttr ? m_pLibAttr->lcid : 0; }
-    SYSKIND GetSysKind() const { return m_pLibAttr ? m_pLibAttr->syskind : SYS_WIN32; }
-    WORD GetMajorVersion() const { return m_pLibAttr ? m_pLibAttr->wMajorVerNum : 0; }
-    WORD GetMinorVersion() const { return m_pLibAttr ? m_pLibAttr->wMinorVerNum : 0; }
-    WORD GetLibFlags() const { return m_pLibAttr ? m_pLibAttr->wLibFlags : 0; }
+    GUID GetGuid() const { return m_libAttr ? m_libAttr->guid : GUID_NULL; }
+    LCID GetLcid() const { return m_libAttr ? m_libAttr->lcid : 0; }
+    SYSKIND GetSysKind() const { return m_libAttr ? m_libAttr->syskind : SYS_WIN32; }
+    WORD GetMajorVersion() const { return m_libAttr ? m_libAttr->wMajorVerNum : 0; }
+    WORD GetMinorVersion() const { return m_libAttr ? m_libAttr->wMinorVerNum : 0; }
+    WORD GetLibFlags() const { return m_libAttr ? m_libAttr->wLibFlags : 0; }
     CString GetPath() const;
 
     // The first type whose own name (not its display name) is exactly name; null when none. The
@@ -54,8 +55,8 @@ private:
     void LoadClasses();
 
     ComPtr<ITypeLib> m_pTypeLib;
-    TLIBATTR* m_pLibAttr = nullptr;
-    std::vector<CTClass*> m_classes;
+    LibAttrHolder m_libAttr;
+    std::vector<std::unique_ptr<CTClass>> m_classes;
     std::unordered_map<std::string, CTClass*> m_classesByName;
     bool m_bClassesLoaded = false;
 };

@@ -2,8 +2,8 @@
 // the "<globals>" collection). Texts about an item come from the declaration builder of a language.
 #pragma once
 
-#include "BrowserApi.h"
-#include "CString.h"
+#include "module/BrowserApi.h"
+#include "framework/CString.h"
 
 #include <windows.h>
 

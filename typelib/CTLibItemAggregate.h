@@ -2,8 +2,8 @@
 // "<globals>" entry of a library). It does not own the gathered items.
 #pragma once
 
-#include "CRTFBuilder.h"
-#include "CTLibItem.h"
+#include "host/ctrl/CRTFBuilder.h"
+#include "typelib/CTLibItem.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "CTMember.h"
-#include "PlatformGuard.h"
-#include "CTClass.h"
+#include "typelib/CTMember.h"
+#include "typelib/PlatformGuard.h"
+#include "typelib/CTClass.h"
 
 CTMember::CTMember(CTClass* owner, MEMBERID memid) : m_pClass(owner), m_memid(memid)
 {

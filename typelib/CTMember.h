@@ -2,8 +2,8 @@
 // (CTVariable).
 #pragma once
 
-#include "ComHolders.h"
-#include "CTLibItem.h"
+#include "module/ComHolders.h"
+#include "typelib/CTLibItem.h"
 
 class CTClass;
 

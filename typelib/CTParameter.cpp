@@ -1,11 +1,11 @@
-#include "CTParameter.h"
-#include "PlatformGuard.h"
-#include "ComHolders.h"
-#include "CTClass.h"
-#include "CTDSBuilder.h"
-#include "CTFunction.h"
-#include "CTLib.h"
-#include "ValueConversion.h"
+#include "typelib/CTParameter.h"
+#include "typelib/PlatformGuard.h"
+#include "module/ComHolders.h"
+#include "typelib/CTClass.h"
+#include "declaration/CTDSBuilder.h"
+#include "typelib/CTFunction.h"
+#include "typelib/CTLib.h"
+#include "typelib/ValueConversion.h"
 
 #include <vector>
 

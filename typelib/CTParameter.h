@@ -1,8 +1,8 @@
 // CTParameter: one parameter of a function: its name, type and the text of its default value.
 #pragma once
 
-#include "BrowserApi.h"
-#include "CString.h"
+#include "module/BrowserApi.h"
+#include "framework/CString.h"
 
 #include <windows.h>
 #include <oaidl.h>

@@ -1,13 +1,13 @@
-#include "CTVariable.h"
-#include "CTDSBuilder.h"
-#include "ValueConversion.h"
+#include "typelib/CTVariable.h"
+#include "declaration/CTDSBuilder.h"
+#include "typelib/ValueConversion.h"
 
-CTVariable::CTVariable(VARDESC* desc, CTClass* owner) : CTMember(owner, desc->memid), m_pVarDesc(desc) {}
-
-CTVariable::~CTVariable()
+CTVariable::CTVariable(VARDESC* desc, CTClass* owner)
+    : CTMember(owner, desc->memid), m_varDesc(m_pTypeInfo.Get(), desc)
 {
-    m_pTypeInfo->ReleaseVarDesc(m_pVarDesc);
 }
+
+CTVariable::~CTVariable() = default;
 
 bool CTVariable::IsHidden()
 {
@@ -41,12 +41,12 @@ CString CTVariable::GetDeclaration(int language)
 
 bool CTVariable::GetConstValue(long& value) const
 {
-    return GetVarKind() == VAR_CONST && m_pVarDesc->lpvarValue &&
-           obr::VariantToLong(*m_pVarDesc->lpvarValue, value);
+    return GetVarKind() == VAR_CONST && m_varDesc->lpvarValue &&
+           obr::VariantToLong(*m_varDesc->lpvarValue, value);
 }
 
 bool CTVariable::GetConstValue(CString& text) const
 {
-    return GetVarKind() == VAR_CONST && m_pVarDesc->lpvarValue &&
-           obr::VariantToText(*m_pVarDesc->lpvarValue, text);
+    return GetVarKind() == VAR_CONST && m_varDesc->lpvarValue &&
+           obr::VariantToText(*m_varDesc->lpvarValue, text);
 }

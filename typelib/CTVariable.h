@@ -1,7 +1,7 @@
 // CTVariable: a field, constant or dispatch property, from one VARDESC of its class's type info.
 #pragma once
 
-#include "CTMember.h"
+#include "typelib/CTMember.h"
 
 class OBR_API CTVariable : public CTMember
 {
@@ -18,15 +18,15 @@ public:
     void Describe(int language, CRTFBuilder& rtf) override;
     CString GetKindName(int language) override;
     CString GetDeclaration(int language) override;
-    virtual WORD GetFlags() { return m_pVarDesc->wVarFlags; }
+    virtual WORD GetFlags() { return m_varDesc->wVarFlags; }
 
-    VARKIND GetVarKind() const { return m_pVarDesc->varkind; }
+    VARKIND GetVarKind() const { return m_varDesc->varkind; }
     // A constant's value as a long, or as text (Booleans in the user's language); false for a
     // variable that is no constant or a value that does not convert.
     bool GetConstValue(long& value) const;
     bool GetConstValue(CString& text) const;
-    const VARDESC* GetVarDesc() const { return m_pVarDesc; }
+    const VARDESC* GetVarDesc() const { return m_varDesc.Get(); }
 
 private:
-    VARDESC* m_pVarDesc;
+    VarDescHolder m_varDesc;
 };

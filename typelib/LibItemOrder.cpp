@@ -1,5 +1,5 @@
-#include "LibItemOrder.h"
-#include "CTLibItem.h"
+#include "typelib/LibItemOrder.h"
+#include "typelib/CTLibItem.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // (byte order, so upper-case letters come before lower-case ones).
 #pragma once
 
-#include "BrowserApi.h"
+#include "module/BrowserApi.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "PlatformGuard.h"
+#include "typelib/PlatformGuard.h"
 
 #include <windows.h>
 

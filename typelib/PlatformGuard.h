@@ -2,7 +2,7 @@
 // library reading a damaged or unusual type library) ends the call instead of the host's process.
 #pragma once
 
-#include "BrowserApi.h"
+#include "module/BrowserApi.h"
 
 #include <utility>
 
@@ -10,17 +10,17 @@ namespace obr
 {
 // Runs fn(context); false when it faulted, in which case fn did not return and whatever it was
 // doing is abandoned. For calls into the platform only: no destructor of ours may be skipped.
-OBR_API bool RunGuarded(void (*fn)(void* context), void* context);
+[[nodiscard]] OBR_API bool RunGuarded(void (*fn)(void* context), void* context);
 
 // The same for a callable: GuardedCall([&] { hr = info->GetFuncDesc(i, &desc); }).
-template <class F> bool GuardedCall(F&& call)
+template <class F> [[nodiscard]] bool GuardedCall(F&& call)
 {
     return RunGuarded([](void* context) { (*static_cast<F*>(context))(); }, &call);
 }
 
 // A guarded platform call that returns an HRESULT: its result, or E_UNEXPECTED when it faulted.
 //     if (FAILED(obr::Guarded([&] { return info->GetTypeAttr(&attributes); })))
-template <class F> long Guarded(F&& call)
+template <class F> [[nodiscard]] long Guarded(F&& call)
 {
     long hr = static_cast<long>(0x8000FFFFL); // E_UNEXPECTED
     if (!GuardedCall([&] { hr = call(); }))

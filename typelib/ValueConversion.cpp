@@ -1,5 +1,5 @@
-#include "ValueConversion.h"
-#include "ComHolders.h"
+#include "typelib/ValueConversion.h"
+#include "module/ComHolders.h"
 
 namespace obr
 {

@@ -1,7 +1,7 @@
 // Constant and default values of a type library, as a long or as display text.
 #pragma once
 
-#include "CString.h"
+#include "framework/CString.h"
 
 #include <windows.h>
 #include <oaidl.h>

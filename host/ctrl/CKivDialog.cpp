@@ -1,4 +1,4 @@
-#include "CKivDialog.h"
+#include "host/ctrl/CKivDialog.h"
 
 CKivDialog::CKivDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
 

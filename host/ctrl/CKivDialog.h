@@ -2,8 +2,8 @@
 // creation, and CGroupDialog, a second base of the host's dialogs that adds no behaviour of its own.
 #pragma once
 
-#include "Framework.h"
-#include "QvxCtrlApi.h"
+#include "framework/Framework.h"
+#include "host/ctrl/QvxCtrlApi.h"
 
 class QVX_CTRL_API CKivDialog : public CDialog
 {

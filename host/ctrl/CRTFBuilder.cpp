@@ -1,5 +1,5 @@
-#include "CRTFBuilder.h"
-#include "CRichEditCtrlEx.h"
+#include "host/ctrl/CRTFBuilder.h"
+#include "host/ctrl/CRichEditCtrlEx.h"
 
 #include <cctype>
 #include <cstdio>

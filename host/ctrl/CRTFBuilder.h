@@ -10,8 +10,8 @@
 // Formats are written as explicit switches (\b, \b0, \cf2 ...), so push and pull need no RTF groups.
 #pragma once
 
-#include "CString.h"
-#include "QvxCtrlApi.h"
+#include "framework/CString.h"
+#include "host/ctrl/QvxCtrlApi.h"
 
 #include <windows.h>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "CRichEditCtrlEx.h"
+#include "host/ctrl/CRichEditCtrlEx.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CRichEditCtrlEx, CRichEditCtrl)

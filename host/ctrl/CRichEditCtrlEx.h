@@ -3,9 +3,9 @@
 // RTFLinkClick record (the link's data word second) and the control's EN_LINK notification.
 #pragma once
 
-#include "CRTFBuilder.h"
-#include "Framework.h"
-#include "QvxCtrlApi.h"
+#include "host/ctrl/CRTFBuilder.h"
+#include "framework/Framework.h"
+#include "host/ctrl/QvxCtrlApi.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "ControlStrings.h"
+#include "host/ctrl/ControlStrings.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Strings of the host control library's own resources.
 #pragma once
 
-#include "CString.h"
-#include "QvxCtrlApi.h"
+#include "framework/CString.h"
+#include "host/ctrl/QvxCtrlApi.h"
 
 // String 4340 is the face name of declaration text.
 constexpr UINT IDS_DECLARATION_FACE = 4340;

@@ -1,4 +1,4 @@
-#include "CDelimitedString.h"
+#include "host/util/CDelimitedString.h"
 
 #include <cerrno>
 #include <climits>

@@ -3,8 +3,8 @@
 // one, so "a;b;" and "a;b" both hold two fields. A backslash is an ordinary character.
 #pragma once
 
-#include "CString.h"
-#include "QvxUtilApi.h"
+#include "framework/CString.h"
+#include "host/util/QvxUtilApi.h"
 
 class QVX_UTIL_API CDelimitedString
 {

@@ -1,6 +1,6 @@
-#include "HostUtilities.h"
-#include "CWinApp.h"
-#include "PlatformCalls.h"
+#include "host/util/HostUtilities.h"
+#include "framework/CWinApp.h"
+#include "framework/PlatformCalls.h"
 
 int KivMessageBox(const char* text, UINT type, UINT, int, int)
 {

@@ -1,8 +1,8 @@
 // The host's message box and string loaders.
 #pragma once
 
-#include "CString.h"
-#include "QvxUtilApi.h"
+#include "framework/CString.h"
+#include "host/util/QvxUtilApi.h"
 
 #include <windows.h>
 

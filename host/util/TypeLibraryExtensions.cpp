@@ -1,4 +1,4 @@
-#include "TypeLibraryExtensions.h"
+#include "host/util/TypeLibraryExtensions.h"
 
 TypeLibraryExtensions::TypeLibraryExtensions() = default;
 TypeLibraryExtensions::~TypeLibraryExtensions() = default;

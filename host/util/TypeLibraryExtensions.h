@@ -2,7 +2,7 @@
 // each known by its GUID and version.
 #pragma once
 
-#include "QvxUtilApi.h"
+#include "host/util/QvxUtilApi.h"
 
 #include <windows.h>
 #include <vector>

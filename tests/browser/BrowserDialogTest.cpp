@@ -1,6 +1,6 @@
 // The browser dialog with a recording back-end: the order of its calls, the initial library,
 // the choice of a text and the second showing.
-#include "BrowserTestSupport.h"
+#include "tests/browser/BrowserTestSupport.h"
 
 using Log = std::vector<std::string>;
 

@@ -1,5 +1,5 @@
-#include "BrowserTestSupport.h"
-#include "MessagePump.h"
+#include "tests/browser/BrowserTestSupport.h"
+#include "tests/support/MessagePump.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // Runs the real browser dialog with the recording back-end and acts on it as a user would.
 #pragma once
 
-#include "RecordingBackEnd.h"
-#include "resource.h"
+#include "tests/browser/RecordingBackEnd.h"
+#include "resources/resource.h"
 
 #include <functional>
 #include <string>

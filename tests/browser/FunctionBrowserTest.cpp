@@ -1,7 +1,7 @@
 // The function-catalog browsers: the real dialog with the module's own back-end, driven by messages.
-#include "BrowserTestSupport.h"
-#include "CFunctionBrowserImpl.h"
-#include "PlatformRecorder.h"
+#include "tests/browser/BrowserTestSupport.h"
+#include "impl/CFunctionBrowserImpl.h"
+#include "tests/support/PlatformRecorder.h"
 
 #include <gmock/gmock.h>
 
@@ -342,7 +342,7 @@ TEST_F(FunctionBrowserTest, AnEntryIsDescribedWithItsSyntax)
                      SelectRowOf(d.m_pMembersList, "Mid");
                      d.m_pMembersList->SetFocus();
                      CString text = d.m_pDescription->GetWindowText();
-                     EXPECT_EQ(0, text.Find("Mid\r\n  Mid(")) << text.GetString();
+                     EXPECT_THAT(text.str(), ::testing::StartsWith("Mid\r\n  Mid(")) << text.GetString();
                      // The name and the parentheses bold, the arguments italic.
                      auto formatAt = [&](long position)
                      {

@@ -1,5 +1,5 @@
 // The navigation history of the browser dialog: Back, Forward, limits and cleaning.
-#include "BrowserTestSupport.h"
+#include "tests/browser/BrowserTestSupport.h"
 
 TEST_F(BrowserDialogTest, BackAndForwardRestoreLibraryClassAndMember)
 {

@@ -1,9 +1,9 @@
 // Showing and closing every dialog of the module many times leaves nothing behind: no window, no
 // reference to a type library, no GDI or USER object (where the platform counts them).
-#include "CModelessBrowserDlg.h"
-#include "CReferencesDialog.h"
-#include "ModalScript.h"
-#include "TypeLibBrowserTestSupport.h"
+#include "browser/CModelessBrowserDlg.h"
+#include "references/CReferencesDialog.h"
+#include "tests/support/ModalScript.h"
+#include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // The type-library list control: grey rows for hidden items, searches, and the module's helpers.
-#include "BrowserTestSupport.h"
-#include "CLibItemListCtrl.h"
-#include "ModuleServices.h"
+#include "tests/browser/BrowserTestSupport.h"
+#include "browser/CLibItemListCtrl.h"
+#include "module/ModuleServices.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 // The modeless browser beside an owner window: its caption, pasting into the owner, hiding, new
 // references while it is open, and its end.
-#include "CModelessBrowserDlg.h"
-#include "PlatformRecorder.h"
-#include "TypeLibBrowserTestSupport.h"
+#include "browser/CModelessBrowserDlg.h"
+#include "tests/support/PlatformRecorder.h"
+#include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <gmock/gmock.h>
 

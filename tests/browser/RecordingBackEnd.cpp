@@ -1,6 +1,6 @@
-#include "RecordingBackEnd.h"
-#include "CLibItemListCtrl.h"
-#include "resource.h"
+#include "tests/browser/RecordingBackEnd.h"
+#include "browser/CLibItemListCtrl.h"
+#include "resources/resource.h"
 
 const char* const RecordingBackEnd::kLibraries[3] = {"Alpha", "Beta", "Scripting"};
 const char* const RecordingBackEnd::kClasses[3] = {"Dictionary", "Drive", "File"};
@@ -131,9 +131,10 @@ CString RecordingBackEnd::GetSelectedLibraryName()
     return text;
 }
 
-BOOL RecordingBackEnd::ShowHelp(HELPINFO*)
+BOOL RecordingBackEnd::ShowHelp(HELPINFO* info)
 {
     Log().push_back("ShowHelp");
+    m_helpControls.push_back(info ? info->iCtrlId : 0);
     return TRUE;
 }
 
@@ -157,19 +158,36 @@ void RecordingBackEnd::ClassesListClicked(NMHDR*, LRESULT* result)
 {
     *result = 0;
 }
-void RecordingBackEnd::LibraryComboFocused() {}
+void RecordingBackEnd::LibraryComboFocused()
+{
+    NoteFocus();
+}
 void RecordingBackEnd::DescriptionSelectionChanged(NMHDR*, LRESULT* result)
 {
     *result = 0;
 }
-void RecordingBackEnd::DescriptionFocused() {}
+void RecordingBackEnd::DescriptionFocused()
+{
+    NoteFocus();
+}
 void RecordingBackEnd::ClassesListFocused(NMHDR*, LRESULT* result)
 {
+    NoteFocus();
     *result = 0;
 }
 void RecordingBackEnd::MembersListFocused(NMHDR*, LRESULT* result)
 {
+    NoteFocus();
     *result = 0;
+}
+void RecordingBackEnd::NoteFocus()
+{
+    const CWnd* focus = m_pDlg->m_pFocusWnd;
+    m_focusSeen.push_back(!focus                                 ? "none"
+                          : focus == m_pDlg->m_pClassesList      ? "classes"
+                          : focus == m_pDlg->m_pMembersList      ? "members"
+                          : focus == m_pDlg->m_pDescription      ? "description"
+                                                                 : "other");
 }
 void RecordingBackEnd::EditReferences()
 {

@@ -2,9 +2,9 @@
 // and a log of every call the dialog makes.
 #pragma once
 
-#include "CBrowserDlg.h"
-#include "CBrowserImpl.h"
-#include "CTLibItem.h"
+#include "browser/CBrowserDlg.h"
+#include "impl/CBrowserImpl.h"
+#include "typelib/CTLibItem.h"
 
 #include <string>
 #include <vector>
@@ -67,10 +67,16 @@ public:
     void Search(CString text, std::vector<_HistoryItem>* results) override;
     void FindAll(const CString& text, std::vector<SearchHit>* hits) override;
 
+    // Which pane the dialog remembered as focused when it told the back-end of a focus change
+    // ("classes", "members", "description" or "none"), and the control of each help request.
+    std::vector<std::string> m_focusSeen;
+    std::vector<int> m_helpControls;
+
     // The first member of each class is hidden, so that its row is drawn grey.
     FakeLibItem m_hiddenItem{"hidden", true};
     FakeLibItem m_visibleItem{"visible", false};
 
 private:
     void Describe(const CString& text);
+    void NoteFocus();
 };

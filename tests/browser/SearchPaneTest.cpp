@@ -1,8 +1,8 @@
 // The search row and the pane of hits: ranking over every loaded library, going to a hit, the
 // keys of the search, the layout with the pane, and copying a declaration.
-#include "CTypeLibBrowserImpl.h"
-#include "ModalScript.h"
-#include "TypeLibBrowserTestSupport.h"
+#include "impl/CTypeLibBrowserImpl.h"
+#include "tests/support/ModalScript.h"
+#include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <gmock/gmock.h>
 
@@ -290,7 +290,7 @@ TEST_F(SearchPaneTest, CopyDeclarationCopiesTheMembersOrTheClassesDeclaration)
                      d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
                      return GetMenuState(popup->m_hMenu, ID_COPY_DECLARATION, MF_BYCOMMAND);
                  };
-                 d.SelectHistoryItem({"Scripting", "", ""});
+                 ASSERT_TRUE(d.SelectHistoryItem({"Scripting", "", ""}));
                  stateWithout = state();
                  Choose(d.m_pClassesList, "Dictionary");
                  Choose(d.m_pMembersList, "Exists");

@@ -1,9 +1,9 @@
 // The object browser's commands on fixture libraries: what Copy and a double-click deliver, the
 // Copy button and the context menu, links of the description, help and the name search.
-#include "CTClass.h"
-#include "CTLib.h"
-#include "PlatformRecorder.h"
-#include "TypeLibBrowserTestSupport.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTLib.h"
+#include "tests/support/PlatformRecorder.h"
+#include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <gmock/gmock.h>
 

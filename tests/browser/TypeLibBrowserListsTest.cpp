@@ -1,11 +1,11 @@
 // The object browser's libraries, classes and members lists on fixture libraries: which types are
 // listed and under which names, which members a type shows, and the two view options.
-#include "CTLib.h"
-#include "CyclicTypeLib.h"
-#include "PlatformRecorder.h"
-#include "ReferenceLoader.h"
-#include "TestPaths.h"
-#include "TypeLibBrowserTestSupport.h"
+#include "typelib/CTLib.h"
+#include "tests/support/CyclicTypeLib.h"
+#include "tests/support/PlatformRecorder.h"
+#include "impl/ReferenceLoader.h"
+#include "tests/support/TestPaths.h"
+#include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <gmock/gmock.h>
 

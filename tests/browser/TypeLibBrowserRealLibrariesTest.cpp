@@ -1,8 +1,8 @@
 // The object browser on real libraries of the Wine prefix: the Scripting runtime, stdole, ADO
 // (whose members the platform sometimes faults on) and MSHTML, the largest.
-#include "CTClass.h"
-#include "CTLib.h"
-#include "TypeLibBrowserTestSupport.h"
+#include "typelib/CTClass.h"
+#include "typelib/CTLib.h"
+#include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <gmock/gmock.h>
 

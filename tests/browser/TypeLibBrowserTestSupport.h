@@ -2,9 +2,9 @@
 // libraries and real libraries of the prefix, and reads what its lists show.
 #pragma once
 
-#include "BrowserTestSupport.h"
-#include "CTypeLibBrowserImpl.h"
-#include "RegisteredTypeLib.h"
+#include "tests/browser/BrowserTestSupport.h"
+#include "impl/CTypeLibBrowserImpl.h"
+#include "tests/support/RegisteredTypeLib.h"
 
 #include <memory>
 #include <string>

@@ -1,10 +1,10 @@
 // The two function catalogs: categories, counts, the records as data, and help requests.
-#include "CBrowserCategory.h"
-#include "Framework.h"
-#include "ModuleServices.h"
-#include "PlatformRecorder.h"
+#include "catalog/CBrowserCategory.h"
+#include "framework/Framework.h"
+#include "module/ModuleServices.h"
+#include "tests/support/PlatformRecorder.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <memory>
 #include <set>
 #include <string>
@@ -12,16 +12,11 @@
 
 namespace
 {
-// The categories of a catalog, deleted with the object.
+// The categories of a catalog.
 struct Catalog
 {
     explicit Catalog(int mode) { LoadCatalog(mode, categories); }
-    ~Catalog()
-    {
-        for (CBrowserCategory* category : categories)
-            delete category;
-    }
-    std::vector<CBrowserCategory*> categories;
+    CatalogCategories categories;
 };
 
 struct Expected
@@ -37,13 +32,13 @@ void ExpectCategories(int mode, const std::vector<Expected>& expected, int total
     std::vector<CBrowserItem*> inOrder;
     for (size_t i = 0; i < expected.size(); ++i)
     {
-        CBrowserCategory* category = catalog.categories[i];
+        CBrowserCategory* category = catalog.categories[i].get();
         EXPECT_EQ(expected[i].name, category->m_strName) << "category " << i;
         EXPECT_EQ(expected[i].count, category->GetItemCount()) << expected[i].name;
         for (int k = 0; i > 0 && k < category->GetItemCount(); ++k)
             inOrder.push_back(category->GetItem(k));
     }
-    CBrowserCategory* all = catalog.categories[0];
+    CBrowserCategory* all = catalog.categories[0].get();
     EXPECT_EQ(CATALOG_KIND_ALL_FUNCTIONS, all->m_nKind);
     ASSERT_EQ(total, all->GetItemCount());
     for (int k = 0; k < total; ++k)
@@ -176,7 +171,7 @@ TEST(Catalogs, EveryRegularRecordHasSevenFieldsAndAnInsertTextThatIsCode)
 TEST(Catalogs, EveryMatrixEntryReachesItsHelpTopic)
 {
     Catalog catalog(1);
-    CBrowserCategory* matrix = catalog.categories[21];
+    CBrowserCategory* matrix = catalog.categories[21].get();
     ASSERT_EQ("Matrice", matrix->m_strName);
     ASSERT_EQ(58, matrix->GetItemCount());
     for (int i = 0; i < matrix->GetItemCount(); ++i)
@@ -215,7 +210,7 @@ TEST(Catalogs, TheIrregularRecordsReadAsTheyStand)
 
     CBrowserCategory attribution({5005, nullptr});
     EXPECT_EQ(0, attribution.GetItemCount());
-    EXPECT_NE(-1, attribution.m_strSyntax.Find("variable = expression"));
+    EXPECT_THAT(attribution.m_strSyntax.str(), ::testing::HasSubstr("variable = expression"));
 
     EXPECT_EQ("@@W", CBrowserItem(5421).m_strHelpFile);
     EXPECT_EQ("@ww", CBrowserItem(5386).m_strHelpFile);

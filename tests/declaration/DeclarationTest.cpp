@@ -1,7 +1,7 @@
 // Plain Basic declarations of members, on the fixtures and on the Scripting runtime.
-#include "CTDSVBBuilder.h"
-#include "CTLibItemAggregate.h"
-#include "ModelTestSupport.h"
+#include "declaration/CTDSVBBuilder.h"
+#include "typelib/CTLibItemAggregate.h"
+#include "tests/support/ModelTestSupport.h"
 
 using BasicDeclarationTest = BasicBuilderTest;
 

@@ -1,8 +1,10 @@
 // The description pane's rich text: streamed into a real rich edit and read back.
-#include "CBrowserItem.h"
-#include "CTDSVBBuilder.h"
-#include "ModelTestSupport.h"
-#include "RichEditTestWindow.h"
+#include "catalog/CBrowserItem.h"
+#include "declaration/CTDSVBBuilder.h"
+#include "tests/support/ModelTestSupport.h"
+#include "tests/support/RichEditTestWindow.h"
+
+#include <gmock/gmock.h>
 
 namespace
 {
@@ -60,7 +62,7 @@ TEST_F(DescribeTest, AFunctionWithItsNotesAndLinks)
     EXPECT_EQ(0,
               text.Find("Function Exists(Key As Variant) As Boolean|   Membre de Scripting.IDictionary|   "))
         << text.GetString();
-    EXPECT_NE(-1, text.Find(exists->GetDescription()));
+    EXPECT_THAT(text.str(), ::testing::HasSubstr(exists->GetDescription().str()));
 
     EXPECT_FALSE(Has(FormatOf("Function"), CFE_BOLD));
     EXPECT_TRUE(Has(FormatOf("Exists"), CFE_BOLD));
@@ -90,7 +92,7 @@ TEST_F(DescribeTest, ReadOnlyDefaultPropertyAndLinkedTypes)
     CTLib& lib = Fixture();
     CTClass* shape = ClassNamed(lib, "IShape");
     CString area = Show(*FunctionNamed(shape, "Area", INVOKE_PROPERTYGET));
-    EXPECT_EQ(0, area.Find("Property Area As Double|   lecture seule|   Membre de ObrFixture.IShape|   "))
+    EXPECT_THAT(area.str(), ::testing::StartsWith("Property Area As Double|   lecture seule|   Membre de ObrFixture.IShape|   "))
         << area.GetString();
 
     CString name = Show(*FunctionNamed(shape, "Name", INVOKE_PROPERTYGET));
@@ -100,7 +102,7 @@ TEST_F(DescribeTest, ReadOnlyDefaultPropertyAndLinkedTypes)
 
     // A type of the same library is a green link.
     CString colour = Show(*FunctionNamed(shape, "Colour", INVOKE_PROPERTYGET));
-    EXPECT_EQ(0, colour.Find("Property Colour As Colour|")) << colour.GetString();
+    EXPECT_THAT(colour.str(), ::testing::StartsWith("Property Colour As Colour|")) << colour.GetString();
     CHARFORMAT2A linked = FormatOf("Colour", 1);
     EXPECT_TRUE(Has(linked, CFE_LINK) && Has(linked, CFE_BOLD) && Has(linked, CFE_UNDERLINE));
     EXPECT_EQ(COLORREF(0x008200), linked.crTextColor);
@@ -111,7 +113,7 @@ TEST_F(DescribeTest, AVariableKeepsTheDeclarationSize)
 {
     CTClass* colour = ClassNamed(Fixture(), "Colour");
     CString text = Show(*VariableNamed(colour, "colBlue"));
-    EXPECT_EQ(0, text.Find("Const colBlue = 255 (&HFF)|   Membre de ObrFixture.Colour|   "))
+    EXPECT_THAT(text.str(), ::testing::StartsWith("Const colBlue = 255 (&HFF)|   Membre de ObrFixture.Colour|   "))
         << text.GetString();
     EXPECT_EQ(FormatOf("Const").yHeight, FormatOf("Membre").yHeight);
 }
@@ -120,15 +122,15 @@ TEST_F(DescribeTest, TypesAndLibraries)
 {
     CTLib& lib = Fixture();
     CString shape = Show(*ClassNamed(lib, "IShape"));
-    EXPECT_EQ(0, shape.Find("Class IShape|   Membre de ObrFixture|   A shape that can be moved and coloured"))
+    EXPECT_THAT(shape.str(), ::testing::StartsWith("Class IShape|   Membre de ObrFixture|   A shape that can be moved and coloured"))
         << shape.GetString();
     EXPECT_TRUE(Has(FormatOf("ObrFixture"), CFE_LINK));
     CString alias = Show(*ClassNamed(lib, "Length"));
-    EXPECT_EQ(0, alias.Find("Alias Long|")) << alias.GetString();
+    EXPECT_THAT(alias.str(), ::testing::StartsWith("Alias Long|")) << alias.GetString();
 
     CString library = Show(lib);
-    EXPECT_EQ(0, library.Find("Bibliothèque ObrFixture|   ")) << library.GetString();
-    EXPECT_NE(-1, library.Find("BrowserFixture.tlb|   Object browser test fixture"));
+    EXPECT_THAT(library.str(), ::testing::StartsWith("Bibliothèque ObrFixture|   ")) << library.GetString();
+    EXPECT_THAT(library.str(), ::testing::HasSubstr("BrowserFixture.tlb|   Object browser test fixture"));
     EXPECT_EQ(0, m_window.m_pane.GetLinkCount());
 }
 

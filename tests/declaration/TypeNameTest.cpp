@@ -1,6 +1,6 @@
 // Basic names of Automation types, and the escaped description.
-#include "CTDSVBBuilder.h"
-#include "ModelTestSupport.h"
+#include "declaration/CTDSVBBuilder.h"
+#include "tests/support/ModelTestSupport.h"
 
 namespace
 {

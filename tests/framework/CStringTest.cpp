@@ -1,5 +1,5 @@
-#include "Framework.h"
-#include "TestDialogs.h"
+#include "framework/Framework.h"
+#include "tests/framework/TestDialogs.h"
 
 #include <gtest/gtest.h>
 

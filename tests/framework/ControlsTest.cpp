@@ -1,5 +1,5 @@
 // The control classes on real controls of a modeless test dialog.
-#include "TestDialog.h"
+#include "tests/framework/TestDialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Modal and modeless runs of a framework dialog, driven by the messages a user would cause.
-#include "TestDialog.h"
+#include "tests/framework/TestDialog.h"
 
 #include <gtest/gtest.h>
 

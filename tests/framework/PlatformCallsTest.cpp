@@ -1,5 +1,5 @@
 // Requests that leave the process go through the platform calls, where a test answers them.
-#include "Framework.h"
+#include "framework/Framework.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "TestDialog.h"
+#include "tests/framework/TestDialog.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CountingListCtrl, CListCtrl)

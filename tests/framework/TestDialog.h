@@ -2,8 +2,8 @@
 // run its own steps at the end of OnInitDialog (for a modal run, before the loop starts).
 #pragma once
 
-#include "Framework.h"
-#include "TestDialogs.h"
+#include "framework/Framework.h"
+#include "tests/framework/TestDialogs.h"
 
 #include <functional>
 

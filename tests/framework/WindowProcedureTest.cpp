@@ -1,6 +1,6 @@
 // Window procedures are the boundary to the platform: a C++ exception thrown by a handler stops
 // there, and the message is answered as the default procedure would.
-#include "Framework.h"
+#include "framework/Framework.h"
 
 #include <gtest/gtest.h>
 #include <new>

@@ -1,6 +1,6 @@
-#include "HostUtilities.h"
-#include "PlatformRecorder.h"
-#include "TypeLibraryExtensions.h"
+#include "host/util/HostUtilities.h"
+#include "tests/support/PlatformRecorder.h"
+#include "host/util/TypeLibraryExtensions.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,13 +1,13 @@
 // The references dialog on a registry of the test's own making: the host's references on top,
 // moving, browsing to a file, choosing by letter, OK and Cancel.
-#include "CReferencesDialog.h"
-#include "DamagedTypeLib.h"
-#include "ModalScript.h"
-#include "PlatformRecorder.h"
-#include "ScopedClassesRoot.h"
-#include "TypeLibProbe.h"
-#include "TestPaths.h"
-#include "resource.h"
+#include "references/CReferencesDialog.h"
+#include "tests/support/DamagedTypeLib.h"
+#include "tests/support/ModalScript.h"
+#include "tests/support/PlatformRecorder.h"
+#include "tests/support/ScopedClassesRoot.h"
+#include "references/TypeLibProbe.h"
+#include "tests/support/TestPaths.h"
+#include "resources/resource.h"
 
 #include <gmock/gmock.h>
 #include <fstream>
@@ -37,7 +37,7 @@ const char kFixtureGuid[] = "{6B71A616-BF9F-424A-9D30-6589D9CF0ACE}";
 TLVLibId Reference(const char* guid, const char* name)
 {
     TLVLibId reference = {};
-    IIDFromString(obrtest::Widen(guid).c_str(), &reference.guid);
+    EXPECT_TRUE(obrtest::ParseGuid(guid, reference.guid)) << guid;
     reference.wMajor = 1;
     reference.strName = name;
     return reference;

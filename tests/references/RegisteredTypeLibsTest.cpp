@@ -1,6 +1,7 @@
 // The walk of the registered type libraries, on registry trees of the tests' own making.
-#include "RegisteredTypeLibs.h"
-#include "ScopedClassesRoot.h"
+#include "references/RegisteredTypeLibs.h"
+#include "tests/support/ScopedClassesRoot.h"
+#include "tests/support/TestPaths.h"
 
 #include <objbase.h>
 
@@ -46,7 +47,7 @@ TEST_F(RegisteredTypeLibsTest, EachVersionWithADescriptionIsAnEntry)
     EXPECT_EQ(0x409u, first.lcid);
     EXPECT_EQ("C:\\alpha.tlb", first.strPath);
     GUID a;
-    ASSERT_EQ(S_OK, IIDFromString(L"{0A000000-0000-0000-0000-00000000000A}", &a));
+    ASSERT_TRUE(obrtest::ParseGuid("{0A000000-0000-0000-0000-00000000000A}", a));
     EXPECT_TRUE(IsEqualGUID(a, first.guid));
     // Two versions of one library and locale are the same library.
     EXPECT_EQ(0u, table[1].lcid);

@@ -1,7 +1,7 @@
 // The two dialog templates of the module, compared with their intended layout control by control.
-#include "DialogTemplate.h"
-#include "ModuleResources.h"
-#include "resource.h"
+#include "tests/support/DialogTemplate.h"
+#include "tests/resources/ModuleResources.h"
+#include "resources/resource.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "ModuleResources.h"
-#include "TestPaths.h"
+#include "tests/resources/ModuleResources.h"
+#include "tests/support/TestPaths.h"
 
 namespace obrtest
 {

@@ -1,6 +1,6 @@
 // The module's strings, context menu, icons and cursor as the browser loads them.
-#include "ModuleResources.h"
-#include "resource.h"
+#include "tests/resources/ModuleResources.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 #include <string>

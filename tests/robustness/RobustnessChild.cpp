@@ -7,9 +7,9 @@
 // The file is registered below HKEY_CURRENT_USER\REGISTRY-KEY, which stands in for
 // HKEY_CLASSES_ROOT in this process only, so the prefix's registrations are never touched.
 // Exit codes: 0 shown, 3 the file could not be registered, 4 nothing was shown.
-#include "CBrowserDlg.h"
-#include "ModalScript.h"
-#include "resource.h"
+#include "browser/CBrowserDlg.h"
+#include "tests/support/ModalScript.h"
+#include "resources/resource.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -3,9 +3,9 @@
 // probe, and those that pass it are shown in the object browser by a child process, every class and
 // member selected; the suite fails on any crash or hang of that child. The seed in a failure
 // message replays the variant: OBR_ROBUSTNESS_SEED=<seed> OBR_ROBUSTNESS_VARIANTS=1.
-#include "DamagedTypeLib.h"
-#include "TestPaths.h"
-#include "TypeLibProbe.h"
+#include "tests/support/DamagedTypeLib.h"
+#include "tests/support/TestPaths.h"
+#include "references/TypeLibProbe.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The sample host as a program: its standard output and exit codes.
-#include "MessagePump.h"
-#include "TestPaths.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/TestPaths.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>

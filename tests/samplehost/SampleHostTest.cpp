@@ -1,18 +1,18 @@
 // The sample host: its project file, the text it inserts, and its command line.
-#include "CBrowserDlg.h"
-#include "HostCommands.h"
-#include "HostWindow.h"
-#include "CBrowserImpl.h"
-#include "CModelessBrowserDlg.h"
-#include "CReferencesDialog.h"
-#include "MacroProject.h"
-#include "RegisteredTypeLib.h"
-#include "resource.h"
-#include "TestPaths.h"
+#include "browser/CBrowserDlg.h"
+#include "samplehost/HostCommands.h"
+#include "samplehost/HostWindow.h"
+#include "impl/CBrowserImpl.h"
+#include "browser/CModelessBrowserDlg.h"
+#include "references/CReferencesDialog.h"
+#include "samplehost/MacroProject.h"
+#include "tests/support/RegisteredTypeLib.h"
+#include "resources/resource.h"
+#include "tests/support/TestPaths.h"
 
 #include <commctrl.h>
 #include <functional>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <string>
 
 namespace
@@ -27,7 +27,7 @@ std::string TempPath(const char* name)
 TLVLibId Reference(const char* guid, WORD major, WORD minor, LCID lcid, const char* name, const char* path)
 {
     TLVLibId reference = {};
-    IIDFromString(obrtest::Widen(guid).c_str(), &reference.guid);
+    EXPECT_TRUE(obrtest::ParseGuid(guid, reference.guid)) << guid;
     reference.wMajor = major;
     reference.wMinor = minor;
     reference.lcid = lcid;
@@ -125,9 +125,9 @@ TEST_F(SampleHostTest, TheProjectFileRoundTripsItsReferences)
         ExpectSame(*a++, b);
     // As --list-references prints them.
     const CString listed = ReferencesText(loaded);
-    EXPECT_EQ(0, listed.Find("Microsoft Scripting Runtime (1.0)\t{420B2830-E718-11CF-893D-00A0C9054228}\t1.0\t0\t"
+    EXPECT_THAT(listed.str(), ::testing::StartsWith("Microsoft Scripting Runtime (1.0)\t{420B2830-E718-11CF-893D-00A0C9054228}\t1.0\t0\t"
                              "C:\\windows\\system32\\scrrun.dll\n"));
-    EXPECT_NE(-1, listed.Find("\t12.34\t40c\t\n"));
+    EXPECT_THAT(listed.str(), ::testing::HasSubstr("\t12.34\t40c\t\n"));
 }
 
 TEST_F(SampleHostTest, AMissingOrDamagedProjectGivesTheDefaults)
@@ -138,7 +138,7 @@ TEST_F(SampleHostTest, AMissingOrDamagedProjectGivesTheDefaults)
     EXPECT_TRUE(problem.IsEmpty());
     ASSERT_EQ(2u, project.m_references.size());
     EXPECT_EQ("OLE Automation (2.0)", project.m_references.front().strName);
-    EXPECT_NE(-1, project.m_references.back().strName.Find("(1.0)"));
+    EXPECT_THAT(project.m_references.back().strName.str(), ::testing::HasSubstr("(1.0)"));
 
     const char* damaged[] = {
         "[References]\nCount=deux\n",
@@ -153,7 +153,7 @@ TEST_F(SampleHostTest, AMissingOrDamagedProjectGivesTheDefaults)
         CloseHandle(file);
         MacroProject read;
         EXPECT_FALSE(read.Load(m_path.c_str(), problem)) << text;
-        EXPECT_NE(-1, problem.Find("endommagé"));
+        EXPECT_THAT(problem.str(), ::testing::HasSubstr("endommagé"));
         EXPECT_EQ(2u, read.m_references.size());
     }
 }

@@ -1,5 +1,5 @@
-#include "CyclicTypeLib.h"
-#include "TestPaths.h"
+#include "tests/support/CyclicTypeLib.h"
+#include "tests/support/TestPaths.h"
 
 #include <cstdint>
 #include <cstdio>

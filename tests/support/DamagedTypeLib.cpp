@@ -1,4 +1,4 @@
-#include "DamagedTypeLib.h"
+#include "tests/support/DamagedTypeLib.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,5 +1,5 @@
-#include "DialogTemplate.h"
-#include "TestPaths.h"
+#include "tests/support/DialogTemplate.h"
+#include "tests/support/TestPaths.h"
 
 #include <cstring>
 

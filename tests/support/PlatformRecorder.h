@@ -3,7 +3,7 @@
 // includes it links the framework.
 #pragma once
 
-#include "PlatformCalls.h"
+#include "framework/PlatformCalls.h"
 
 #include <cstring>
 #include <string>

@@ -1,5 +1,5 @@
-#include "RegisteredTypeLib.h"
-#include "TestPaths.h"
+#include "tests/support/RegisteredTypeLib.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 #include <set>

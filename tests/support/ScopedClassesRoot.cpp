@@ -1,4 +1,4 @@
-#include "ScopedClassesRoot.h"
+#include "tests/support/ScopedClassesRoot.h"
 
 namespace obrtest
 {

@@ -1,6 +1,7 @@
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 
 #include <windows.h>
+#include <objbase.h>
 
 namespace obrtest
 {
@@ -39,3 +40,11 @@ std::string Narrow(const std::wstring& text)
     return narrow;
 }
 } // namespace obrtest
+
+bool obrtest::ParseGuid(const std::string& text, GUID& guid)
+{
+    if (SUCCEEDED(::IIDFromString(Widen(text).c_str(), &guid)))
+        return true;
+    guid = GUID();
+    return false;
+}

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 #include <cstdlib>
 
-#include "resource.h"
+#include "resources/resource.h"
 
 namespace
 {

@@ -1,6 +1,7 @@
 // A library built at test time with ICreateTypeLib2, for what widl cannot write: module constants
 // and default values of an enumeration type.
-#include "ModelTestSupport.h"
+#include "tests/support/Checked.h"
+#include "tests/support/ModelTestSupport.h"
 
 #include <string>
 
@@ -39,13 +40,13 @@ ITypeInfo* BuildOtherLibrary(const std::string& path, ICreateTypeLib2** library)
 {
     if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), library)))
         return nullptr;
-    (*library)->SetGuid(kOtherGuid);
-    (*library)->SetName(const_cast<LPOLESTR>(L"OtherLibrary"));
-    (*library)->SetVersion(1, 0);
+    OBR_CHECKED((*library)->SetGuid(kOtherGuid));
+    OBR_CHECKED((*library)->SetName(const_cast<LPOLESTR>(L"OtherLibrary")));
+    OBR_CHECKED((*library)->SetVersion(1, 0));
     ICreateTypeInfo* elsewhere = nullptr;
-    (*library)->CreateTypeInfo(const_cast<LPOLESTR>(L"IElsewhere"), TKIND_INTERFACE, &elsewhere);
+    OBR_CHECKED((*library)->CreateTypeInfo(const_cast<LPOLESTR>(L"IElsewhere"), TKIND_INTERFACE, &elsewhere));
     ITypeInfo* info = nullptr;
-    elsewhere->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&info));
+    OBR_CHECKED(elsewhere->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&info)));
     elsewhere->Release();
     return info;
 }
@@ -61,18 +62,18 @@ std::string BuildLibrary()
     ICreateTypeLib2* library = nullptr;
     if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), &library)))
         return {};
-    library->SetGuid(kBuiltGuid);
-    library->SetName(const_cast<LPOLESTR>(L"BuiltLibrary"));
-    library->SetVersion(1, 0);
-    library->SetLcid(0);
+    OBR_CHECKED(library->SetGuid(kBuiltGuid));
+    OBR_CHECKED(library->SetName(const_cast<LPOLESTR>(L"BuiltLibrary")));
+    OBR_CHECKED(library->SetVersion(1, 0));
+    OBR_CHECKED(library->SetLcid(0));
 
     ICreateTypeInfo* mode = nullptr;
-    library->CreateTypeInfo(const_cast<LPOLESTR>(L"Mode"), TKIND_ENUM, &mode);
+    OBR_CHECKED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Mode"), TKIND_ENUM, &mode));
     AddConstant(mode, 0, L"ModeRead", LongValue(1), VT_I4);
     AddConstant(mode, 1, L"ModeWrite", LongValue(2), VT_I4);
 
     ICreateTypeInfo* constants = nullptr;
-    library->CreateTypeInfo(const_cast<LPOLESTR>(L"Constants"), TKIND_MODULE, &constants);
+    OBR_CHECKED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Constants"), TKIND_MODULE, &constants));
     AddConstant(constants, 0, L"Answer", LongValue(42), VT_I4);
     AddConstant(constants, 1, L"Below", LongValue(-3), VT_I4);
     VARIANT greeting;
@@ -83,11 +84,11 @@ std::string BuildLibrary()
     ::SysFreeString(greeting.bstrVal);
 
     ICreateTypeInfo* store = nullptr;
-    library->CreateTypeInfo(const_cast<LPOLESTR>(L"IStore"), TKIND_INTERFACE, &store);
+    OBR_CHECKED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"IStore"), TKIND_INTERFACE, &store));
     ITypeInfo* modeInfo = nullptr;
-    mode->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&modeInfo));
+    OBR_CHECKED(mode->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&modeInfo)));
     HREFTYPE modeRef = 0;
-    store->AddRefTypeInfo(modeInfo, &modeRef);
+    OBR_CHECKED(store->AddRefTypeInfo(modeInfo, &modeRef));
     const wchar_t* functionNames[2][2] = {{L"Open", L"mode"}, {L"Close", L"mode"}};
     const long defaults[2] = {2, 7};
     for (UINT i = 0; i < 2; ++i)
@@ -106,8 +107,8 @@ std::string BuildLibrary()
         function.cParams = 1;
         function.lprgelemdescParam = &parameter;
         function.elemdescFunc.tdesc.vt = VT_HRESULT;
-        store->AddFuncDesc(i, &function);
-        store->SetFuncAndParamNames(i, const_cast<LPOLESTR*>(functionNames[i]), 2);
+        OBR_CHECKED(store->AddFuncDesc(i, &function));
+        OBR_CHECKED(store->SetFuncAndParamNames(i, const_cast<LPOLESTR*>(functionNames[i]), 2));
     }
     // An alias of a type of another library.
     ITypeLib* stdole = nullptr;
@@ -118,11 +119,11 @@ std::string BuildLibrary()
         SUCCEEDED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Dispatcher"), TKIND_ALIAS, &dispatcher)))
     {
         HREFTYPE dispatchRef = 0;
-        dispatcher->AddRefTypeInfo(dispatchInfo, &dispatchRef);
+        OBR_CHECKED(dispatcher->AddRefTypeInfo(dispatchInfo, &dispatchRef));
         TYPEDESC alias = {};
         alias.vt = VT_USERDEFINED;
         alias.hreftype = dispatchRef;
-        dispatcher->SetTypeDescAlias(&alias);
+        OBR_CHECKED(dispatcher->SetTypeDescAlias(&alias));
         dispatcher->Release();
     }
     if (dispatchInfo)
@@ -135,16 +136,16 @@ std::string BuildLibrary()
     ITypeInfo* elsewhere = BuildOtherLibrary(path + ".other.tlb", &other);
     ICreateTypeInfo* remote = nullptr;
     ITypeInfo* storeInfo = nullptr;
-    store->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&storeInfo));
+    OBR_CHECKED(store->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&storeInfo)));
     if (elsewhere && storeInfo &&
         SUCCEEDED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Remote"), TKIND_COCLASS, &remote)))
     {
         HREFTYPE storeRef = 0, elsewhereRef = 0;
-        remote->AddRefTypeInfo(storeInfo, &storeRef);
-        remote->AddRefTypeInfo(elsewhere, &elsewhereRef);
-        remote->AddImplType(0, storeRef);
-        remote->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT);
-        remote->AddImplType(1, elsewhereRef);
+        OBR_CHECKED(remote->AddRefTypeInfo(storeInfo, &storeRef));
+        OBR_CHECKED(remote->AddRefTypeInfo(elsewhere, &elsewhereRef));
+        OBR_CHECKED(remote->AddImplType(0, storeRef));
+        OBR_CHECKED(remote->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT));
+        OBR_CHECKED(remote->AddImplType(1, elsewhereRef));
         remote->Release();
     }
     if (storeInfo)
@@ -153,18 +154,18 @@ std::string BuildLibrary()
         elsewhere->Release();
     if (other)
     {
-        other->SaveAllChanges();
+        OBR_CHECKED(other->SaveAllChanges());
         other->Release();
     }
     ::DeleteFileA((path + ".other.tlb").c_str());
 
-    HRESULT saved = library->SaveAllChanges();
+    const bool saved = OBR_CHECKED(library->SaveAllChanges());
     modeInfo->Release();
     store->Release();
     constants->Release();
     mode->Release();
     library->Release();
-    return SUCCEEDED(saved) ? path : std::string();
+    return saved ? path : std::string();
 }
 } // namespace
 
@@ -235,7 +236,7 @@ TEST_F(BuiltLibraryTest, EnumerationDefaultsReadAsTheirConstant)
 
 TEST_F(BuiltLibraryTest, FunctionsOfAPlainInterfaceReturnTheirHResult)
 {
-    CTDSBuilder* recording = SetBuilderForTests(nullptr);
+    const ScopedBuilder basic(nullptr);
     CTClass* store = m_library->FindClass("IStore");
     EXPECT_EQ("Function Open([mode As Mode = ModeWrite]) As VT_HRESULT",
               FunctionNamed(store, "Open", INVOKE_FUNC)->GetDeclaration(0));
@@ -245,7 +246,6 @@ TEST_F(BuiltLibraryTest, FunctionsOfAPlainInterfaceReturnTheirHResult)
               VariableNamed(m_library->FindClass("Constants"), "Greeting")->GetDeclaration(0));
     EXPECT_EQ("Const Answer = 42 (&H2A)",
               VariableNamed(m_library->FindClass("Constants"), "Answer")->GetDeclaration(0));
-    SetBuilderForTests(recording);
 }
 
 TEST_F(BuiltLibraryTest, AnAliasOfAnotherLibrarysTypeHasNoTargetHere)
@@ -255,21 +255,20 @@ TEST_F(BuiltLibraryTest, AnAliasOfAnotherLibrarysTypeHasNoTargetHere)
     EXPECT_TRUE(dispatcher->IsAlias());
     EXPECT_EQ(nullptr, dispatcher->GetAliasTarget());
     EXPECT_EQ("vt29", dispatcher->GetAliasTypeName(0));
-    CTDSBuilder* recording = SetBuilderForTests(nullptr);
+    const ScopedBuilder basic(nullptr);
     EXPECT_EQ("IDispatch", dispatcher->GetAliasTypeName(0));
-    SetBuilderForTests(recording);
 }
 
 TEST_F(BuiltLibraryTest, AnImplementedTypeThatCannotBeResolvedIsLeftOut)
 {
     CTClass* remote = m_library->FindClass("Remote");
     ASSERT_NE(nullptr, remote);
-    ITypeInfo* info = remote->GetTypeInfo();
-    TYPEATTR* attributes = nullptr;
-    ASSERT_EQ(S_OK, info->GetTypeAttr(&attributes));
+    ComPtr<ITypeInfo> info;
+    info.Attach(remote->GetTypeInfo());
+    TYPEATTR* lent = nullptr;
+    ASSERT_EQ(S_OK, info->GetTypeAttr(&lent));
+    const TypeAttrHolder attributes(info.Get(), lent);
     EXPECT_EQ(2, attributes->cImplTypes);
-    info->ReleaseTypeAttr(attributes);
-    info->Release();
     ASSERT_EQ(1, remote->GetImplTypeCount());
     EXPECT_EQ("IStore", remote->GetImplType(0)->GetName());
 }

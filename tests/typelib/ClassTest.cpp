@@ -1,5 +1,5 @@
 // Types: kinds, flags, implemented types, display names, lookups and aliases.
-#include "ModelTestSupport.h"
+#include "tests/support/ModelTestSupport.h"
 
 TEST_F(ModelTest, CoclassImplementsItsDefaultAndSourceInterfaces)
 {

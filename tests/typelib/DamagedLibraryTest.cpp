@@ -1,7 +1,7 @@
 // A damaged library whose interfaces name themselves or each other as their base: the model's
 // implemented types end where a type repeats one it was reached through.
-#include "CyclicTypeLib.h"
-#include "ModelTestSupport.h"
+#include "tests/support/CyclicTypeLib.h"
+#include "tests/support/ModelTestSupport.h"
 
 TEST_F(ModelTest, ATypeThatIsItsOwnBaseEndsTheWalkOfItsBases)
 {

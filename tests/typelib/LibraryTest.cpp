@@ -1,10 +1,11 @@
 // Libraries, their types, the item order and the "<globals>" aggregate.
-#include "CRTFBuilder.h"
-#include "CTLibItemAggregate.h"
-#include "LibItemOrder.h"
-#include "ModelTestSupport.h"
+#include "host/ctrl/CRTFBuilder.h"
+#include "typelib/CTLibItemAggregate.h"
+#include "typelib/LibItemOrder.h"
+#include "tests/support/ModelTestSupport.h"
 
 #include <algorithm>
+#include <gmock/gmock.h>
 
 TEST_F(ModelTest, ARegisteredLibraryLoadsWithItsAttributesAndTypes)
 {
@@ -16,7 +17,7 @@ TEST_F(ModelTest, ARegisteredLibraryLoadsWithItsAttributesAndTypes)
     EXPECT_TRUE(IsEqualGUID(kFixtureGuid, lib.GetGuid()));
     EXPECT_EQ(1, lib.GetMajorVersion());
     EXPECT_EQ(0, lib.GetMinorVersion());
-    EXPECT_NE(-1, lib.GetPath().Find("BrowserFixture.tlb"));
+    EXPECT_THAT(lib.GetPath().str(), ::testing::HasSubstr("BrowserFixture.tlb"));
     EXPECT_TRUE(lib.IsBrowsable());
     EXPECT_FALSE(lib.IsHidden());
     EXPECT_EQ(11, lib.GetClassCount());
@@ -106,7 +107,7 @@ TEST(LibItemAggregate, IsTheGlobalsEntry)
     EXPECT_EQ("inchangé", file);
     CRTFBuilder rtf;
     globals.Describe(0, rtf);
-    EXPECT_NE(-1, rtf.GetRTF().Find("<globals>"));
+    EXPECT_THAT(rtf.GetRTF().str(), ::testing::HasSubstr("<globals>"));
 }
 
 TEST_F(ModelTest, OneBuilderPerLanguageAndNoneForOtherCodes)

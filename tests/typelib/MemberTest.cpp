@@ -1,5 +1,5 @@
 // Members and parameters: kinds, flags, accessors, constants, names and default values.
-#include "ModelTestSupport.h"
+#include "tests/support/ModelTestSupport.h"
 
 TEST_F(ModelTest, PropertyAccessorsReadOnlyAndSeveral)
 {

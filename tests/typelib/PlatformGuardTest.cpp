@@ -1,5 +1,5 @@
 // The guard around platform calls: it ends a call that faults, and takes no fault of another thread.
-#include "PlatformGuard.h"
+#include "typelib/PlatformGuard.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The model on type libraries of the Wine prefix that nobody here wrote.
-#include "ModelTestSupport.h"
+#include "tests/support/ModelTestSupport.h"
 
 #include <cstdio>
 
@@ -54,10 +54,6 @@ void Walk(CTClass* type, Totals& totals, int depth = 0)
             Walk(type->GetImplType(i), totals, depth + 1);
 }
 
-bool ParseGuid(const char* text, GUID& guid)
-{
-    return SUCCEEDED(::IIDFromString(obrtest::Widen(text).c_str(), &guid));
-}
 } // namespace
 
 TEST_F(ModelTest, ScriptingDictionaryAndOpenTextFile)
@@ -125,7 +121,7 @@ TEST_F(ModelTest, APlatformFaultReadingAMemberLeavesItOut)
 {
     // ADO 2.8: Wine's oleaut32 faults inside GetFuncDesc on some members of its dispatch views.
     GUID ado;
-    ASSERT_TRUE(ParseGuid("{2A75196C-D9EB-4129-B803-931327F72D5C}", ado));
+    ASSERT_TRUE(obrtest::ParseGuid("{2A75196C-D9EB-4129-B803-931327F72D5C}", ado));
     CTLib library(ado, 2, 8, 0);
     if (!library.IsLoaded())
         GTEST_SKIP() << "ADO is not registered in this prefix";
@@ -149,7 +145,7 @@ TEST_F(ModelTest, EveryRegisteredLibraryCanBeWalked)
     {
         GUID guid;
         HKEY versions = nullptr;
-        if (!ParseGuid(guidText, guid) ||
+        if (!obrtest::ParseGuid(guidText, guid) ||
             ::RegOpenKeyExA(typeLibs, guidText, 0, KEY_READ, &versions) != ERROR_SUCCESS)
             continue;
         char version[64];

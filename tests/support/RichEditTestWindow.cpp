@@ -1,5 +1,7 @@
-#include "RichEditTestWindow.h"
-#include "MessagePump.h"
+#include "tests/support/RichEditTestWindow.h"
+
+#include <gtest/gtest.h>
+#include "tests/support/MessagePump.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(RichEditTestWindow, CWnd)
@@ -20,7 +22,8 @@ RichEditTestWindow::RichEditTestWindow() : m_richEdit(LoadLibraryA("riched32.dll
     HWND pane = CreateWindowExA(
         0, "RICHEDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 5,
         5, 480, 250, m_hWnd, reinterpret_cast<HMENU>(1007), GetModuleHandleA(nullptr), nullptr);
-    m_pane.SubclassWindow(pane);
+    if (!m_pane.SubclassWindow(pane))
+        ADD_FAILURE() << "the rich edit pane could not be subclassed";
     m_pane.SetFont(CFont::FromHandle(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
 }
 

@@ -1,13 +1,15 @@
 // What the whole module stands on: its instance handle, its string loaders and small helpers.
 #pragma once
 
-#include "BrowserApi.h"
-#include "CString.h"
+#include "module/BrowserApi.h"
+#include "framework/CString.h"
 
 #include <windows.h>
 
-// The module's own instance, stored when the module is loaded; its strings and icons come from it.
+// The module's own instance, stored by its entry point when it is loaded; its strings and icons
+// come from it.
 HINSTANCE ObrModuleInstance();
+void SetObrModuleInstance(HINSTANCE instance);
 
 // String `id` of the module's string table; the buffer stays valid until the next call.
 OBR_API const char* szGetStringObr(UINT id);

@@ -2,7 +2,7 @@
 // the link clicks the pane reports.
 #pragma once
 
-#include "CRichEditCtrlEx.h"
+#include "host/ctrl/CRichEditCtrlEx.h"
 
 #include <vector>
 

@@ -2,19 +2,33 @@
 // fixture library and lookups by name.
 #pragma once
 
-#include "CTClass.h"
-#include "CTDSBuilder.h"
-#include "CTFunction.h"
-#include "CTLib.h"
-#include "CTParameter.h"
-#include "CTVariable.h"
-#include "RegisteredTypeLib.h"
-#include "TestPaths.h"
+#include "typelib/CTClass.h"
+#include "declaration/CTDSBuilder.h"
+#include "typelib/CTFunction.h"
+#include "typelib/CTLib.h"
+#include "typelib/CTParameter.h"
+#include "typelib/CTVariable.h"
+#include "tests/support/RegisteredTypeLib.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
+
+// Puts a builder in place of the current one for a scope, and the earlier one back at its end,
+// however the scope ends (a failed ASSERT returns early). Null stands for the module's own.
+class ScopedBuilder
+{
+public:
+    explicit ScopedBuilder(CTDSBuilder* builder) : m_previous(SetBuilderForTests(builder)) {}
+    ~ScopedBuilder() { SetBuilderForTests(m_previous); }
+    ScopedBuilder(const ScopedBuilder&) = delete;
+    ScopedBuilder& operator=(const ScopedBuilder&) = delete;
+
+private:
+    CTDSBuilder* m_previous;
+};
 
 // Answers every text request with the operation's name and records it; a type name is "vt<n>".
 class RecordingBuilder : public CTDSBuilder
@@ -83,16 +97,16 @@ protected:
     void SetUp() override
     {
         ModelTest::SetUp();
-        m_recording = SetBuilderForTests(nullptr);
+        m_basic = std::make_unique<ScopedBuilder>(nullptr);
     }
     void TearDown() override
     {
-        SetBuilderForTests(m_recording);
+        m_basic.reset();
         ModelTest::TearDown();
     }
 
 private:
-    CTDSBuilder* m_recording = nullptr;
+    std::unique_ptr<ScopedBuilder> m_basic;
 };
 
 // The registered libraries of the prefix that the tests use.
