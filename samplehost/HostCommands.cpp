@@ -131,3 +131,12 @@ CString DefaultProjectPath()
     ::CreateDirectoryA(path, nullptr);
     return path + "\\projet.ini";
 }
+
+bool OpenProject(MacroProject& project, const CString& path, CString& problem, bool& saved)
+{
+    saved = false;
+    if (!project.Load(path, problem))
+        return false;
+    saved = project.Save(path);
+    return true;
+}

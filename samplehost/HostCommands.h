@@ -17,6 +17,11 @@ int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen,
                const TypeLibraryExtensions& references = TypeLibraryExtensions(),
                const _HistoryItem& start = _HistoryItem(), const CString& search = CString());
 
+// Opens the project the editor works with. A sound project, or a new one, is written at once, so
+// that the user finds its file (saved tells whether that worked); a file that cannot be read is
+// left as it is, and the project holds the default references. False, with the problem, then.
+bool OpenProject(MacroProject& project, const CString& path, CString& problem, bool& saved);
+
 // The project's references as the browser takes them, in the project's order.
 TypeLibraryExtensions ReferencesOf(const MacroProject& project);
 

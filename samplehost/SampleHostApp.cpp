@@ -37,7 +37,8 @@ BOOL SampleHostApp::InitInstance()
     }
     m_projectPath = options.project.IsEmpty() ? DefaultProjectPath() : options.project;
     CString problem;
-    const bool loaded = m_project.Load(m_projectPath, problem);
+    bool saved = true;
+    const bool loaded = OpenProject(m_project, m_projectPath, problem, saved);
     if (options.listReferences)
     {
         WriteOut(ReferencesText(m_project));
@@ -54,9 +55,7 @@ BOOL SampleHostApp::InitInstance()
     }
     if (!loaded)
         fwk::Platform().MessageBox(nullptr, problem, m_strAppName, MB_OK | MB_ICONWARNING);
-    // Written at once, so that the user finds the file the editor works with; a project that cannot
-    // be written is still used, and the user is told.
-    else if (!m_project.Save(m_projectPath))
+    else if (!saved)
         fwk::Platform().MessageBox(nullptr, "Le projet n'a pas pu être enregistré : " + m_projectPath,
                                    m_strAppName, MB_OK | MB_ICONWARNING);
 

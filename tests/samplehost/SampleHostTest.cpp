@@ -158,6 +158,32 @@ TEST_F(SampleHostTest, AMissingOrDamagedProjectGivesTheDefaults)
     }
 }
 
+TEST_F(SampleHostTest, OpeningADamagedProjectLeavesItsFileAsItIs)
+{
+    const std::string damaged = "[References]\nCount=1\n[Reference0]\nGuid={pas un guid}\n";
+    HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, damaged.data(), static_cast<DWORD>(damaged.size()), &written, nullptr);
+    CloseHandle(file);
+    MacroProject project;
+    CString problem;
+    bool saved = true;
+    EXPECT_FALSE(OpenProject(project, m_path.c_str(), problem, saved));
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(2u, project.m_references.size());
+    char kept[256] = {};
+    file = CreateFileA(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ReadFile(file, kept, sizeof kept - 1, &written, nullptr);
+    CloseHandle(file);
+    EXPECT_EQ(damaged, std::string(kept));
+
+    // A project that is not there yet is written at once.
+    DeleteFileA(m_path.c_str());
+    EXPECT_TRUE(OpenProject(project, m_path.c_str(), problem, saved));
+    EXPECT_TRUE(saved);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_path.c_str()));
+}
+
 TEST_F(SampleHostTest, ASaveThatCannotFinishLeavesTheOldProject)
 {
     MacroProject project;
