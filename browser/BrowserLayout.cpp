@@ -280,9 +280,11 @@ void CBrowserDlg::OnLButtonUp(UINT flags, CPoint point)
         m_pClassesList->MoveWindow(classes.left, classes.top, classes.Width(), at.y - 1 - classes.top, FALSE);
         m_pMembersList->MoveWindow(members.left, members.top, members.Width(), at.y - 1 - members.top, FALSE);
     }
-    // One repaint shows the new layout and takes the bar away.
+    // One repaint shows the new layout and takes the bar away; without a bar (a drag posted by the
+    // program, say) the next paint is soon enough.
     Invalidate(TRUE);
-    UpdateWindow();
+    if (!(m_nSplitterDrag & kDragNoBarYet))
+        UpdateWindow();
     ::ReleaseCapture();
     m_nSplitterDrag = 0;
     SetSplitterRectangles();

@@ -1,4 +1,5 @@
 #include "impl/CFunctionBrowserImpl.h"
+#include "impl/IconImageList.h"
 #include "browser/CBrowserDlg.h"
 #include "module/ModuleServices.h"
 #include "framework/RedrawScope.h"
@@ -48,19 +49,13 @@ CFunctionBrowserImpl::~CFunctionBrowserImpl()
 
 CImageList* CFunctionBrowserImpl::CreateImageList()
 {
-    auto* images = new CImageList;
-    images->Create(16, 16, ILC_MASK, 0, 4);
     // Icons in this order; their indices serve the kinds 1, 2, 3, 4, 5 and 0.
     const int icons[6] = {IDI_MODULE, IDI_METHOD, IDI_STATEMENT, IDI_CONSTANT, IDI_OPERATOR, IDI_GLOBALS};
     const int kinds[6] = {CATALOG_KIND_CATEGORY, CATALOG_KIND_FUNCTION, CATALOG_KIND_STATEMENT,
                           CATALOG_KIND_CONSTANT, CATALOG_KIND_OPERATOR, CATALOG_KIND_ALL_FUNCTIONS};
+    CImageList* images = NewIconImageList({icons[0], icons[1], icons[2], icons[3], icons[4], icons[5]});
     for (int i = 0; i < 6; ++i)
-    {
-        HICON icon = static_cast<HICON>(::LoadImageA(ObrModuleInstance(), MAKEINTRESOURCEA(icons[i]),
-                                                     IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-        m_imageOfKind[kinds[i]] = images->Add(icon);
-        ::DestroyIcon(icon);
-    }
+        m_imageOfKind[kinds[i]] = i;
     return images;
 }
 

@@ -6,6 +6,7 @@
 #include "typelib/CTLib.h"
 #include "typelib/CTVariable.h"
 #include "impl/CTypeLibBrowserImpl.h"
+#include "impl/IconImageList.h"
 #include "module/ModuleServices.h"
 #include "framework/RedrawScope.h"
 #include "resources/resource.h"
@@ -54,35 +55,24 @@ bool HasDefaultMark(CTMember* member)
 
 CImageList* CTypeLibBrowserImpl::CreateImageList()
 {
-    auto* images = new CImageList;
-    images->Create(16, 16, ILC_MASK, 0, 4);
-    struct Icon
-    {
-        int id;
-        int kinds[2];
-    };
-    // In this order; each icon serves the kinds beside it (-1 none). The last is the overlay.
-    const Icon icons[] = {{IDI_CLASS, {TLIB_KIND_CLASS, TLIB_KIND_RECORD}},
-                          {IDI_MODULE, {TLIB_KIND_MODULE, -1}},
-                          {IDI_ENUM, {TLIB_KIND_ENUM, TLIB_KIND_UNION}},
-                          {IDI_PROPERTY, {TLIB_KIND_PROPERTY, -1}},
-                          {IDI_METHOD, {TLIB_KIND_METHOD, -1}},
-                          {IDI_EVENT, {TLIB_KIND_EVENT, -1}},
-                          {IDI_CONSTANT, {TLIB_KIND_VARIABLE, -1}},
-                          {IDI_GLOBALS, {TLIB_KIND_GLOBALS, -1}},
-                          {IDI_DEFAULT_MEMBER, {-1, -1}}};
-    int image = -1;
-    for (const Icon& icon : icons)
-    {
-        HICON handle = static_cast<HICON>(::LoadImageA(ObrModuleInstance(), MAKEINTRESOURCEA(icon.id),
-                                                       IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-        image = images->Add(handle);
-        ::DestroyIcon(handle);
-        for (int kind : icon.kinds)
+    // Image i is icon i; each serves the kinds beside it (-1 none). The last is the overlay.
+    CImageList* images = NewIconImageList({IDI_CLASS, IDI_MODULE, IDI_ENUM, IDI_PROPERTY, IDI_METHOD, IDI_EVENT,
+                                           IDI_CONSTANT, IDI_GLOBALS, IDI_DEFAULT_MEMBER});
+    const int kindsOfImage[][2] = {{TLIB_KIND_CLASS, TLIB_KIND_RECORD},
+                                   {TLIB_KIND_MODULE, -1},
+                                   {TLIB_KIND_ENUM, TLIB_KIND_UNION},
+                                   {TLIB_KIND_PROPERTY, -1},
+                                   {TLIB_KIND_METHOD, -1},
+                                   {TLIB_KIND_EVENT, -1},
+                                   {TLIB_KIND_VARIABLE, -1},
+                                   {TLIB_KIND_GLOBALS, -1},
+                                   {-1, -1}};
+    const int imageCount = static_cast<int>(sizeof kindsOfImage / sizeof kindsOfImage[0]);
+    for (int image = 0; image < imageCount; ++image)
+        for (int kind : kindsOfImage[image])
             if (kind >= 0)
                 m_imageOfKind[kind] = image;
-    }
-    images->SetOverlayImage(image, 1);
+    images->SetOverlayImage(imageCount - 1, 1);
     return images;
 }
 
