@@ -93,7 +93,8 @@ BOOL CBrowserDlg::OnInitDialog()
         EndDialog(-1);
         return FALSE;
     }
-    EnableToolTips(TRUE);
+    // Only the buttons have tips: the panes' messages stay direct.
+    EnableToolTipsFor({IDC_COPY, IDC_BACK, IDC_FORWARD, IDC_SEARCH, IDC_CLOSE_RESULTS});
 
     // Without its description pane the dialog cannot show anything it selects.
     if (!m_pDescription->SubclassWindow(GetDlgItem(IDC_DESCRIPTION)->m_hWnd))

@@ -298,26 +298,43 @@ BOOL CWnd::EnableToolTips(BOOL enable)
         m_hWndToolTip = nullptr;
         return TRUE;
     }
-    if (m_hWndToolTip)
-        return TRUE;
-    m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
-                                      nullptr, AfxGetInstanceHandle(), nullptr);
-    if (!m_hWndToolTip)
+    if (!CreateToolTip())
         return FALSE;
-    // Each child is a tool known by its window handle; the tool tip subclasses it to see the mouse
-    // and asks this window for the text when it is about to show.
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-    {
-        TTTOOLINFOA tool = {};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = m_hWnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(child);
-        tool.lpszText = LPSTR_TEXTCALLBACKA;
-        ::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+        AddTool(child);
     return TRUE;
+}
+
+BOOL CWnd::EnableToolTipsFor(std::initializer_list<int> controlIds)
+{
+    if (!CreateToolTip())
+        return FALSE;
+    for (int id : controlIds)
+        if (HWND child = ::GetDlgItem(m_hWnd, id))
+            AddTool(child);
+    return TRUE;
+}
+
+bool CWnd::CreateToolTip()
+{
+    if (!m_hWndToolTip)
+        m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
+                                          nullptr, AfxGetInstanceHandle(), nullptr);
+    return m_hWndToolTip != nullptr;
+}
+
+void CWnd::AddTool(HWND child)
+{
+    // A tool known by its window handle: the tool tip subclasses it to see the mouse, and asks this
+    // window for the text when it is about to show.
+    TTTOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = m_hWnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(child);
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    ::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void CWnd::WinHelp(DWORD_PTR data, UINT command)

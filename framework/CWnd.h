@@ -8,6 +8,7 @@
 #include "framework/MessageMap.h"
 
 #include <windows.h>
+#include <initializer_list>
 
 class CDC;
 class CFont;
@@ -134,7 +135,11 @@ public:
 
     // Tool tips for the child controls: the window receives the ANSI tool-tip text request
     // (TTN_NEEDTEXTA) for each of them, identified by the control's window handle.
+    // Tool tips for every child, or for the children listed only. A child with a tip has each of
+    // its messages pass through the tool tip first: under Wine about 0.1 ms a message, for good
+    // (taking the tool away again leaves that cost), which a list filled row by row pays per row.
     BOOL EnableToolTips(BOOL enable = TRUE);
+    BOOL EnableToolTipsFor(std::initializer_list<int> controlIds);
 
     // Shows a topic of the application's help.
     virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
@@ -193,6 +198,8 @@ private:
     static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
     BOOL ModifyWindowLong(int index, DWORD remove, DWORD add, UINT swpFlags);
+    bool CreateToolTip();
+    void AddTool(HWND child);
     BOOL ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void AfterNcDestroy();
 

@@ -127,3 +127,20 @@ TEST(ModelessDialog, ToolTipsAskTheDialogForTheirText)
     EXPECT_EQ("", textOf(IDC_TEST_EDIT));
     dialog.DestroyWindow();
 }
+
+TEST(ModelessDialog, ToolTipsForSomeChildrenLeaveTheOthersAlone)
+{
+    CommonControls controls;
+    TestDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_TEST_DIALOG));
+    HWND list = dialog.GetDlgItem(IDC_TEST_LIST)->m_hWnd;
+    const LONG_PTR listProcedure = GetWindowLongPtrA(list, GWLP_WNDPROC);
+    ASSERT_TRUE(dialog.EnableToolTipsFor({IDC_TEST_GO}));
+    HWND toolTip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindToolTip, reinterpret_cast<LPARAM>(&toolTip));
+    ASSERT_NE(nullptr, toolTip);
+    EXPECT_EQ(1, SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0));
+    // A child without a tip keeps its own procedure: nothing stands between it and its messages.
+    EXPECT_EQ(listProcedure, GetWindowLongPtrA(list, GWLP_WNDPROC));
+    dialog.DestroyWindow();
+}
