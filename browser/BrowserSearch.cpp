@@ -214,6 +214,25 @@ void CBrowserDlg::OnItemchangedResults(NMHDR* header, LRESULT* result)
     GoToSearchHit(static_cast<size_t>(change->iItem));
 }
 
+void CBrowserDlg::OnDblclkResults(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+    if (row < 0 || static_cast<size_t>(row) >= m_searchHits.size())
+        return;
+    // The hit is selected in the lists by now: a double-click on it is one on its row there, and
+    // chooses the same text (the modeless browser pastes it).
+    CListCtrl* list = m_searchHits[static_cast<size_t>(row)].item.strMember.IsEmpty() ? m_pClassesList
+                                                                                     : m_pMembersList;
+    list->SetFocus();
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = list->m_hWnd;
+    click.hdr.idFrom = static_cast<UINT_PTR>(list->GetDlgCtrlID());
+    click.hdr.code = NM_DBLCLK;
+    click.iItem = list->GetNextItem(-1, LVNI_SELECTED);
+    SendMessage(WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
 void CBrowserDlg::GoToSearchHit(size_t index)
 {
     if (index >= m_searchHits.size())

@@ -113,6 +113,7 @@ protected:
     void OnCloseResults();
     void OnGetdispinfoResults(NMHDR* header, LRESULT* result);
     void OnItemchangedResults(NMHDR* header, LRESULT* result);
+    void OnDblclkResults(NMHDR* header, LRESULT* result);
     void OnCopyDeclaration();
     void OnDestroy();
     BOOL OnToolTipNotify(UINT id, NMHDR* header, LRESULT* result);

@@ -306,3 +306,22 @@ TEST_F(SearchPaneTest, CopyDeclarationCopiesTheMembersOrTheClassesDeclaration)
     EXPECT_EQ("Function Exists(Key As Variant) As Boolean", member);
     EXPECT_EQ("Class Dictionary", type);
 }
+
+TEST_F(SearchPaneTest, ADoubleClickOnAHitChoosesItsName)
+{
+    auto dialog = MakeSearchBrowser();
+    const INT_PTR result = RunModal(*dialog,
+                                    [&](CBrowserDlg& d)
+                                    {
+                                        SearchFor(d, "exists");
+                                        ChooseHit(d, "Scripting.Dictionary.Exists");
+                                        NMITEMACTIVATE click = {};
+                                        click.hdr.hwndFrom = d.SearchResults()->m_hWnd;
+                                        click.hdr.idFrom = IDC_SEARCH_RESULTS;
+                                        click.hdr.code = NM_DBLCLK;
+                                        click.iItem = d.SearchResults()->GetNextItem(-1, LVNI_SELECTED);
+                                        d.SendMessage(WM_NOTIFY, IDC_SEARCH_RESULTS, reinterpret_cast<LPARAM>(&click));
+                                    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("Exists", dialog->GetResultString().str());
+}
