@@ -76,7 +76,7 @@ void CTClass::LoadMembers()
         FUNCDESC* desc = nullptr;
         HRESULT hr = E_FAIL;
         if (obr::GuardedCall([&] { hr = info->GetFuncDesc(i, &desc); }) && SUCCEEDED(hr) && desc)
-            m_functions.push_back(std::make_unique<CTFunction>(desc, this));
+            m_functions.push_back(std::make_unique<CTFunction>(desc, this, i));
         else
             ++g_membersLeftOut;
     }
@@ -86,7 +86,7 @@ void CTClass::LoadMembers()
         VARDESC* desc = nullptr;
         HRESULT hr = E_FAIL;
         if (obr::GuardedCall([&] { hr = info->GetVarDesc(i, &desc); }) && SUCCEEDED(hr) && desc)
-            m_variables.push_back(std::make_unique<CTVariable>(desc, this));
+            m_variables.push_back(std::make_unique<CTVariable>(desc, this, i));
         else
             ++g_membersLeftOut;
     }

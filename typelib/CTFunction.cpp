@@ -4,9 +4,30 @@
 #include "declaration/CTDSBuilder.h"
 #include "typelib/CTParameter.h"
 
-CTFunction::CTFunction(FUNCDESC* desc, CTClass* owner)
-    : CTMember(owner, desc->memid), m_funcDesc(m_pTypeInfo.Get(), desc)
+CTFunction::CTFunction(FUNCDESC* desc, CTClass* owner, UINT index)
+    : CTMember(owner, desc->memid), m_index(index), m_flags(desc->wFuncFlags), m_paramCount(desc->cParams),
+      m_invokeKind(desc->invkind), m_returnType(desc->elemdescFunc.tdesc.vt)
 {
+    const FuncDescHolder given(m_pTypeInfo.Get(), desc);
+}
+
+FUNCDESC* CTFunction::Descriptor() const
+{
+    if (!m_funcDesc && m_pTypeInfo)
+    {
+        FUNCDESC* desc = nullptr;
+        HRESULT hr = E_FAIL;
+        ITypeInfo* info = m_pTypeInfo.Get();
+        // The same index gives the same function; anything else is a library changing under us.
+        if (obr::GuardedCall([&] { hr = info->GetFuncDesc(m_index, &desc); }) && SUCCEEDED(hr) && desc)
+        {
+            if (desc->memid == m_memid && desc->cParams == m_paramCount)
+                m_funcDesc.Attach(info, desc);
+            else
+                FuncDescHolder(info, desc).Reset();
+        }
+    }
+    return m_funcDesc.Get();
 }
 
 CTFunction::~CTFunction() = default;
@@ -59,10 +80,14 @@ CTParameter* CTFunction::GetParam(int i)
 
 void CTFunction::LoadParams()
 {
+    m_bParamsLoaded = true;
+    // The parameters point into the descriptor, which is kept from now on.
+    const FUNCDESC* desc = Descriptor();
+    if (!desc)
+        return;
     m_params.reserve(static_cast<size_t>(GetParamCount()));
     for (int i = 0; i < GetParamCount(); ++i)
-        m_params.push_back(std::make_unique<CTParameter>(m_funcDesc->lprgelemdescParam[i], this, i + 1));
-    m_bParamsLoaded = true;
+        m_params.push_back(std::make_unique<CTParameter>(desc->lprgelemdescParam[i], this, i + 1));
 }
 
 CString CTFunction::GetNameAt(int i)
@@ -100,8 +125,11 @@ CString CTFunction::GetReturnTypeName(int language)
     CTDSBuilder* builder = GetBuilder(language);
     if (!builder)
         return CString();
+    FUNCDESC* desc = Descriptor();
+    if (!desc)
+        return CString();
     // The builder takes over the reference it is given.
-    return builder->GetTypeName(&m_funcDesc->elemdescFunc.tdesc, GetTypeInfo());
+    return builder->GetTypeName(&desc->elemdescFunc.tdesc, GetTypeInfo());
 }
 
 bool CTFunction::IsReadOnly()

@@ -6,8 +6,9 @@
 class OBR_API CTVariable : public CTMember
 {
 public:
-    // Takes over desc, which it gives back to the owner's type info when destroyed.
-    CTVariable(VARDESC* desc, CTClass* owner);
+    // Variable `index` of the owner's type info, described by desc, which it takes over and gives
+    // back at once, keeping its kind and flags; a constant's value is read again when asked for.
+    CTVariable(VARDESC* desc, CTClass* owner, UINT index);
     ~CTVariable() override;
     CTVariable(const CTVariable&) = delete;
     CTVariable& operator=(const CTVariable&) = delete;
@@ -18,15 +19,21 @@ public:
     void Describe(int language, CRTFBuilder& rtf) override;
     CString GetKindName(int language) override;
     CString GetDeclaration(int language) override;
-    virtual WORD GetFlags() { return m_varDesc->wVarFlags; }
+    virtual WORD GetFlags() { return m_flags; }
 
-    VARKIND GetVarKind() const { return m_varDesc->varkind; }
+    VARKIND GetVarKind() const { return m_varKind; }
     // A constant's value as a long, or as text (Booleans in the user's language); false for a
     // variable that is no constant or a value that does not convert.
     bool GetConstValue(long& value) const;
     bool GetConstValue(CString& text) const;
-    const VARDESC* GetVarDesc() const { return m_varDesc.Get(); }
+    // The whole descriptor, read again on first use; null when the platform no longer gives it.
+    const VARDESC* GetVarDesc() const { return Descriptor(); }
 
 private:
-    VarDescHolder m_varDesc;
+    VARDESC* Descriptor() const;
+
+    UINT m_index;
+    WORD m_flags;
+    VARKIND m_varKind;
+    mutable VarDescHolder m_varDesc;
 };
