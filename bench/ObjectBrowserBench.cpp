@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -377,9 +378,10 @@ size_t PrivateBytes()
     return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
-// Private bytes held for every registered library loaded and walked: by the platform alone (every
-// type and member read, the libraries held), and through the model (every class and member built).
-void MeasureMemory(const std::vector<Registered>& libraries, double& platformMb, double& modelMb)
+// Private bytes that walking every registered library adds while the walk holds them: by the
+// platform alone (every type and member read, the libraries held), or through the model (every
+// class and member built). Each is measured in a process of its own (see MemoryOfWalk).
+size_t WalkWithPlatform(const std::vector<Registered>& libraries)
 {
     const size_t before = PrivateBytes();
     std::vector<ITypeLib*> held;
@@ -399,15 +401,20 @@ void MeasureMemory(const std::vector<Registered>& libraries, double& platformMb,
         }
         held.push_back(loaded);
     }
-    platformMb = static_cast<double>(PrivateBytes() - before) / (1024.0 * 1024.0);
+    const size_t added = PrivateBytes() - before;
     for (ITypeLib* library : held)
         library->Release();
+    return added;
+}
 
-    const size_t beforeModel = PrivateBytes();
-    std::vector<CTLib*> model;
+size_t WalkWithModel(const std::vector<Registered>& libraries)
+{
+    const size_t before = PrivateBytes();
+    std::vector<std::unique_ptr<CTLib>> model;
     for (const Registered& library : libraries)
     {
-        auto* loaded = new CTLib(library.guid, library.major, library.minor, 0);
+        model.push_back(std::make_unique<CTLib>(library.guid, library.major, library.minor, 0));
+        CTLib* loaded = model.back().get();
         for (int c = 0; c < loaded->GetClassCount(); ++c)
         {
             CTClass* type = loaded->GetClass(c);
@@ -415,11 +422,28 @@ void MeasureMemory(const std::vector<Registered>& libraries, double& platformMb,
                 type->GetFunction(f)->GetParamCount();
             type->GetVariableCount();
         }
-        model.push_back(loaded);
     }
-    modelMb = static_cast<double>(PrivateBytes() - beforeModel) / (1024.0 * 1024.0);
-    for (CTLib* library : model)
-        delete library;
+    return PrivateBytes() - before;
+}
+
+// One walk in a fresh process (this program run with "--memory platform" or "--memory model"): a
+// process that has freed one walk reuses that memory for the next, which hides what it holds.
+double MemoryOfWalkMb(const char* walk)
+{
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string command = std::string("\"") + program + "\" --memory " + walk;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 0;
+    WaitForSingleObject(process.hProcess, 300000);
+    DWORD kilobytes = 0;
+    GetExitCodeProcess(process.hProcess, &kilobytes);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<double>(kilobytes) / 1024.0;
 }
 
 double TimeFunctionBrowser(BROWSER_TYPE type)
@@ -439,6 +463,15 @@ int main(int argc, char** argv)
         if (std::strcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[i + 1]));
     CoInitialize(nullptr);
+    // A memory walk of its own: the kilobytes it added are the exit code.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--memory") == 0)
+        {
+            const std::vector<Registered> libraries = RegisteredLibraries();
+            const size_t added = std::strcmp(argv[i + 1], "model") == 0 ? WalkWithModel(libraries)
+                                                                       : WalkWithPlatform(libraries);
+            return static_cast<int>(added / 1024);
+        }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     LoadLibraryA("riched32.dll");
@@ -516,8 +549,8 @@ int main(int argc, char** argv)
     Print({open, classes, worst, describe, toggles, switches, worstSwitch, firstSearch, search, firstSearchAll,
            searchAll, catalog1, catalog2, list, bare},
           runs);
-    double platformMb = 0, modelMb = 0;
-    MeasureMemory(libraries, platformMb, modelMb);
+    const double platformMb = MemoryOfWalkMb("platform");
+    const double modelMb = MemoryOfWalkMb("model");
     std::printf("\nMemory, every registered library loaded and walked: the platform holds %.1f MB of private "
                 "bytes, the model %.1f MB (%.2f times)\n",
                 platformMb, modelMb, platformMb > 0 ? modelMb / platformMb : 0.0);
