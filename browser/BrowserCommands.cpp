@@ -34,14 +34,19 @@ bool CBrowserDlg::CopyToClipboard(const CString& text)
     return handedOver;
 }
 
+void CBrowserDlg::CopyForUser(const CString& text)
+{
+    // Another program may hold the clipboard: the user hears that nothing was copied.
+    if (!CopyToClipboard(text))
+        ::MessageBeep(MB_ICONWARNING);
+}
+
 void CBrowserDlg::OnCopy()
 {
     CString text = m_pImpl->GetSelectionText();
     if (text.IsEmpty())
         return;
-    // Another program may hold the clipboard: the user hears that nothing was copied.
-    if (!CopyToClipboard(text))
-        ::MessageBeep(MB_ICONWARNING);
+    CopyForUser(text);
     // Enter presses Copy, the default button: it also chooses the text.
     if (::GetKeyState(VK_RETURN) & 0x8000)
     {
@@ -66,8 +71,8 @@ void CBrowserDlg::OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu)
 void CBrowserDlg::OnCopyDeclaration()
 {
     const CString text = m_pImpl->GetDeclarationText();
-    if (!text.IsEmpty() && !CopyToClipboard(text))
-        ::MessageBeep(MB_ICONWARNING);
+    if (!text.IsEmpty())
+        CopyForUser(text);
 }
 
 void CBrowserDlg::OnGroupmembers()

@@ -23,6 +23,10 @@ constexpr int kTopDragLimit = 85;
 // The search pane takes a third of the room above the description, and at least this much.
 constexpr int kLeastPaneHeight = 60;
 constexpr int kPaneGap = 4;
+// Gaps of the search row, in dialog units: after Copy, after the box, after the button.
+constexpr int kGapAfterCopy = 12;
+constexpr int kGapAfterBox = 11;
+constexpr int kGapAfterButton = 4;
 constexpr int kBottomDragLimit = 14;
 constexpr int kStripThickness = 6;
 constexpr COLORREF kBarColor = 0xC0C0C0;
@@ -96,6 +100,28 @@ void CBrowserDlg::OnSize(UINT type, int cx, int cy)
     m_pMembersList->MoveWindow(v.right, listTop, cx - kMargin - v.right, listHeight);
     description->MoveWindow(kMargin, top, cx - 2 * kMargin, cy - kMargin - top);
     SetSplitterRectangles();
+}
+
+void CBrowserDlg::PlaceSearchRow()
+{
+    CWnd* copy = GetDlgItem(IDC_COPY);
+    if (!copy)
+        return;
+    CRect gaps(kGapAfterCopy, kGapAfterBox, kGapAfterButton, 0);
+    ::MapDialogRect(m_hWnd, &gaps);
+    int left = ClientRectOf(this, copy).right + gaps.left;
+    const int gapAfter[] = {gaps.top, gaps.right, 0};
+    const int ids[] = {IDC_SEARCH_TEXT, IDC_SEARCH, IDC_CLOSE_RESULTS};
+    for (int i = 0; i < 3; ++i)
+    {
+        CWnd* control = GetDlgItem(ids[i]);
+        if (!control)
+            continue;
+        const CRect rect = ClientRectOf(this, control);
+        // Moved only: a combo box's window is shorter than the list it drops.
+        control->SetWindowPos(nullptr, left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        left += rect.Width() + gapAfter[i];
+    }
 }
 
 void CBrowserDlg::PlaceSearchPane(int top, int cx, int height)

@@ -9,11 +9,6 @@
 
 namespace
 {
-// Gaps of the search row, in dialog units: after Copy, after the box, after the button.
-constexpr int kGapAfterCopy = 12;
-constexpr int kGapAfterBox = 11;
-constexpr int kGapAfterButton = 4;
-
 bool IsWithin(HWND window, HWND ancestor)
 {
     return window && ancestor && (window == ancestor || ::IsChild(ancestor, window));
@@ -237,42 +232,13 @@ void CBrowserDlg::GoToSearchHit(size_t index)
 {
     if (index >= m_searchHits.size())
         return;
-    const SearchHit hit = m_searchHits[index];
+    const SearchHit& hit = m_searchHits[index];
     // A hidden item can only be selected where hidden members are listed.
     if (hit.hidden && !m_bShowHidden)
         m_pImpl->ToggleShowHidden();
-    const bool recording = m_bRecordHistory;
-    m_bRecordHistory = false;
-    const bool found = SelectHistoryItem(hit.item);
-    m_bRecordHistory = recording;
-    if (found)
+    // Selecting records nothing by itself: the hit makes one entry.
+    if (SelectHistoryItem(hit.item))
         AddCurrentSelectionToHistory();
     // The keyboard stays in the pane, so that the arrows go on through the hits.
     SearchResults()->SetFocus();
-}
-
-void CBrowserDlg::PlaceSearchRow()
-{
-    CWnd* copy = GetDlgItem(IDC_COPY);
-    if (!copy)
-        return;
-    CRect gaps(kGapAfterCopy, kGapAfterBox, kGapAfterButton, 0);
-    ::MapDialogRect(m_hWnd, &gaps);
-    CRect rect;
-    copy->GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    int left = rect.right + gaps.left;
-    const int gapAfter[] = {gaps.top, gaps.right, 0};
-    const int ids[] = {IDC_SEARCH_TEXT, IDC_SEARCH, IDC_CLOSE_RESULTS};
-    for (int i = 0; i < 3; ++i)
-    {
-        CWnd* control = GetDlgItem(ids[i]);
-        if (!control)
-            continue;
-        control->GetWindowRect(&rect);
-        ScreenToClient(&rect);
-        // Moved only: a combo box's window is shorter than the list it drops.
-        control->SetWindowPos(nullptr, left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        left += rect.Width() + gapAfter[i];
-    }
 }

@@ -56,6 +56,8 @@ public:
 
     // Puts the text on the clipboard as plain text, owned by the dialog.
     [[nodiscard]] bool CopyToClipboard(const CString& text);
+    // The same for a command of the user's, who hears it when nothing could be copied.
+    void CopyForUser(const CString& text);
     // Ends the dialog (a modeless one is only hidden); remembered until the next opening, so that a
     // modeless browser knows it could not open.
     void EndDialog(int result);

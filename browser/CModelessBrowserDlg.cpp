@@ -70,8 +70,7 @@ void CModelessBrowserDlg::OnCopyButton()
     m_strResult = m_pImpl->GetSelectionText();
     if (!m_strResult.IsEmpty())
     {
-        if (!CopyToClipboard(m_strResult))
-            ::MessageBeep(MB_ICONWARNING);
+        CopyForUser(m_strResult);
         // Enter pastes what is on the clipboard, even when it could not be replaced; a click only copies.
         if (::GetKeyState(VK_RETURN) & 0x8000)
             PasteIntoOwner();

@@ -296,19 +296,18 @@ void CFunctionBrowserImpl::Search(CString, std::vector<_HistoryItem>*) {}
 
 void CFunctionBrowserImpl::BuildSearchEntries()
 {
-    auto view = [](const CString& text) { return std::string_view(text.GetString(), static_cast<size_t>(text.GetLength())); };
     // The all-functions category repeats every entry: entries are found in their own categories.
     for (const auto& owned : m_categories)
     {
         CBrowserCategory* category = owned.get();
         if (category->m_nKind == CATALOG_KIND_ALL_FUNCTIONS)
             continue;
-        m_searchEntries.push_back({category, category, Folded(view(category->m_strName)), std::string()});
+        m_searchEntries.push_back({category, category, Folded(category->m_strName.str()), std::string()});
         for (int i = 0, count = category->GetItemCount(); i < count; ++i)
         {
             CBrowserItem* item = category->GetItem(i);
             m_searchEntries.push_back(
-                {category, item, Folded(view(item->m_strName)), Folded(view(item->m_strDescription))});
+                {category, item, Folded(item->m_strName.str()), Folded(item->m_strDescription.str())});
         }
     }
 }
@@ -317,21 +316,19 @@ void CFunctionBrowserImpl::FindAll(const CString& text, std::vector<SearchHit>* 
 {
     if (m_searchEntries.empty())
         BuildSearchEntries();
-    const std::string folded = Folded(std::string_view(text.GetString(), static_cast<size_t>(text.GetLength())));
+    const std::string folded = Folded(text.str());
     std::vector<RankedHit> ranked;
     for (const SearchEntry& entry : m_searchEntries)
     {
         const CString& name = entry.item->m_strName;
-        SEARCH_RANK rank = RankName(std::string_view(name.GetString(), static_cast<size_t>(name.GetLength())),
-                                    entry.foldedName, folded);
+        SEARCH_RANK rank = RankName(name.str(), entry.foldedName, folded);
         if (rank == SEARCH_RANK_NONE && entry.foldedDescription.find(folded) != std::string::npos)
             rank = SEARCH_RANK_DESCRIPTION;
         if (rank == SEARCH_RANK_NONE)
             continue;
         SearchHit hit;
-        const bool isCategory = entry.item == entry.category;
         hit.item.strClass = entry.category->m_strName;
-        if (!isCategory)
+        if (entry.item != entry.category)
             hit.item.strMember = name;
         hit.image = ImageOf(entry.item);
         ranked.emplace_back(rank, std::move(hit));

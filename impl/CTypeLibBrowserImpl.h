@@ -92,6 +92,8 @@ private:
     void FillClassesList();
     void FillMembersList(const MemberList& list);
     bool IsNewClassSelected() const;
+    // The item's image in the image list; -1 for a kind without one.
+    int ImageOf(CTLibItem* item) const;
     int InsertRow(CListCtrl* list, CTLibItem* item);
     void MarkDefaultMember(CListCtrl* list, int row, CTMember* member);
     void SortList(CListCtrl* list);

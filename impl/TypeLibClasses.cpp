@@ -40,11 +40,6 @@ bool Enter(std::vector<CTClass*>& path, CTClass* type)
     return true;
 }
 
-bool IsDefaultInterface(CTClass* type)
-{
-    return (type->GetImplTypeFlags() & IMPLTYPEFLAG_FDEFAULT) != 0;
-}
-
 // A default member (member id 0) that is a method or property, not an event, carries the overlay.
 bool HasDefaultMark(CTMember* member)
 {
@@ -129,7 +124,7 @@ void CTypeLibBrowserImpl::AddShownClass(CTClass* type, ClassSet& shown, NameRegi
         for (int j = 0; j < type->GetImplTypeCount(); ++j)
         {
             CTClass* implemented = type->GetImplType(j);
-            if (!IsDefaultInterface(implemented))
+            if (!implemented->IsDefaultImplementation())
                 continue;
             implemented->SetDisplayName("");
             if (!names.insert(implemented->GetName().GetString()).second)
@@ -187,7 +182,7 @@ void CTypeLibBrowserImpl::CollectFunctions(CTClass* type, MemberList& list, Type
     for (int j = 0; j < type->GetImplTypeCount(); ++j)
     {
         CTClass* implemented = type->GetImplType(j);
-        if (!type->IsCoClass() || IsDefaultInterface(implemented))
+        if (!type->IsCoClass() || implemented->IsDefaultImplementation())
             CollectFunctions(implemented, list, path);
     }
     AddOwnFunctions(type, list);
@@ -264,12 +259,16 @@ CTLibItem* CTypeLibBrowserImpl::GetSelectedMember() const
     return row == -1 ? nullptr : reinterpret_cast<CTLibItem*>(m_pMembersCtrl->GetItemData(row));
 }
 
-int CTypeLibBrowserImpl::InsertRow(CListCtrl* list, CTLibItem* item)
+int CTypeLibBrowserImpl::ImageOf(CTLibItem* item) const
 {
     const int kind = item->GetKind();
-    const int image = kind >= 0 && kind <= TLIB_KIND_VARIABLE ? m_imageOfKind[kind] : -1;
+    return kind >= 0 && kind <= TLIB_KIND_VARIABLE ? m_imageOfKind[kind] : -1;
+}
+
+int CTypeLibBrowserImpl::InsertRow(CListCtrl* list, CTLibItem* item)
+{
     return list->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, list->GetItemCount(), item->GetName(), 0, 0,
-                            image, reinterpret_cast<LPARAM>(item));
+                            ImageOf(item), reinterpret_cast<LPARAM>(item));
 }
 
 void CTypeLibBrowserImpl::MarkDefaultMember(CListCtrl* list, int row, CTMember* member)

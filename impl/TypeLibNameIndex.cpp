@@ -4,22 +4,22 @@
 
 void TypeLibNameIndex::AddClass(CTClass* type)
 {
-    m_classes.push_back({type->GetName()});
+    m_classNames.push_back(type->GetName());
     m_classHidden = type->IsHidden();
-    AddName(m_classes.back().name, type, m_classHidden);
+    AddName(m_classNames.back(), type, m_classHidden);
 }
 
 void TypeLibNameIndex::AddMember(CTMember* member)
 {
-    if (!m_classes.empty())
+    if (!m_classNames.empty())
         AddName(member->GetName(), member, m_classHidden || member->IsHidden());
 }
 
 void TypeLibNameIndex::AddName(const CString& name, CTLibItem* item, bool hidden)
 {
-    const std::string_view text(name.GetString(), static_cast<size_t>(name.GetLength()));
+    const std::string_view text = name.str();
     m_entries.push_back({static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(text.size()),
-                         static_cast<uint32_t>(m_classes.size() - 1), hidden, item});
+                         static_cast<uint32_t>(m_classNames.size() - 1), hidden, item});
     m_names.append(text);
     AppendFolded(text, m_folded);
 }
@@ -35,13 +35,11 @@ void TypeLibNameIndex::ForEachMatch(std::string_view foldedText,
         const bool isType = entry.classIndex != lastClass;
         lastClass = entry.classIndex;
         const std::string_view foldedName = folded.substr(entry.offset, entry.length);
-        if (foldedName.size() < foldedText.size())
-            continue;
         const std::string_view name = names.substr(entry.offset, entry.length);
         const SEARCH_RANK rank = RankName(name, foldedName, foldedText);
         if (rank == SEARCH_RANK_NONE)
             continue;
-        visit({rank, m_classes[entry.classIndex].name, entry.item, isType ? std::string_view() : name,
+        visit({rank, m_classNames[entry.classIndex], entry.item, isType ? std::string_view() : name,
                entry.hidden});
     }
 }

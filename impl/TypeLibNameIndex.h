@@ -45,15 +45,11 @@ private:
         bool hidden;
         CTLibItem* item;
     };
-    struct ClassEntry
-    {
-        CString name;
-    };
     void AddName(const CString& name, CTLibItem* item, bool hidden);
 
     std::string m_names;
     std::string m_folded;
     std::vector<Entry> m_entries;
-    std::vector<ClassEntry> m_classes;
+    std::vector<CString> m_classNames;
     bool m_classHidden = false;
 };

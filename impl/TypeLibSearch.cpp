@@ -77,8 +77,7 @@ void CTypeLibBrowserImpl::AddToNameIndex(CTClass* type, TypeLibNameIndex& index)
     MemberList own;
     if (type->IsCoClass())
         for (int j = 0; j < type->GetImplTypeCount(); ++j)
-            if (CTClass* implemented = type->GetImplType(j);
-                implemented->GetImplTypeFlags() & IMPLTYPEFLAG_FDEFAULT)
+            if (CTClass* implemented = type->GetImplType(j); implemented->IsDefaultImplementation())
             {
                 AddOwnFunctions(implemented, own);
                 AddOwnVariables(implemented, own);
@@ -91,7 +90,7 @@ void CTypeLibBrowserImpl::AddToNameIndex(CTClass* type, TypeLibNameIndex& index)
 
 void CTypeLibBrowserImpl::FindAll(const CString& text, std::vector<SearchHit>* hits)
 {
-    const std::string folded = Folded(std::string_view(text.GetString(), static_cast<size_t>(text.GetLength())));
+    const std::string folded = Folded(text.str());
     // The current library first, then the others in the order of the references.
     CTLib* current = GetCurrentLibrary();
     std::vector<size_t> order;
@@ -109,8 +108,7 @@ void CTypeLibBrowserImpl::FindAll(const CString& text, std::vector<SearchHit>* h
         {
             SearchHit hit;
             hit.item = {libraryName, match.className, CString(match.name.data(), static_cast<int>(match.name.size()))};
-            const int kind = match.item->GetKind();
-            hit.image = kind >= 0 && kind <= TLIB_KIND_VARIABLE ? m_imageOfKind[kind] : -1;
+            hit.image = ImageOf(match.item);
             hit.hidden = match.hidden;
             ranked.emplace_back(match.rank, std::move(hit));
         });

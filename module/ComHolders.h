@@ -106,6 +106,16 @@ private:
     VARIANT m_value;
 };
 
+// Asking a type info for the descriptor of its function or variable `index`.
+inline HRESULT Lend(ITypeInfo* source, UINT index, FUNCDESC** descriptor)
+{
+    return source->GetFuncDesc(index, descriptor);
+}
+inline HRESULT Lend(ITypeInfo* source, UINT index, VARDESC** descriptor)
+{
+    return source->GetVarDesc(index, descriptor);
+}
+
 // Giving a descriptor back to the interface that lent it.
 inline void GiveBack(ITypeInfo* source, TYPEATTR* descriptor)
 {

@@ -45,6 +45,8 @@ public:
     GUID GetGuid() const { return m_typeAttr->guid; }
     CTLib* GetLib() const { return m_pLib; }
     int GetImplTypeFlags() const { return m_implTypeFlags; }
+    // Implemented as its implementer's default interface (or default source).
+    bool IsDefaultImplementation() const { return (m_implTypeFlags & IMPLTYPEFLAG_FDEFAULT) != 0; }
 
     // The members that could be read (reading them on first use); a member the platform cannot
     // give is left out, so the counts match what GetFunction and GetVariable reach.

@@ -5,29 +5,10 @@
 #include "typelib/CTParameter.h"
 
 CTFunction::CTFunction(FUNCDESC* desc, CTClass* owner, UINT index)
-    : CTMember(owner, desc->memid), m_index(index), m_flags(desc->wFuncFlags), m_paramCount(desc->cParams),
+    : CTMember(owner, desc->memid, index), m_flags(desc->wFuncFlags), m_paramCount(desc->cParams),
       m_invokeKind(desc->invkind), m_returnType(desc->elemdescFunc.tdesc.vt)
 {
     const FuncDescHolder given(m_pTypeInfo.Get(), desc);
-}
-
-FUNCDESC* CTFunction::Descriptor() const
-{
-    if (!m_funcDesc && m_pTypeInfo)
-    {
-        FUNCDESC* desc = nullptr;
-        HRESULT hr = E_FAIL;
-        ITypeInfo* info = m_pTypeInfo.Get();
-        // The same index gives the same function; anything else is a library changing under us.
-        if (obr::GuardedCall([&] { hr = info->GetFuncDesc(m_index, &desc); }) && SUCCEEDED(hr) && desc)
-        {
-            if (desc->memid == m_memid && desc->cParams == m_paramCount)
-                m_funcDesc.Attach(info, desc);
-            else
-                FuncDescHolder(info, desc).Reset();
-        }
-    }
-    return m_funcDesc.Get();
 }
 
 CTFunction::~CTFunction() = default;
@@ -82,11 +63,13 @@ void CTFunction::LoadParams()
 {
     m_bParamsLoaded = true;
     // The parameters point into the descriptor, which is kept from now on.
-    const FUNCDESC* desc = Descriptor();
+    const FUNCDESC* desc = LendAgain(m_funcDesc);
     if (!desc)
         return;
-    m_params.reserve(static_cast<size_t>(GetParamCount()));
-    for (int i = 0; i < GetParamCount(); ++i)
+    // Never more than the descriptor read again holds.
+    const int count = desc->cParams < GetParamCount() ? desc->cParams : GetParamCount();
+    m_params.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
         m_params.push_back(std::make_unique<CTParameter>(desc->lprgelemdescParam[i], this, i + 1));
 }
 
@@ -125,7 +108,7 @@ CString CTFunction::GetReturnTypeName(int language)
     CTDSBuilder* builder = GetBuilder(language);
     if (!builder)
         return CString();
-    FUNCDESC* desc = Descriptor();
+    FUNCDESC* desc = LendAgain(m_funcDesc);
     if (!desc)
         return CString();
     // The builder takes over the reference it is given.

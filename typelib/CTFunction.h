@@ -50,14 +50,12 @@ public:
     bool IsReadOnly();
     bool HasSeveralAccessors();
     // The whole descriptor, read again on first use; null when the platform no longer gives it.
-    const FUNCDESC* GetFuncDesc() const { return Descriptor(); }
+    const FUNCDESC* GetFuncDesc() const { return LendAgain(m_funcDesc); }
 
 private:
-    FUNCDESC* Descriptor() const;
     void LoadParams();
     void LoadNames();
 
-    UINT m_index;
     WORD m_flags;
     SHORT m_paramCount;
     INVOKEKIND m_invokeKind;

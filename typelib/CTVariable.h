@@ -27,12 +27,9 @@ public:
     bool GetConstValue(long& value) const;
     bool GetConstValue(CString& text) const;
     // The whole descriptor, read again on first use; null when the platform no longer gives it.
-    const VARDESC* GetVarDesc() const { return Descriptor(); }
+    const VARDESC* GetVarDesc() const { return LendAgain(m_varDesc); }
 
 private:
-    VARDESC* Descriptor() const;
-
-    UINT m_index;
     WORD m_flags;
     VARKIND m_varKind;
     mutable VarDescHolder m_varDesc;
