@@ -9,6 +9,7 @@
 #include "typelib/CTVariable.h"
 #include "impl/CTypeLibBrowserImpl.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/StartMark.h"
 #include "typelib/PlatformGuard.h"
 #include "resources/resource.h"
 
@@ -461,6 +462,7 @@ double TimeFunctionBrowser(BROWSER_TYPE type)
 
 int main(int argc, char** argv)
 {
+    obrtest::MarkProgramStarted();
     int runs = 5;
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--runs") == 0)
