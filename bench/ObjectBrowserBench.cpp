@@ -214,6 +214,11 @@ double FloorOfFillingAList(HWND parent, int rows)
     return elapsed;
 }
 
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    return message == WM_INITDIALOG;
+}
+
 // The browser's dialog template made by the platform alone, with no framework and no back-end:
 // created, and either shown and drawn up to idle (the floor of opening a function browser, which
 // is timed up to idle) or destroyed at once (the floor of the bare dialog, which ends in its
@@ -226,9 +231,8 @@ double FloorOfTheDialogTemplate(bool shown)
                                           : nullptr;
     if (!dialogTemplate)
         return 0;
-    auto procedure = +[](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == WM_INITDIALOG; };
     const double start = Now();
-    HWND dialog = CreateDialogIndirectParamA(module, dialogTemplate, nullptr, procedure, 0);
+    HWND dialog = CreateDialogIndirectParamA(module, dialogTemplate, nullptr, &PlainDialogProc, 0);
     double elapsed = 0;
     if (shown)
     {
