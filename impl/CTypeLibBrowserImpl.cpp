@@ -10,6 +10,8 @@
 #include "impl/ReferenceLoader.h"
 #include "resources/resource.h"
 
+#include <algorithm>
+
 CTypeLibBrowserImpl::CTypeLibBrowserImpl(CBrowserDlg* dialog) : CBrowserImpl(dialog)
 {
     for (int& image : m_imageOfKind)
@@ -54,11 +56,19 @@ void CTypeLibBrowserImpl::LoadLibraries()
 {
     const TypeLibraryExtensions& references = m_pDlg->m_extensions;
     m_libraries.reserve(static_cast<size_t>(references.count()));
-    // A reference that is not registered, or does not load, is left out without a word.
+    // A reference that is not registered, or does not load, is left out without a word; a library
+    // given twice is loaded once, as first given.
     for (int i = 0; i < references.count(); ++i)
-        if (auto library =
-                LoadReferencedLibrary(references.ItemGUID(i), references.ItemVerMajor(i), references.ItemVerMinor(i)))
-            m_libraries.push_back(std::move(library));
+    {
+        const GUID guid = references.ItemGUID(i);
+        const bool loaded = std::any_of(m_libraries.begin(), m_libraries.end(),
+                                        [&guid](const std::unique_ptr<CTLib>& library)
+                                        { return IsEqualGUID(library->GetGuid(), guid); });
+        if (!loaded)
+            if (auto library =
+                    LoadReferencedLibrary(guid, references.ItemVerMajor(i), references.ItemVerMinor(i)))
+                m_libraries.push_back(std::move(library));
+    }
 }
 
 void CTypeLibBrowserImpl::FreeLibraries()

@@ -10,12 +10,12 @@
 
 #include <oleauto.h>
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CReferencesDialog, CKivDialog)
     ON_LBN_SELCHANGE(IDC_REF_LIST, OnSelchangeReflist)
+    ON_CONTROL(CLBN_CHKCHANGE, IDC_REF_LIST, OnChkchangeReflist)
     ON_BN_CLICKED(IDC_DOWN_BUTTON, OnDownbutton)
     ON_BN_CLICKED(IDC_UP_BUTTON, OnUpbutton)
     ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
@@ -25,11 +25,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-CString ItemText(const TLVLibId& entry)
-{
-    return " " + entry.strName;
-}
-
 CString GuidText(const GUID& guid)
 {
     LPOLESTR text = nullptr;
@@ -40,13 +35,13 @@ CString GuidText(const GUID& guid)
     return result;
 }
 
-CString LanguageName(LCID lcid)
+// A missing reference is named as the host named it, or by its GUID and version.
+CString MissingName(const TLVLibId& reference)
 {
-    const DWORD language = lcid & 0xFFFF;
-    if (language == 0)
-        return strGetStringObr(IDS_STANDARD_LANGUAGE);
-    char name[255] = {};
-    ::VerLanguageNameA(language, name, sizeof name);
+    if (!reference.strName.IsEmpty())
+        return reference.strName;
+    CString name;
+    name.Format("%s %d.%d", GuidText(reference.guid).GetString(), reference.wMajor, reference.wMinor);
     return name;
 }
 
@@ -71,8 +66,6 @@ CReferencesDialog::CReferencesDialog(std::list<TLVLibId>* refs, CWnd* parent)
 {
     EnumRegisteredTypeLibs(m_available);
     SortByName(m_available);
-    if (m_pRefs)
-        m_pending = *m_pRefs;
     m_pFont = std::make_unique<CFont>();
 }
 
@@ -84,19 +77,43 @@ void CReferencesDialog::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_REF_LIST, m_refList);
 }
 
+void CReferencesDialog::PrepareShowing()
+{
+    // A showing after the first starts from the registry and the host's list as they are now:
+    // the last showing moved the table's entries and emptied the pending copy.
+    if (!m_bTableFresh)
+    {
+        EnumRegisteredTypeLibs(m_available);
+        SortByName(m_available);
+    }
+    m_bTableFresh = false;
+    // A reference the host gives twice is kept once, at its first place, in its first version.
+    m_pending.clear();
+    if (m_pRefs)
+        for (const TLVLibId& reference : *m_pRefs)
+            if (std::find(m_pending.begin(), m_pending.end(), reference) == m_pending.end())
+                m_pending.push_back(reference);
+}
+
 BOOL CReferencesDialog::OnInitDialog()
 {
     CKivDialog::OnInitDialog();
+    PrepareShowing();
     int referenced = 0;
     MoveReferencesToTop(referenced);
-    for (size_t i = 0; i < m_available.size(); ++i)
-        InsertItem(static_cast<int>(i), &m_available[i]);
-    for (int i = 0; i < referenced; ++i)
+    // The references no registered library stands for first, in the host's order, then the table.
+    int index = 0;
+    for (TLVLibId& missing : m_pending)
+        InsertItem(index++, &missing);
+    for (TLVLibId& entry : m_available)
+        InsertItem(index++, &entry);
+    for (int i = 0; i < MissingCount() + referenced; ++i)
         m_refList.SetCheck(i, 1);
+    RememberChecks();
     if (m_refList.GetCount() > 0)
     {
         m_refList.SetCurSel(0);
-        DisplayLibDesc(reinterpret_cast<TLVLibId*>(m_refList.GetItemData(0)));
+        DisplayLibDesc(EntryAt(0));
     }
 
     {
@@ -110,9 +127,11 @@ BOOL CReferencesDialog::OnInitDialog()
         setIcon(GetUpButton(), IDI_UP_ARROW);
         setIcon(GetDownButton(), IDI_DOWN_ARROW);
     }
-    GetUpButton()->EnableWindow(FALSE);
+    UpdateArrows();
 
-    // The list's own font, with its height as a cell height.
+    // The list's own font, with its height as a cell height; a new one each showing, since the
+    // last showing's list went with its font.
+    m_pFont = std::make_unique<CFont>();
     if (CFont* current = m_refList.GetFont())
     {
         LOGFONTA font = {};
@@ -130,17 +149,12 @@ void CReferencesDialog::MoveReferencesToTop(int& placed)
     placed = 0;
     for (auto reference = m_pending.begin(); reference != m_pending.end();)
     {
-        // Only entries not placed yet are looked at: a reference given twice moves nothing twice.
-        // The entry of the reference's own version is preferred, so that confirming the dialog
-        // does not change the version the host refers to.
+        // Only entries not placed yet are looked at. A reference stands for the entry of its own
+        // version only: confirming the dialog never changes the version the host refers to.
         const auto first = m_available.begin() + placed;
-        auto found = std::find_if(first, m_available.end(),
-                                  [&reference](const TLVLibId& entry) {
-                                      return entry == *reference && entry.wMajor == reference->wMajor &&
-                                             entry.wMinor == reference->wMinor;
-                                  });
-        if (found == m_available.end())
-            found = std::find(first, m_available.end(), *reference);
+        const auto found =
+            std::find_if(first, m_available.end(),
+                         [&reference](const TLVLibId& entry) { return StandsFor(entry, *reference); });
         if (found == m_available.end())
         {
             ++reference;
@@ -154,9 +168,51 @@ void CReferencesDialog::MoveReferencesToTop(int& placed)
 
 void CReferencesDialog::InsertItem(int index, TLVLibId* entry)
 {
-    const int position = m_refList.InsertString(index, ItemText(*entry));
+    const CString text = IsMissing(entry) ? " " + strGetStringObr(IDS_MISSING_PREFIX) + MissingName(*entry)
+                                          : " " + entry->strName;
+    const int position = m_refList.InsertString(index, text);
     if (position >= 0)
         m_refList.SetItemData(position, reinterpret_cast<DWORD_PTR>(entry));
+}
+
+void CReferencesDialog::ReplaceItem(int index, TLVLibId* entry)
+{
+    const int check = m_refList.GetCheck(index);
+    m_refList.DeleteString(index);
+    InsertItem(index, entry);
+    m_refList.SetCheck(index, check);
+}
+
+TLVLibId* CReferencesDialog::EntryAt(int index) const
+{
+    const LRESULT data = m_refList.SendMessage(LB_GETITEMDATA, index);
+    return data == LB_ERR ? nullptr : reinterpret_cast<TLVLibId*>(data);
+}
+
+int CReferencesDialog::ItemOf(const TLVLibId* entry) const
+{
+    for (int i = 0; i < m_refList.GetCount(); ++i)
+        if (EntryAt(i) == entry)
+            return i;
+    return -1;
+}
+
+bool CReferencesDialog::IsMissing(const TLVLibId* entry) const
+{
+    for (const TLVLibId& missing : m_pending)
+        if (&missing == entry)
+            return true;
+    return false;
+}
+
+bool CReferencesDialog::IsMissingItem(int index) const
+{
+    return index >= 0 && index < m_refList.GetCount() && IsMissing(EntryAt(index));
+}
+
+int CReferencesDialog::MissingCount() const
+{
+    return static_cast<int>(m_pending.size());
 }
 
 CButton* CReferencesDialog::GetUpButton()
@@ -169,29 +225,83 @@ CButton* CReferencesDialog::GetDownButton()
     return static_cast<CButton*>(GetDlgItem(IDC_DOWN_BUTTON));
 }
 
+void CReferencesDialog::UpdateArrows()
+{
+    const int selected = m_refList.GetCurSel();
+    const int count = m_refList.GetCount();
+    bool up = false, down = true;
+    if (selected >= 0)
+    {
+        up = selected != 0;
+        down = !(selected != 0 && selected == count - 1);
+    }
+    // A missing library cannot load, so its priority means nothing: it does not move, and nothing
+    // moves above it.
+    if (IsMissingItem(selected))
+        up = down = false;
+    if (IsMissingItem(selected - 1))
+        up = false;
+    if (IsMissingItem(selected + 1))
+        down = false;
+    GetUpButton()->EnableWindow(up);
+    GetDownButton()->EnableWindow(down);
+}
+
 void CReferencesDialog::OnSelchangeReflist()
 {
     const int selected = m_refList.GetCurSel();
     if (selected < 0)
         return;
-    DisplayLibDesc(reinterpret_cast<TLVLibId*>(m_refList.GetItemData(selected)));
-    const bool last = selected == m_refList.GetCount() - 1;
-    if (selected != 0 && last)
-    {
-        GetUpButton()->EnableWindow(TRUE);
-        GetDownButton()->EnableWindow(FALSE);
-    }
-    else
-    {
-        GetUpButton()->EnableWindow(selected != 0);
-        GetDownButton()->EnableWindow(TRUE);
-    }
+    DisplayLibDesc(EntryAt(selected));
+    UpdateArrows();
+}
+
+void CReferencesDialog::CheckOnly(int index)
+{
+    const TLVLibId* chosen = EntryAt(index);
+    if (!chosen)
+        return;
+    m_refList.SetCheck(index, 1);
+    for (int i = 0; i < m_refList.GetCount(); ++i)
+        if (i != index && m_refList.GetCheck(i) == 1 && *EntryAt(i) == *chosen)
+            m_refList.SetCheck(i, 0);
+    RememberChecks();
+}
+
+void CReferencesDialog::RememberChecks()
+{
+    m_checked.clear();
+    for (int i = 0; i < m_refList.GetCount(); ++i)
+        if (m_refList.GetCheck(i) == 1)
+            m_checked.push_back(EntryAt(i));
+}
+
+void CReferencesDialog::OnChkchangeReflist()
+{
+    // The notification does not say which item: the newly ticked one is checked now and was not.
+    for (int i = 0; i < m_refList.GetCount(); ++i)
+        if (m_refList.GetCheck(i) == 1 &&
+            std::find(m_checked.begin(), m_checked.end(), EntryAt(i)) == m_checked.end())
+            CheckOnly(i);
+    RememberChecks();
 }
 
 void CReferencesDialog::DisplayLibDesc(TLVLibId* entry)
 {
     if (!entry)
         return;
+    if (IsMissing(entry))
+    {
+        CString version;
+        version.Format("%d.%d", entry->wMajor, entry->wMinor);
+        GetDlgItem(IDC_LIB_NAME)->SetWindowText(MissingName(*entry));
+        GetDlgItem(IDC_LIB_DETAILS)
+            ->SetWindowText(WhyMissing(*entry) + "\r\n" + strGetStringObr(IDS_GUID) + GuidText(entry->guid) +
+                            "\r\n" + strGetStringObr(IDS_VERSION) + version + "\r\n" +
+                            strGetStringObr(IDS_LANGUAGE) + LanguageName(entry->lcid) + "\r\n" +
+                            strGetStringObr(IDS_LOCATION) + entry->strPath);
+        return;
+    }
     GetDlgItem(IDC_LIB_NAME)->SetWindowText(entry->strName);
     const CString details = strGetStringObr(IDS_LOCATION) + entry->strPath + "\r\n" +
                             strGetStringObr(IDS_LANGUAGE) + LanguageName(entry->lcid) + "\r\n" +
@@ -202,33 +312,39 @@ void CReferencesDialog::DisplayLibDesc(TLVLibId* entry)
 void CReferencesDialog::OnUpbutton()
 {
     const int selected = m_refList.GetCurSel();
+    if (IsMissingItem(selected) || IsMissingItem(selected - 1))
+        return;
     LockWindowUpdate();
     if (SwapListItems(m_refList, selected, selected - 1))
-    {
-        GetUpButton()->EnableWindow(selected - 1 >= 1);
-        GetDownButton()->EnableWindow(TRUE);
-    }
+        UpdateArrows();
     UnlockWindowUpdate();
 }
 
 void CReferencesDialog::OnDownbutton()
 {
     const int selected = m_refList.GetCurSel();
+    if (IsMissingItem(selected) || IsMissingItem(selected + 1))
+        return;
     LockWindowUpdate();
     if (SwapListItems(m_refList, selected, selected + 1))
-    {
-        GetDownButton()->EnableWindow(selected + 1 < m_refList.GetCount() - 1);
-        GetUpButton()->EnableWindow(TRUE);
-    }
+        UpdateArrows();
     UnlockWindowUpdate();
 }
 
 CReferencesDialog::FileLibrary CReferencesDialog::ReadLibraryFile(const CString& path, TLVLibId& entry)
 {
-    // A damaged file can bring the platform's loader down: it is opened in another process first.
-    const ProbeResult probe = ProbeTypeLibraryFile(path);
-    if (probe == ProbeResult::NotALibrary || probe == ProbeResult::Faulted)
+    // A damaged file can bring the platform's loader down: it is opened in another process first,
+    // and not at all when that process cannot be started.
+    switch (ProbeTypeLibraryFile(path))
+    {
+    case ProbeResult::NotALibrary:
+    case ProbeResult::Faulted:
         return FileLibrary::NotALibrary;
+    case ProbeResult::NotProbed:
+        return FileLibrary::NotProbed;
+    case ProbeResult::Sound:
+        break;
+    }
     const std::wstring widePath = path.ToWide();
     ComPtr<ITypeLib> library;
     if (FAILED(::LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, &library)) || !library)
@@ -248,8 +364,16 @@ CReferencesDialog::FileLibrary CReferencesDialog::ReadLibraryFile(const CString&
     if (SUCCEEDED(library->GetDocumentation(MEMBERID_NIL, nullptr, &description, nullptr, nullptr)))
         entry.strName.Format("%s (%d.%d)", description.ToString().GetString(), entry.wMajor, entry.wMinor);
     // Registered where it is, so that the host can refer to it by its GUID.
-    const HRESULT registered = ::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(widePath.c_str()), nullptr);
+    const HRESULT registered =
+        ::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(widePath.c_str()), nullptr);
     return SUCCEEDED(registered) ? FileLibrary::Registered : FileLibrary::NotRegistered;
+}
+
+void CReferencesDialog::ShowChosenLibrary(int index)
+{
+    m_refList.SetCurSel(index);
+    CheckOnly(index);
+    OnSelchangeReflist();
 }
 
 void CReferencesDialog::OnBrowse()
@@ -264,6 +388,9 @@ void CReferencesDialog::OnBrowse()
     case FileLibrary::NotALibrary:
         ShowMessage(IDS_NOT_A_TYPE_LIBRARY, path);
         return;
+    case FileLibrary::NotProbed:
+        ShowMessage(IDS_PROBE_UNAVAILABLE, path);
+        return;
     case FileLibrary::NotRegistered:
         // A type library all the same: the message says what went wrong, and nothing is added.
         ShowMessage(IDS_NOT_REGISTERED, path);
@@ -271,31 +398,47 @@ void CReferencesDialog::OnBrowse()
     case FileLibrary::Registered:
         break;
     }
-    const auto listed = std::find(m_available.begin(), m_available.end(), chosen);
-    if (listed != m_available.end())
+    // The file of a missing reference: the library takes that reference's place and priority.
+    for (int i = 0; i < m_refList.GetCount(); ++i)
     {
-        const int item = m_refList.FindStringExact(-1, ItemText(*listed));
-        if (item >= 0)
-        {
-            m_refList.SetCurSel(item);
-            m_refList.SetCheck(item, 1);
-            OnSelchangeReflist();
-        }
+        TLVLibId* missing = EntryAt(i);
+        if (!IsMissing(missing) || !(*missing == chosen))
+            continue;
+        m_available.push_back(chosen);
+        ReplaceItem(i, &m_available.back());
+        m_pending.remove_if([missing](const TLVLibId& reference) { return &reference == missing; });
+        ShowChosenLibrary(i);
         return;
     }
-    int position = 0;
+    // A library listed already: the item of that very version, else of any version, is checked.
+    auto listed = std::find_if(m_available.begin(), m_available.end(),
+                               [&chosen](const TLVLibId& entry)
+                               { return entry == chosen && entry.SameVersion(chosen); });
+    if (listed == m_available.end())
+        listed = std::find(m_available.begin(), m_available.end(), chosen);
+    if (listed != m_available.end())
+    {
+        const int item = ItemOf(&*listed);
+        if (item >= 0)
+            ShowChosenLibrary(item);
+        return;
+    }
+    // A new library goes to the first unchecked place below the missing references.
+    int position = MissingCount();
     while (position < m_refList.GetCount() && m_refList.GetCheck(position) == 1)
         ++position;
     m_available.push_back(chosen);
     InsertItem(position, &m_available.back());
-    m_refList.SetCurSel(position);
-    OnSelchangeReflist();
-    m_refList.SetCheck(position, 1);
+    ShowChosenLibrary(position);
 }
 
 int CReferencesDialog::OnVKeyToItem(UINT key, CListBox*, UINT)
 {
-    if (key > 0xFF || !std::isalpha(static_cast<int>(key)))
+    // Letter and digit keys only: the numeric pad's keys and F1 to F12 have codes that read as
+    // lower-case letters.
+    const bool letter = key >= 'A' && key <= 'Z';
+    const bool digit = key >= '0' && key <= '9';
+    if (!letter && !digit)
         return -1;
     const char prefix[3] = {' ', static_cast<char>(key), '\0'};
     // Selecting by letter sends no selection change: the details and arrows follow by hand.
@@ -307,13 +450,17 @@ int CReferencesDialog::OnVKeyToItem(UINT key, CListBox*, UINT)
 void CReferencesDialog::OnOK()
 {
     CKivDialog::OnOK();
-    // The references no registered library matched come first, as the host gave them, then the
-    // checked libraries in the order the user left them.
-    std::list<TLVLibId> references = m_pending;
+    // The checked items top to bottom: the missing references the user kept come first, as the
+    // host gave them, then the libraries in the order the user left them. A library is written
+    // once, at its first place.
+    std::list<TLVLibId> references;
     for (int i = 0; i < m_refList.GetCount(); ++i)
-        if (m_refList.GetCheck(i) == 1)
-            if (auto* entry = reinterpret_cast<TLVLibId*>(m_refList.GetItemData(i)))
-                references.push_back(*entry);
+    {
+        const TLVLibId* entry = EntryAt(i);
+        if (m_refList.GetCheck(i) == 1 && entry &&
+            std::find(references.begin(), references.end(), *entry) == references.end())
+            references.push_back(*entry);
+    }
     if (m_pRefs)
         *m_pRefs = references;
 }

@@ -1,5 +1,7 @@
 // TLVLibId: identity and display data of one type library, exchanged between the host and the
-// module. Two records are the same library when their GUID and locale are equal.
+// module. Two records are the same library when their GUID and language are equal: the registry
+// walk keeps a locale's language (its low 16 bits) and a library's attributes give the whole
+// locale, sort order included, so only the language is compared.
 #pragma once
 
 #include "framework/CString.h"
@@ -17,7 +19,8 @@ struct TLVLibId
 
     bool operator==(const TLVLibId& other) const
     {
-        return IsEqualGUID(guid, other.guid) && lcid == other.lcid;
+        return IsEqualGUID(guid, other.guid) && LANGIDFROMLCID(lcid) == LANGIDFROMLCID(other.lcid);
     }
+    bool SameVersion(const TLVLibId& other) const { return wMajor == other.wMajor && wMinor == other.wMinor; }
     bool operator!=(const TLVLibId& other) const { return !(*this == other); }
 };

@@ -1,6 +1,7 @@
 #include "references/TypeLibProbe.h"
 #include "module/ComHolders.h"
 #include "module/ModuleServices.h"
+#include "module/WinHolders.h"
 
 #include <oleauto.h>
 #include <set>
@@ -9,10 +10,12 @@
 
 namespace
 {
-// Exit codes of the probing process; not 0, which rundll32 also gives when it finds no entry point.
+// Exit codes of the probing process; not 0 or 1, which a program that failed to start may give.
 constexpr DWORD kSound = 0x4F4B;
 constexpr DWORD kNotALibrary = 0x4E4F;
 constexpr int kDeepestBase = 64;
+constexpr SIZE_T kProbeMemoryLimit = SIZE_T(1) << 30;
+const char kProbeProgramName[] = "objbrowser_probe.exe";
 
 void FreeNames(BSTR* names, UINT count)
 {
@@ -61,15 +64,16 @@ void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& path, int depth)
         INT flags = 0;
         ComPtr<ITypeInfo> base;
         if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) &&
-            SUCCEEDED(info->GetImplTypeFlags(i, &flags)) && SUCCEEDED(info->GetRefTypeInfo(reference, &base)) &&
-            base)
+            SUCCEEDED(info->GetImplTypeFlags(i, &flags)) &&
+            SUCCEEDED(info->GetRefTypeInfo(reference, &base)) && base)
             WalkType(base.Get(), path, depth + 1);
     }
     path.erase(info);
 }
 
 // Where the probe registers the file: a key of its own standing in for HKEY_CLASSES_ROOT in the
-// probing process only, removed by the host once the probe has ended.
+// probing process only. The probe removes it as it ends; the host removes it again when the probe
+// could not.
 std::string ScratchKey(DWORD processId)
 {
     return "Software\\ObjectBrowserProbe\\" + std::to_string(processId);
@@ -79,12 +83,11 @@ void WalkLibrary(ITypeLib* library)
 {
     for (UINT i = 0, count = library->GetTypeInfoCount(); i < count; ++i)
     {
-        ITypeInfo* info = nullptr;
+        ComPtr<ITypeInfo> info;
         if (FAILED(library->GetTypeInfo(i, &info)) || !info)
             continue;
         std::set<ITypeInfo*> path;
-        WalkType(info, path, 0);
-        info->Release();
+        WalkType(info.Get(), path, 0);
     }
 }
 
@@ -94,47 +97,32 @@ void WalkLibrary(ITypeLib* library)
 // files only while it frees them.
 DWORD WalkFile(const wchar_t* path)
 {
-    HKEY scratch = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, ScratchKey(::GetCurrentProcessId()).c_str(), 0, nullptr, 0,
-                          KEY_ALL_ACCESS, nullptr, &scratch, nullptr) == ERROR_SUCCESS)
-        ::RegOverridePredefKey(HKEY_CLASSES_ROOT, scratch);
-    ITypeLib* library = nullptr;
-    if (FAILED(::LoadTypeLibEx(path, REGKIND_NONE, &library)) || !library)
-        return kNotALibrary;
     TLIBATTR identity = {};
-    TLIBATTR* attributes = nullptr;
-    if (FAILED(library->GetLibAttr(&attributes)) || !attributes)
+    HRESULT registered = E_FAIL;
     {
-        library->Release();
-        return kNotALibrary;
+        ComPtr<ITypeLib> library;
+        if (FAILED(::LoadTypeLibEx(path, REGKIND_NONE, &library)) || !library)
+            return kNotALibrary;
+        TLIBATTR* attributes = nullptr;
+        if (FAILED(library->GetLibAttr(&attributes)) || !attributes)
+            return kNotALibrary;
+        identity = *LibAttrHolder(library.Get(), attributes).Get();
+        Bstr text;
+        library->GetDocumentation(MEMBERID_NIL, nullptr, &text, nullptr, nullptr);
+        registered = ::RegisterTypeLib(library.Get(), const_cast<LPOLESTR>(path), nullptr);
     }
-    {
-        const LibAttrHolder lent(library, attributes);
-        identity = *lent.Get();
-    }
-    BSTR text = nullptr;
-    library->GetDocumentation(MEMBERID_NIL, nullptr, &text, nullptr, nullptr);
-    ::SysFreeString(text);
-    const HRESULT registered = ::RegisterTypeLib(library, const_cast<LPOLESTR>(path), nullptr);
-    library->Release();
-
-    library = nullptr;
+    ComPtr<ITypeLib> again;
     if (SUCCEEDED(registered) &&
         SUCCEEDED(::LoadRegTypeLib(identity.guid, identity.wMajorVerNum, identity.wMinorVerNum, identity.lcid,
-                                   &library)) &&
-        library)
+                                   &again)) &&
+        again)
+        WalkLibrary(again.Get());
+    else
     {
-        WalkLibrary(library);
-        library->Release();
+        again.Release();
+        if (SUCCEEDED(::LoadTypeLibEx(path, REGKIND_NONE, &again)) && again)
+            WalkLibrary(again.Get());
     }
-    else if (SUCCEEDED(::LoadTypeLibEx(path, REGKIND_NONE, &library)) && library)
-    {
-        WalkLibrary(library);
-        library->Release();
-    }
-    ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-    if (scratch)
-        ::RegCloseKey(scratch);
     return kSound;
 }
 
@@ -144,51 +132,126 @@ LONG WINAPI EndOnFault(EXCEPTION_POINTERS* exception)
     ::TerminateProcess(::GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
     return EXCEPTION_EXECUTE_HANDLER;
 }
+
+CString& ProbeProgramOverride()
+{
+    static CString program;
+    return program;
+}
+
+// A job that ends the probe with the host (its handle closes when the host's process goes) and
+// caps the memory a damaged file can make it take.
+HANDLE CreateProbeJob()
+{
+    HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
+    if (!job)
+        return nullptr;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags =
+        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_PROCESS_MEMORY;
+    limits.ProcessMemoryLimit = kProbeMemoryLimit;
+    ::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return job;
+}
+
+// Waits for the process, painting the thread's windows meanwhile: nothing else of the user's
+// reaches them, so nothing can start a second probe. False when the time ran out.
+bool WaitPainting(HANDLE process, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;)
+    {
+        const DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed >= timeoutMs)
+            return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        const DWORD woken = ::MsgWaitForMultipleObjects(1, &process, FALSE, timeoutMs - elapsed, QS_PAINT);
+        if (woken == WAIT_OBJECT_0)
+            return true;
+        if (woken != WAIT_OBJECT_0 + 1)
+            return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            ::DispatchMessageW(&message);
+    }
+}
 } // namespace
 
-extern "C" void CALLBACK ProbeTypeLibraryW(HWND, HINSTANCE, LPWSTR path, int)
+extern "C" void RunTypeLibraryProbe(const wchar_t* path)
 {
     // No message box for a fault: the process just ends, and the host reads that.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     ::SetUnhandledExceptionFilter(&EndOnFault);
     ::CoInitialize(nullptr);
-    const DWORD result = path ? WalkFile(path) : kNotALibrary;
+    const std::string scratchKey = ScratchKey(::GetCurrentProcessId());
+    HKEY scratch = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, scratchKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &scratch, nullptr) == ERROR_SUCCESS)
+        ::RegOverridePredefKey(HKEY_CLASSES_ROOT, scratch);
+    const DWORD result = path && *path ? WalkFile(path) : kNotALibrary;
+    ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+    if (scratch)
+        ::RegCloseKey(scratch);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, scratchKey.c_str());
     ::ExitProcess(result);
+}
+
+void SetProbeProgram(const CString& path)
+{
+    ProbeProgramOverride() = path;
+}
+
+CString ProbeProgram()
+{
+    if (!ProbeProgramOverride().IsEmpty())
+        return ProbeProgramOverride();
+    char module[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameA(ObrModuleInstance(), module, MAX_PATH);
+    if (!length || length >= MAX_PATH)
+        return CString();
+    CString folder(module);
+    return folder.Left(folder.ReverseFind('\\') + 1) + kProbeProgramName;
 }
 
 ProbeResult ProbeTypeLibraryFile(const CString& path, DWORD timeoutMs)
 {
-    wchar_t module[MAX_PATH] = {};
-    wchar_t system[MAX_PATH] = {};
-    if (!::GetModuleFileNameW(ObrModuleInstance(), module, MAX_PATH) ||
-        !::GetSystemDirectoryW(system, MAX_PATH))
+    const CString program = ProbeProgram();
+    if (program.IsEmpty() || ::GetFileAttributesA(program) == INVALID_FILE_ATTRIBUTES)
         return ProbeResult::NotProbed;
-    const std::wstring runner = std::wstring(system) + L"\\rundll32.exe";
-    std::wstring commandLine = L"\"" + runner + L"\" \"" + module + L"\",ProbeTypeLibrary " + path.ToWide();
-    // The module's own libraries sit beside it: the probe runs in its folder so that it finds them.
-    std::wstring folder = module;
-    const size_t separator = folder.find_last_of(L"\\/");
-    folder.erase(separator == std::wstring::npos ? 0 : separator);
+    // Quoted whole: a path may hold blanks and commas, and never a quote.
+    const std::wstring programPath = program.ToWide();
+    std::wstring commandLine = L"\"" + programPath + L"\" \"" + path.ToWide() + L"\"";
+    std::wstring folder = programPath.substr(0, programPath.find_last_of(L"\\/") + 1);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessW(runner.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                          folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+    PROCESS_INFORMATION started = {};
+    // Started suspended, so that it is in its job before it runs a single instruction.
+    if (!::CreateProcessW(programPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                          CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &started))
         return ProbeResult::NotProbed;
+    const KernelHandle process(started.hProcess), thread(started.hThread);
+    const KernelHandle job(CreateProbeJob());
+    if (job)
+        ::AssignProcessToJobObject(job.Get(), process.Get());
+    ::ResumeThread(thread.Get());
+
+    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514) /* IDC_WAIT */));
     ProbeResult result = ProbeResult::Faulted;
-    if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    if (WaitPainting(process.Get(), timeoutMs))
     {
         DWORD exitCode = 0;
-        ::GetExitCodeProcess(process.hProcess, &exitCode);
+        ::GetExitCodeProcess(process.Get(), &exitCode);
         if (exitCode == kSound)
             result = ProbeResult::Sound;
         else if (exitCode == kNotALibrary)
             result = ProbeResult::NotALibrary;
     }
     else
-        ::TerminateProcess(process.hProcess, 1);
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, ScratchKey(process.dwProcessId).c_str());
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    {
+        ::TerminateProcess(process.Get(), 1);
+        ::WaitForSingleObject(process.Get(), 5000);
+    }
+    ::SetCursor(previous);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, ScratchKey(started.dwProcessId).c_str());
     return result;
 }

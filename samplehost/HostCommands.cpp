@@ -1,6 +1,9 @@
 #include "samplehost/HostCommands.h"
 #include "browser/CBrowserDlg.h"
 #include "samplehost/MacroProject.h"
+#include "module/ModuleServices.h"
+#include "references/RegisteredTypeLibs.h"
+#include "resources/resource.h"
 
 #include <shlobj.h>
 #include <cstring>
@@ -31,6 +34,15 @@ _HistoryItem ParseSelection(const char* text)
     }
     return selection;
 }
+
+// A project named without a folder is the current folder's, not the Windows folder's, where the
+// profile functions would put it.
+CString AbsolutePath(const char* path)
+{
+    char full[MAX_PATH] = {};
+    const DWORD length = ::GetFullPathNameA(path, MAX_PATH, full, nullptr);
+    return length && length < MAX_PATH ? CString(full) : CString(path);
+}
 } // namespace
 
 int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen, const TypeLibraryExtensions& references,
@@ -51,15 +63,19 @@ int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen, const TypeLibra
 
 CString ReferencesText(const MacroProject& project)
 {
+    TypeLibTable registered;
+    EnumRegisteredTypeLibs(registered);
     CString text;
     for (const TLVLibId& reference : project.m_references)
     {
+        const CString missing =
+            FindRegistered(registered, reference) ? "" : strGetStringObr(IDS_MISSING_PREFIX);
         wchar_t guid[64] = {};
         ::StringFromGUID2(reference.guid, guid, 64);
         CString line;
-        line.Format("%s\t%s\t%d.%d\t%lx\t%s\n", reference.strName.GetString(), CString::FromWide(guid).GetString(),
-                    reference.wMajor, reference.wMinor, static_cast<unsigned long>(reference.lcid),
-                    reference.strPath.GetString());
+        line.Format("%s%s\t%s\t%d.%d\t%lx\t%s\n", missing.GetString(), reference.strName.GetString(),
+                    CString::FromWide(guid).GetString(), reference.wMajor, reference.wMinor,
+                    static_cast<unsigned long>(reference.lcid), reference.strPath.GetString());
         text += line;
     }
     return text;
@@ -81,7 +97,8 @@ HostOptions ParseCommandLine(int argc, char** argv)
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "/?") == 0)
             options.help = true;
-        else if (std::strcmp(arg, "--browse") == 0 && i + 1 < argc && ParseBrowserType(argv[i + 1], options.browse))
+        else if (std::strcmp(arg, "--browse") == 0 && i + 1 < argc &&
+                 ParseBrowserType(argv[i + 1], options.browse))
             ++i;
         else if (std::strcmp(arg, "--start-browser") == 0 && i + 1 < argc &&
                  ParseBrowserType(argv[i + 1], options.startBrowser))
@@ -95,7 +112,7 @@ HostOptions ParseCommandLine(int argc, char** argv)
         else if (std::strcmp(arg, "--search") == 0 && i + 1 < argc)
             options.search = argv[++i];
         else if (std::strcmp(arg, "--project") == 0 && i + 1 < argc)
-            options.project = argv[++i];
+            options.project = AbsolutePath(argv[++i]);
         else
             options.error.Format("Option inconnue ou incomplète : %s", arg);
     }
@@ -109,14 +126,16 @@ const char* UsageText()
            "  --browse 0|1|2    ouvre l'explorateur d'objets (0), de fonctions des macros (1) ou des\n"
            "                    formules (2), écrit le texte choisi sur la sortie standard ; code de\n"
            "                    sortie 0 si un texte a été choisi, 1 si l'explorateur a été fermé sans\n"
-           "                    choix, 2 s'il n'a pas pu s'ouvrir\n"
+           "                    choix, 2 s'il n'a pas pu s'ouvrir, 3 si le projet est endommagé\n"
            "  --start-browser 0|1|2  ouvre l'éditeur avec cet explorateur déjà ouvert\n"
            "  --select BIBLIOTHÈQUE[.CLASSE[.MEMBRE]]\n"
            "                    ouvre l'explorateur d'objets sur cette sélection\n"
            "  --search TEXTE    l'explorateur ouvert recherche ce texte\n"
            "  --start-references  ouvre l'éditeur avec le choix des références déjà ouvert\n"
            "  --list-references écrit les références du projet, une par ligne : nom, GUID, version,\n"
-           "                    langue et chemin séparés par des tabulations\n"
+           "                    langue et chemin séparés par des tabulations ; le nom d'une référence\n"
+           "                    dont la bibliothèque n'est pas inscrite commence par MANQUANT ; code de\n"
+           "                    sortie 3 si le projet est endommagé (ses références lisibles sont écrites)\n"
            "  --project FICHIER utilise ce fichier de projet (références des bibliothèques)\n"
            "  --help            affiche cette aide\n";
 }
@@ -132,11 +151,13 @@ CString DefaultProjectPath()
     return path + "\\projet.ini";
 }
 
-bool OpenProject(MacroProject& project, const CString& path, CString& problem, bool& saved)
+bool OpenProject(MacroProject& project, const CString& path, bool create, CString& problem, bool& saved)
 {
-    saved = false;
+    saved = true;
+    const bool isNew = ::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
     if (!project.Load(path, problem))
         return false;
-    saved = project.Save(path);
+    if (create && isNew)
+        saved = project.Save(path);
     return true;
 }

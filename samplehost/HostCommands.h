@@ -17,10 +17,11 @@ int RunBrowser(BROWSER_TYPE type, CWnd* parent, CString& chosen,
                const TypeLibraryExtensions& references = TypeLibraryExtensions(),
                const _HistoryItem& start = _HistoryItem(), const CString& search = CString());
 
-// Opens the project the editor works with. A sound project, or a new one, is written at once, so
-// that the user finds its file (saved tells whether that worked); a file that cannot be read is
-// left as it is, and the project holds the default references. False, with the problem, then.
-bool OpenProject(MacroProject& project, const CString& path, CString& problem, bool& saved);
+// Opens the project the editor works with. A new project's file is written at once when create
+// says so (an interactive start), so that the user finds it (saved tells whether that worked);
+// nothing else is written here: a sound file is not rewritten, and a file that cannot be read
+// whole is left as it is, the project holding what could be read. False, with the problem, then.
+bool OpenProject(MacroProject& project, const CString& path, bool create, CString& problem, bool& saved);
 
 // The project's references as the browser takes them, in the project's order.
 TypeLibraryExtensions ReferencesOf(const MacroProject& project);
@@ -28,18 +29,19 @@ TypeLibraryExtensions ReferencesOf(const MacroProject& project);
 struct HostOptions
 {
     bool help = false;
-    int browse = -1;       // 0, 1 or 2: open that browser and print the choice; -1: the editor window
-    int startBrowser = -1; // 0, 1 or 2: the editor window, with that browser opened at once
-    _HistoryItem select;   // where the browser opens: --select library[.class[.member]]
-    CString search;        // what the browser searches as it opens: --search text
-    bool listReferences = false; // print the project's references
+    int browse = -1;              // 0, 1 or 2: open that browser and print the choice; -1: the editor window
+    int startBrowser = -1;        // 0, 1 or 2: the editor window, with that browser opened at once
+    _HistoryItem select;          // where the browser opens: --select library[.class[.member]]
+    CString search;               // what the browser searches as it opens: --search text
+    bool listReferences = false;  // print the project's references
     bool startReferences = false; // the editor window, with the references dialog opened at once
-    CString project;      // the project file; empty for the default one
-    CString error;        // a command line that cannot be understood
+    CString project;              // the project file, made absolute; empty for the default one
+    CString error;                // a command line that cannot be understood
 };
 
 HostOptions ParseCommandLine(int argc, char** argv);
-// One line per reference: name, GUID, version, locale and path, separated by tabs.
+// One line per reference: name, GUID, version, locale and path, separated by tabs; the name of a
+// reference that stands for no registered library begins with "MANQUANT : ".
 CString ReferencesText(const MacroProject& project);
 const char* UsageText();
 // The project file used when none is given: SampleHost\projet.ini in the user's application data.

@@ -22,7 +22,8 @@ void PlaceBeside(CWnd& browser, CWnd& host)
     int left = hostRect.right;
     if (left + browserRect.Width() > screenWidth)
         left = screenWidth - browserRect.Width();
-    browser.SetWindowPos(nullptr, left < 0 ? 0 : left, hostRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    browser.SetWindowPos(nullptr, left < 0 ? 0 : left, hostRect.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 } // namespace
 
@@ -118,8 +119,10 @@ CModelessBrowserDlg* HostWindow::ShowObjectBrowser()
 {
     if (!m_pBrowser)
     {
-        const TypeLibraryExtensions references = m_pProject ? ReferencesOf(*m_pProject) : TypeLibraryExtensions();
-        const CString suffix = m_projectPath.IsEmpty() ? CString() : CString(::PathFindFileNameA(m_projectPath));
+        const TypeLibraryExtensions references =
+            m_pProject ? ReferencesOf(*m_pProject) : TypeLibraryExtensions();
+        const CString suffix =
+            m_projectPath.IsEmpty() ? CString() : CString(::PathFindFileNameA(m_projectPath));
         m_pBrowser = new CModelessBrowserDlg(BROWSER_TYPELIB, &references, &m_pBrowser,
                                              suffix.IsEmpty() ? nullptr : suffix.GetString(), this);
         // A browser that cannot open goes by itself; one that has no window at all is ours to free.
@@ -190,14 +193,30 @@ void HostWindow::OnAbout()
 
 bool HostWindow::EditReferences()
 {
-    if (!m_pProject)
+    // One references dialog at a time: a second one on the same list would have its changes
+    // undone by the first one's OK. The browser, which can ask for one, waits meanwhile.
+    if (!m_pProject || m_bEditingReferences)
         return false;
+    m_bEditingReferences = true;
+    if (m_pBrowser)
+        m_pBrowser->EnableWindow(FALSE);
     CReferencesDialog dialog(&m_pProject->m_references, this);
-    if (dialog.DoModal() != IDOK)
+    const bool confirmed = dialog.DoModal() == IDOK;
+    if (m_pBrowser)
+        m_pBrowser->EnableWindow(TRUE);
+    m_bEditingReferences = false;
+    if (!confirmed)
         return false;
-    if (!m_projectPath.IsEmpty() && !m_pProject->Save(m_projectPath))
+    CString kept;
+    if (!m_projectPath.IsEmpty() && !m_pProject->Save(m_projectPath, &kept))
         fwk::Platform().MessageBox(m_hWnd, "Le projet n'a pas pu être enregistré : " + m_projectPath,
                                    "Références", MB_OK | MB_ICONWARNING);
+    else if (!kept.IsEmpty())
+        fwk::Platform().MessageBox(m_hWnd,
+                                   "Le projet endommagé a été remplacé ; une copie de l'ancien fichier est "
+                                   "gardée ici : " +
+                                       kept,
+                                   "Références", MB_OK | MB_ICONINFORMATION);
     if (m_pBrowser)
         m_pBrowser->UpdateReferences(ReferencesOf(*m_pProject));
     return true;

@@ -22,7 +22,8 @@ public:
     // Opens the browser of the type and inserts the chosen text at the caret; false when none was chosen.
     bool BrowseAndInsert(BROWSER_TYPE type);
     // Lets the user choose the project's references and saves the project when confirmed; false
-    // when cancelled (or without a project).
+    // when cancelled, without a project, or while the references dialog is open already (the
+    // modeless browser is disabled meanwhile).
     bool EditReferences();
     // Shows the modeless object browser beside the window, creating it the first time; null when
     // it cannot open.
@@ -61,6 +62,7 @@ private:
     // The modeless object browser; it empties this slot itself when its window goes.
     CModelessBrowserDlg* m_pBrowser = nullptr;
     CString m_projectPath;
+    bool m_bEditingReferences = false;
     _HistoryItem m_startSelection;
     CString m_startSearch;
 };

@@ -7,13 +7,21 @@
 
 namespace
 {
-void WriteOut(const char* text)
+void Write(DWORD stream, const char* text)
 {
     DWORD written = 0;
-    HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    HANDLE out = ::GetStdHandle(stream);
     if (out && out != INVALID_HANDLE_VALUE)
         ::WriteFile(out, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
 }
+
+void WriteOut(const char* text)
+{
+    Write(STD_OUTPUT_HANDLE, text);
+}
+
+// Exit code of a command-line use on a project that could not be read whole.
+constexpr int kDamagedProject = 3;
 } // namespace
 
 SampleHostApp::SampleHostApp() : CWinApp("Hôte d'exemple") {}
@@ -38,21 +46,30 @@ BOOL SampleHostApp::InitInstance()
     m_projectPath = options.project.IsEmpty() ? DefaultProjectPath() : options.project;
     CString problem;
     bool saved = true;
-    const bool loaded = OpenProject(m_project, m_projectPath, problem, saved);
+    // The command-line uses only read the project: they never write its file, nor create one.
+    const bool readOnly = options.listReferences || options.browse >= 0;
+    const bool loaded = OpenProject(m_project, m_projectPath, !readOnly, problem, saved);
+    if (readOnly && !loaded)
+    {
+        Write(STD_ERROR_HANDLE, problem + "\n");
+        m_nExitCode = kDamagedProject;
+    }
     if (options.listReferences)
     {
         WriteOut(ReferencesText(m_project));
         return FALSE;
     }
-    if (options.browse >= 0)
+    if (options.browse >= 0 && loaded)
     {
         CString chosen;
-        m_nExitCode = RunBrowser(static_cast<BROWSER_TYPE>(options.browse), nullptr, chosen, ReferencesOf(m_project),
-                                 options.select, options.search);
+        m_nExitCode = RunBrowser(static_cast<BROWSER_TYPE>(options.browse), nullptr, chosen,
+                                 ReferencesOf(m_project), options.select, options.search);
         if (m_nExitCode == 0)
             WriteOut(chosen + "\n");
         return FALSE;
     }
+    if (readOnly)
+        return FALSE;
     if (!loaded)
         fwk::Platform().MessageBox(nullptr, problem, m_strAppName, MB_OK | MB_ICONWARNING);
     else if (!saved)
@@ -63,7 +80,8 @@ BOOL SampleHostApp::InitInstance()
         return FALSE;
     m_pMainWnd = &m_window;
     m_window.SetStartSelection(options.select, options.search);
-    const UINT startCommands[] = {ID_TOOLS_OBJECT_BROWSER, ID_TOOLS_MACRO_FUNCTIONS, ID_TOOLS_FORMULA_FUNCTIONS};
+    const UINT startCommands[] = {ID_TOOLS_OBJECT_BROWSER, ID_TOOLS_MACRO_FUNCTIONS,
+                                  ID_TOOLS_FORMULA_FUNCTIONS};
     if (options.startReferences)
         m_window.PostMessage(WM_COMMAND, ID_TOOLS_REFERENCES);
     else if (options.startBrowser >= 0)

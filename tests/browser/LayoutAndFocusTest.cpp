@@ -190,9 +190,13 @@ TEST_F(BrowserDialogTest, AToolTipShowsWhenTheMouseRestsOnAButton)
                             },
                             [&]
                             {
-                                Pump(1500);
-                                ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleToolTip,
-                                                    reinterpret_cast<LPARAM>(&tip));
+                                // The tip shows after the hover delay: up to 5 s on a loaded machine.
+                                for (int attempt = 0; attempt < 50 && !tip; ++attempt)
+                                {
+                                    Pump(100);
+                                    ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleToolTip,
+                                                        reinterpret_cast<LPARAM>(&tip));
+                                }
                                 char buffer[128] = {};
                                 if (tip)
                                     ::GetWindowTextA(tip, buffer, sizeof buffer);

@@ -174,7 +174,11 @@ TEST_F(TypeLibBrowserTest, OnlyTheReferencesThatLoadAreListedSortedByName)
 {
     Register("BrowserFixture.tlb");
     const GUID unregistered = {0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55}};
-    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}, {unregistered, 1, 0}, {kBrowserFixtureGuid, 1, 0}});
+    // The fixture given twice is loaded once.
+    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0},
+                               {unregistered, 1, 0},
+                               {kBrowserFixtureGuid, 1, 0},
+                               {kBrowserFixtureGuid, 1, 0}});
     RunModal(*dialog,
              [](CBrowserDlg& d)
              {

@@ -10,12 +10,12 @@
 #include "resources/resource.h"
 
 #include <gmock/gmock.h>
-#include <fstream>
 #include <string>
 #include <vector>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 namespace
 {
@@ -31,14 +31,16 @@ const Library kLibraries[] = {{"{0D000000-0000-0000-0000-00000000000D}", "Delta"
                               {"{0C000000-0000-0000-0000-00000000000C}", "charlie"},
                               {"{0F000000-0000-0000-0000-00000000000F}", "Zulu"},
                               {"{0A000000-0000-0000-0000-00000000000A}", "Mike"}};
-// The fixture library of the build, registered here in a version the file does not have.
+const char* const kZulu = kLibraries[4].guid;
+const char* const kDelta = kLibraries[0].guid;
+// The fixture library of the build (version 1.0), registered here in a version the file does not have.
 const char kFixtureGuid[] = "{6B71A616-BF9F-424A-9D30-6589D9CF0ACE}";
 
-TLVLibId Reference(const char* guid, const char* name)
+TLVLibId Reference(const char* guid, const char* name, WORD major = 1)
 {
     TLVLibId reference = {};
     EXPECT_TRUE(obrtest::ParseGuid(guid, reference.guid)) << guid;
-    reference.wMajor = 1;
+    reference.wMajor = major;
     reference.strName = name;
     return reference;
 }
@@ -59,7 +61,11 @@ std::vector<std::string> Names(const std::list<TLVLibId>& references)
 {
     std::vector<std::string> names;
     for (const TLVLibId& reference : references)
-        names.push_back(reference.strName.GetString());
+    {
+        CString name;
+        name.Format("%s %d.%d", reference.strName.GetString(), reference.wMajor, reference.wMinor);
+        names.push_back(name.GetString());
+    }
     return names;
 }
 
@@ -69,11 +75,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_root.IsInPlace());
+        // A reference stands for a registered library only when the library's file is there.
         for (const Library& library : kLibraries)
-            ASSERT_TRUE(m_root.AddLibrary(library.guid, "1.0", library.description, "0", "win64",
-                                          (std::string("C:\\") + library.description + ".tlb").c_str()));
+            ASSERT_TRUE(
+                m_root.AddLibrary(library.guid, "1.0", library.description, "0", "win64",
+                                  m_files.Write(std::string(library.description) + ".tlb", "").c_str()));
         ASSERT_TRUE(m_root.AddLibrary(kFixtureGuid, "9.0", "ObrFixture"));
-        m_references = {Reference(kLibraries[4].guid, "Zulu (1.0)"), Reference(kLibraries[0].guid, "Delta (1.0)"),
+        m_references = {Reference(kZulu, "Zulu (1.0)"), Reference(kDelta, "Delta (1.0)"),
                         Reference("{99999999-0000-0000-0000-000000000099}", "Absente (1.0)")};
     }
 
@@ -91,61 +99,129 @@ protected:
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_REF_LIST, LBN_SELCHANGE),
                            reinterpret_cast<LPARAM>(dialog.ReferenceList().m_hWnd));
     }
+    // Selects the item and toggles its check with the space bar, as a user does.
+    static void Toggle(CReferencesDialog& dialog, int index)
+    {
+        Select(dialog, index);
+        dialog.ReferenceList().SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+    }
     static void Press(CReferencesDialog& dialog, int button)
     {
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                            reinterpret_cast<LPARAM>(dialog.GetDlgItem(button)->m_hWnd));
     }
     static bool Enabled(CButton* button) { return button->IsWindowEnabled() != FALSE; }
+    static std::string Arrows(CReferencesDialog& dialog)
+    {
+        return std::string(Enabled(dialog.GetUpButton()) ? "up" : "-") + "/" +
+               (Enabled(dialog.GetDownButton()) ? "down" : "-");
+    }
+    static const TLVLibId& EntryOf(CReferencesDialog& dialog, int index)
+    {
+        return *reinterpret_cast<const TLVLibId*>(dialog.ReferenceList().GetItemData(index));
+    }
 
     obrtest::ScopedClassesRoot m_root;
+    obrtest::TemporaryFolder m_files{"obr-references"};
     std::list<TLVLibId> m_references;
 };
 } // namespace
 
-TEST_F(ReferencesDialogTest, TheHostsReferencesAreOnTopInItsOrderAndComeBackAfterTheUnmatched)
+TEST_F(ReferencesDialogTest, TheHostsReferencesComeFirstMissingOnesOnTopAndBackInThatOrderAtEachShowing)
 {
+    // Zulu given twice: written back once, at its first place, in its first version.
+    m_references.push_back(Reference(kZulu, "Zulu (2.0)", 2));
     CReferencesDialog dialog(&m_references);
-    std::vector<std::string> items;
-    std::string caption, details;
-    const INT_PTR result = obrtest::RunModal(dialog,
-                                             [&]()
-                                             {
-                                                 items = Items(dialog.ReferenceList());
-                                                 caption = GroupCaption(dialog);
-                                                 details = Details(dialog);
-                                                 dialog.SendMessage(WM_COMMAND, IDOK);
-                                             });
-    EXPECT_EQ(IDOK, result);
-    EXPECT_THAT(items, ElementsAre("[x] Zulu (1.0)", "[x] Delta (1.0)", "[ ] Bravo (1.0)", "[ ] charlie (1.0)",
-                                   "[ ] Echo (1.0)", "[ ] Mike (1.0)", "[ ] ObrFixture (9.0)"));
-    EXPECT_EQ("Zulu (1.0)", caption);
-    EXPECT_EQ("Emplacement : C:\\Zulu.tlb\r\nLangue : Standard\r\nGuide : {0F000000-0000-0000-0000-00000000000F}",
-              details);
-    // The reference no library matched comes first, then the checked ones in list order.
-    EXPECT_THAT(Names(m_references), ElementsAre("Absente (1.0)", "Zulu (1.0)", "Delta (1.0)"));
+    for (int showing = 1; showing <= 2; ++showing)
+    {
+        std::vector<std::string> items;
+        std::string caption, details, arrows;
+        const INT_PTR result = obrtest::RunModal(dialog,
+                                                 [&]()
+                                                 {
+                                                     items = Items(dialog.ReferenceList());
+                                                     caption = GroupCaption(dialog);
+                                                     details = Details(dialog);
+                                                     arrows = Arrows(dialog);
+                                                     Select(dialog, 1);
+                                                     EXPECT_EQ("Zulu (1.0)", GroupCaption(dialog));
+                                                     EXPECT_EQ("Emplacement : " + m_files.File("Zulu.tlb") +
+                                                                   "\r\nLangue : Standard\r\nGuide : "
+                                                                   "{0F000000-0000-0000-0000-00000000000F}",
+                                                               Details(dialog));
+                                                     dialog.SendMessage(WM_COMMAND, IDOK);
+                                                 });
+        EXPECT_EQ(IDOK, result) << "showing " << showing;
+        EXPECT_THAT(items, ElementsAre("[x] MANQUANT : Absente (1.0)", "[x] Zulu (1.0)", "[x] Delta (1.0)",
+                                       "[ ] Bravo (1.0)", "[ ] charlie (1.0)", "[ ] Echo (1.0)",
+                                       "[ ] Mike (1.0)", "[ ] ObrFixture (9.0)"))
+            << "showing " << showing;
+        // A missing library cannot load: its priority means nothing, and it does not move.
+        EXPECT_EQ("-/-", arrows);
+        EXPECT_EQ("Absente (1.0)", caption);
+        EXPECT_EQ("Bibliothèque non inscrite\r\nGuide : {99999999-0000-0000-0000-000000000099}\r\nVersion : "
+                  "1.0\r\nLangue : Standard\r\nEmplacement : ",
+                  details);
+        EXPECT_THAT(Names(m_references),
+                    ElementsAre("Absente (1.0) 1.0", "Zulu (1.0) 1.0", "Delta (1.0) 1.0"))
+            << "showing " << showing;
+    }
 }
 
-TEST_F(ReferencesDialogTest, TheVersionTheHostRefersToIsTheOneChecked)
+TEST_F(ReferencesDialogTest, AReferenceStandsForItsOwnVersionOnly)
 {
-    // Two versions of Delta: the same library by its identity, the host refers to 2.0.
-    ASSERT_TRUE(m_root.AddLibrary(kLibraries[0].guid, "2.0", "Delta"));
-    m_references = {Reference(kLibraries[0].guid, "Delta (2.0)")};
-    m_references.front().wMajor = 2;
+    // Delta in two versions: the host's 2.0 is the one checked. Zulu 3.0 is registered in 1.0 only:
+    // it stays missing, and comes back as 3.0.
+    ASSERT_TRUE(
+        m_root.AddLibrary(kDelta, "2.0", "Delta", "0", "win64", m_files.Write("Delta2.tlb", "").c_str()));
+    m_references = {Reference(kDelta, "Delta (2.0)", 2), Reference(kZulu, "Zulu (3.0)", 3)};
     CReferencesDialog dialog(&m_references);
     std::vector<std::string> items;
+    std::string details;
     obrtest::RunModal(dialog,
                       [&]()
                       {
                           items = Items(dialog.ReferenceList());
+                          details = Details(dialog);
                           dialog.SendMessage(WM_COMMAND, IDOK);
                       });
-    ASSERT_GE(items.size(), 3u);
-    EXPECT_EQ("[x] Delta (2.0)", items[0]);
-    EXPECT_EQ("[ ] Delta (1.0)", items[3]);
-    ASSERT_EQ(1u, m_references.size());
-    EXPECT_EQ(2, m_references.front().wMajor);
-    EXPECT_EQ("Delta (2.0)", m_references.front().strName);
+    ASSERT_GE(items.size(), 5u);
+    EXPECT_EQ("[x] MANQUANT : Zulu (3.0)", items[0]);
+    EXPECT_EQ("[x] Delta (2.0)", items[1]);
+    EXPECT_EQ("[ ] Delta (1.0)", items[4]);
+    EXPECT_THAT(details, StartsWith("Inscrite dans une autre version : 1.0\r\n"));
+    EXPECT_THAT(Names(m_references), ElementsAre("Zulu (3.0) 3.0", "Delta (2.0) 2.0"));
+}
+
+TEST_F(ReferencesDialogTest, AMissingReferenceUntickedIsDroppedAndTickingAnotherVersionReplacesIt)
+{
+    CReferencesDialog dialog(&m_references);
+    // Cancel after unticking: nothing changes.
+    obrtest::RunModal(dialog, [&]() { Toggle(dialog, 0); });
+    EXPECT_THAT(Names(m_references), ElementsAre("Zulu (1.0) 1.0", "Delta (1.0) 1.0", "Absente (1.0) 1.0"));
+    // OK after unticking: it is gone.
+    obrtest::RunModal(dialog,
+                      [&]()
+                      {
+                          Toggle(dialog, 0);
+                          dialog.SendMessage(WM_COMMAND, IDOK);
+                      });
+    EXPECT_THAT(Names(m_references), ElementsAre("Zulu (1.0) 1.0", "Delta (1.0) 1.0"));
+
+    // Delta 2.0 is missing; ticking the registered 1.0 unticks it: a project refers to one version.
+    m_references = {Reference(kDelta, "Delta (2.0)", 2)};
+    std::vector<std::string> items;
+    obrtest::RunModal(dialog,
+                      [&]()
+                      {
+                          Toggle(dialog, 3); // Delta (1.0), below Bravo and charlie
+                          items = Items(dialog.ReferenceList());
+                          dialog.SendMessage(WM_COMMAND, IDOK);
+                      });
+    ASSERT_GE(items.size(), 4u);
+    EXPECT_EQ("[ ] MANQUANT : Delta (2.0)", items[0]);
+    EXPECT_EQ("[x] Delta (1.0)", items[3]);
+    EXPECT_THAT(Names(m_references), ElementsAre("Delta (1.0) 1.0"));
 }
 
 TEST_F(ReferencesDialogTest, ArrowsFollowTheSelectionAndDownMovesTheWholeItem)
@@ -156,34 +232,36 @@ TEST_F(ReferencesDialogTest, ArrowsFollowTheSelectionAndDownMovesTheWholeItem)
         [&]()
         {
             CCheckListBox& list = dialog.ReferenceList();
-            EXPECT_FALSE(Enabled(dialog.GetUpButton()));
-            EXPECT_TRUE(Enabled(dialog.GetDownButton()));
             Select(dialog, list.GetCount() - 1);
-            EXPECT_TRUE(Enabled(dialog.GetUpButton()));
-            EXPECT_FALSE(Enabled(dialog.GetDownButton()));
+            EXPECT_EQ("up/-", Arrows(dialog));
             EXPECT_EQ("ObrFixture (9.0)", GroupCaption(dialog));
-
-            // Delta (checked, second) down past Bravo: text, check and data go with it.
+            // Zulu, first below the missing one, cannot go above it.
             Select(dialog, 1);
-            const DWORD_PTR delta = list.GetItemData(1);
+            EXPECT_EQ("-/down", Arrows(dialog));
+            Press(dialog, IDC_UP_BUTTON);
+            EXPECT_EQ(1, list.GetCurSel());
+
+            // Delta (checked) down past Bravo: text, check and data go with it.
+            Select(dialog, 2);
+            const DWORD_PTR delta = list.GetItemData(2);
             Press(dialog, IDC_DOWN_BUTTON);
-            EXPECT_THAT(Items(list), ElementsAre("[x] Zulu (1.0)", "[ ] Bravo (1.0)", "[x] Delta (1.0)",
-                                                 "[ ] charlie (1.0)", "[ ] Echo (1.0)", "[ ] Mike (1.0)",
-                                                 "[ ] ObrFixture (9.0)"));
-            EXPECT_EQ(2, list.GetCurSel());
-            EXPECT_EQ(delta, list.GetItemData(2));
-            EXPECT_TRUE(Enabled(dialog.GetUpButton()));
+            EXPECT_THAT(Items(list), ElementsAre("[x] MANQUANT : Absente (1.0)", "[x] Zulu (1.0)",
+                                                 "[ ] Bravo (1.0)", "[x] Delta (1.0)", "[ ] charlie (1.0)",
+                                                 "[ ] Echo (1.0)", "[ ] Mike (1.0)", "[ ] ObrFixture (9.0)"));
+            EXPECT_EQ(3, list.GetCurSel());
+            EXPECT_EQ(delta, list.GetItemData(3));
+            EXPECT_EQ("up/down", Arrows(dialog));
             // Down to the last place disables Down.
             for (int i = 0; i < 4; ++i)
                 Press(dialog, IDC_DOWN_BUTTON);
-            EXPECT_EQ(6, list.GetCurSel());
-            EXPECT_FALSE(Enabled(dialog.GetDownButton()));
+            EXPECT_EQ(7, list.GetCurSel());
+            EXPECT_EQ("up/-", Arrows(dialog));
             Press(dialog, IDC_UP_BUTTON);
-            EXPECT_EQ(5, list.GetCurSel());
-            EXPECT_TRUE(Enabled(dialog.GetDownButton()));
+            EXPECT_EQ(6, list.GetCurSel());
+            EXPECT_EQ("up/down", Arrows(dialog));
         });
     // Cancel: the host's list stays as it was.
-    EXPECT_THAT(Names(m_references), ElementsAre("Zulu (1.0)", "Delta (1.0)", "Absente (1.0)"));
+    EXPECT_THAT(Names(m_references), ElementsAre("Zulu (1.0) 1.0", "Delta (1.0) 1.0", "Absente (1.0) 1.0"));
 }
 
 TEST_F(ReferencesDialogTest, TypingALetterSelectsTheNextItemBeginningWithIt)
@@ -195,39 +273,51 @@ TEST_F(ReferencesDialogTest, TypingALetterSelectsTheNextItemBeginningWithIt)
                           CCheckListBox& list = dialog.ReferenceList();
                           list.SetFocus();
                           list.SendMessage(WM_KEYDOWN, 'C', 0);
-                          EXPECT_EQ(3, list.GetCurSel());
+                          EXPECT_EQ(4, list.GetCurSel());
                           EXPECT_EQ("charlie (1.0)", GroupCaption(dialog));
-                          EXPECT_TRUE(Enabled(dialog.GetUpButton()));
+                          EXPECT_EQ("up/down", Arrows(dialog));
                           list.SendMessage(WM_KEYDOWN, 'M', 0);
-                          EXPECT_EQ(5, list.GetCurSel());
-                          EXPECT_THAT(Details(dialog), HasSubstr("C:\\Mike.tlb"));
+                          EXPECT_EQ(6, list.GetCurSel());
+                          EXPECT_THAT(Details(dialog), HasSubstr("Mike.tlb"));
+                          // The numeric pad's 4 and F1 have the codes of 'd' and 'p': no letters.
+                          list.SendMessage(WM_KEYDOWN, VK_NUMPAD4, 0);
+                          list.SendMessage(WM_KEYDOWN, VK_F1, 0);
+                          EXPECT_EQ(6, list.GetCurSel());
                       });
 }
 
-TEST_F(ReferencesDialogTest, BrowsingChecksAListedLibraryOrInsertsANewOneAfterTheChecked)
+TEST_F(ReferencesDialogTest, BrowsingChecksTheListedItemOfThatLibraryOrInsertsANewOneAfterTheChecked)
 {
+    // The fixture's own version, and another library listed under the same name just before it:
+    // the item is found by its library, not by its text.
+    ASSERT_TRUE(m_root.AddLibrary("{0D0D0000-0000-0000-0000-000000000000}", "1.0", "ObrFixture"));
+    ASSERT_TRUE(m_root.AddLibrary(kFixtureGuid, "1.0", "ObrFixture"));
     obrtest::PlatformRecorder platform;
     CReferencesDialog dialog(&m_references);
     obrtest::RunModal(dialog,
                       [&]()
                       {
                           CCheckListBox& list = dialog.ReferenceList();
-                          list.SetCheck(2, 1); // Bravo: three checked items now
-                          // The fixture file is listed already (in another version).
+                          list.SetCheck(3, 1); // Bravo: three registered items checked now
                           platform.m_openFileAnswer = obrtest::FixturePath("BrowserFixture.tlb");
                           Press(dialog, IDC_BROWSE);
-                          EXPECT_EQ(7, list.GetCount());
-                          EXPECT_EQ(6, list.GetCurSel());
-                          EXPECT_EQ(1, list.GetCheck(6));
-                          EXPECT_EQ("ObrFixture (9.0)", GroupCaption(dialog));
+                          ASSERT_EQ(10, list.GetCount());
+                          const int chosen = list.GetCurSel();
+                          ASSERT_GE(chosen, 0);
+                          EXPECT_EQ(1, list.GetCheck(chosen));
+                          GUID fixture;
+                          ASSERT_TRUE(obrtest::ParseGuid(kFixtureGuid, fixture));
+                          EXPECT_TRUE(IsEqualGUID(fixture, EntryOf(dialog, chosen).guid));
+                          EXPECT_EQ(1, EntryOf(dialog, chosen).wMajor)
+                              << "the listed item of that very version";
 
                           // A new library goes to the first unchecked place, checked and selected.
-                          list.SetCheck(6, 0);
+                          list.SetCheck(chosen, 0);
                           platform.m_openFileAnswer = obrtest::FixturePath("BrowserOrderFixture.tlb");
                           Press(dialog, IDC_BROWSE);
-                          ASSERT_EQ(8, list.GetCount());
-                          EXPECT_EQ(3, list.GetCurSel());
-                          EXPECT_EQ(1, list.GetCheck(3));
+                          ASSERT_EQ(11, list.GetCount());
+                          EXPECT_EQ(4, list.GetCurSel());
+                          EXPECT_EQ(1, list.GetCheck(4));
                           EXPECT_EQ("Object browser order fixture (1.0)", GroupCaption(dialog));
                           EXPECT_THAT(Details(dialog), HasSubstr("BrowserOrderFixture.tlb"));
                           dialog.SendMessage(WM_COMMAND, IDOK);
@@ -237,16 +327,42 @@ TEST_F(ReferencesDialogTest, BrowsingChecksAListedLibraryOrInsertsANewOneAfterTh
               "*.dll)|*.exe; *.dll|Contrôles ActiveX (*.ocx)|*.ocx|Tous les Fichiers (*.*)|*.*|",
               platform.m_openFileFilter);
     EXPECT_TRUE(platform.m_messages.empty());
-    EXPECT_THAT(Names(m_references), ElementsAre("Absente (1.0)", "Zulu (1.0)", "Delta (1.0)", "Bravo (1.0)",
-                                                 "Object browser order fixture (1.0)"));
+    EXPECT_THAT(Names(m_references),
+                ElementsAre("Absente (1.0) 1.0", "Zulu (1.0) 1.0", "Delta (1.0) 1.0", "Bravo (1.0) 1.0",
+                            "Object browser order fixture (1.0) 1.0"));
 }
 
-TEST_F(ReferencesDialogTest, AFileThatIsNoTypeLibraryIsToldAndAddsNothing)
+TEST_F(ReferencesDialogTest, BrowsingToTheFileOfAMissingReferenceTakesItsPlace)
 {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string text = std::string(folder) + "obr-pas-une-bibliotheque.txt";
-    std::ofstream(text) << "Ceci n'est pas une bibliothèque.";
+    // The host refers to the fixture's 1.0, registered here in 9.0 only.
+    m_references = {Reference(kZulu, "Zulu (1.0)"), Reference(kFixtureGuid, "Fixture d'avant (1.0)")};
+    obrtest::PlatformRecorder platform;
+    platform.m_openFileAnswer = obrtest::FixturePath("BrowserFixture.tlb");
+    CReferencesDialog dialog(&m_references);
+    std::vector<std::string> items;
+    std::string before;
+    obrtest::RunModal(dialog,
+                      [&]()
+                      {
+                          before = Details(dialog);
+                          Press(dialog, IDC_BROWSE);
+                          items = Items(dialog.ReferenceList());
+                          EXPECT_EQ(0, dialog.ReferenceList().GetCurSel());
+                          EXPECT_EQ("-/down", Arrows(dialog));
+                          dialog.SendMessage(WM_COMMAND, IDOK);
+                      });
+    EXPECT_THAT(before, StartsWith("Inscrite dans une autre version : 9.0\r\n"));
+    ASSERT_EQ(8u, items.size());
+    EXPECT_EQ("[x] Object browser test fixture (1.0)", items[0]);
+    EXPECT_EQ("[x] Zulu (1.0)", items[1]);
+    EXPECT_EQ("[ ] ObrFixture (9.0)", items[7]);
+    EXPECT_THAT(Names(m_references), ElementsAre("Object browser test fixture (1.0) 1.0", "Zulu (1.0) 1.0"));
+    EXPECT_EQ(obrtest::FixturePath("BrowserFixture.tlb"), m_references.front().strPath.str());
+}
+
+TEST_F(ReferencesDialogTest, AFileThatIsNoTypeLibraryOrCannotBeProbedIsToldAndAddsNothing)
+{
+    const std::string text = m_files.Write("pas une bibliothèque.txt", "Ceci n'est pas une bibliothèque.");
     obrtest::PlatformRecorder platform;
     platform.m_openFileAnswer = text;
     CReferencesDialog dialog(&m_references);
@@ -255,12 +371,18 @@ TEST_F(ReferencesDialogTest, AFileThatIsNoTypeLibraryIsToldAndAddsNothing)
                       [&]()
                       {
                           Press(dialog, IDC_BROWSE);
+                          // Without its probe program a file is never loaded into the host.
+                          SetProbeProgram(m_files.File("nowhere.exe").c_str());
+                          platform.m_openFileAnswer = obrtest::FixturePath("BrowserOrderFixture.tlb");
+                          Press(dialog, IDC_BROWSE);
+                          SetProbeProgram("");
                           count = dialog.ReferenceList().GetCount();
                       });
-    DeleteFileA(text.c_str());
-    EXPECT_EQ(7, count);
-    ASSERT_EQ(1u, platform.m_messages.size());
-    EXPECT_EQ("Le fichier " + text + " n'est pas un fichier de type de bibliothèque valide", platform.m_messages[0]);
+    EXPECT_EQ(8, count);
+    ASSERT_EQ(2u, platform.m_messages.size());
+    EXPECT_EQ("Le fichier " + text + " n'est pas un fichier de type de bibliothèque valide",
+              platform.m_messages[0]);
+    EXPECT_THAT(platform.m_messages[1], HasSubstr("BrowserOrderFixture.tlb n'a pas été ouvert"));
 }
 
 TEST_F(ReferencesDialogTest, ALibraryThatCannotBeRegisteredIsNotCalledNoLibrary)
@@ -269,24 +391,24 @@ TEST_F(ReferencesDialogTest, ALibraryThatCannotBeRegisteredIsNotCalledNoLibrary)
     platform.m_openFileAnswer = obrtest::FixturePath("BrowserLocaleFixture.tlb");
     CReferencesDialog dialog(&m_references);
     int count = 0;
-    obrtest::RunModal(dialog,
-                      [&]()
-                      {
-                          // Registration writes below HKEY_CLASSES_ROOT: below a volatile key
-                          // nothing lasting can be written.
-                          HKEY volatileRoot = nullptr;
-                          ASSERT_EQ(ERROR_SUCCESS,
-                                    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\ObjectBrowserTests\\Volatile", 0,
-                                                    nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                                                    &volatileRoot, nullptr));
-                          ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CLASSES_ROOT, volatileRoot));
-                          Press(dialog, IDC_BROWSE);
-                          RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-                          RegCloseKey(volatileRoot);
-                          RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\ObjectBrowserTests\\Volatile");
-                          count = dialog.ReferenceList().GetCount();
-                      });
-    EXPECT_EQ(7, count);
+    obrtest::RunModal(
+        dialog,
+        [&]()
+        {
+            // Registration writes below HKEY_CLASSES_ROOT: below a volatile key
+            // nothing lasting can be written.
+            HKEY volatileRoot = nullptr;
+            ASSERT_EQ(ERROR_SUCCESS,
+                      RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\ObjectBrowserTests\\Volatile", 0, nullptr,
+                                      REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &volatileRoot, nullptr));
+            ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CLASSES_ROOT, volatileRoot));
+            Press(dialog, IDC_BROWSE);
+            RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+            RegCloseKey(volatileRoot);
+            RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\ObjectBrowserTests\\Volatile");
+            count = dialog.ReferenceList().GetCount();
+        });
+    EXPECT_EQ(8, count);
     ASSERT_EQ(1u, platform.m_messages.size());
     EXPECT_THAT(platform.m_messages[0], HasSubstr("n'a pas pu être enregistrée"));
 }
@@ -343,9 +465,10 @@ TEST_F(ReferencesDialogTest, ADamagedFileThatBringsTheLoaderDownIsToldAndTheHost
                           count = dialog.ReferenceList().GetCount();
                       });
     DeleteFileA(path.c_str());
-    EXPECT_EQ(7, count) << "seed " << faulting;
+    EXPECT_EQ(8, count) << "seed " << faulting;
     ASSERT_EQ(1u, platform.m_messages.size()) << "seed " << faulting;
-    EXPECT_EQ("Le fichier " + path + " n'est pas un fichier de type de bibliothèque valide", platform.m_messages[0]);
+    EXPECT_EQ("Le fichier " + path + " n'est pas un fichier de type de bibliothèque valide",
+              platform.m_messages[0]);
     // The sound fixture still passes the probe.
     EXPECT_EQ(ProbeResult::Sound, ProbeTypeLibraryFile(obrtest::FixturePath("BrowserFixture.tlb").c_str()));
 }

@@ -101,3 +101,49 @@ TEST(SortByName, LetterCaseIsIgnored)
     SortByName(table);
     EXPECT_THAT(Names(table), ElementsAre("abc", "ABD", "alpha", "Zeta"));
 }
+
+TEST_F(RegisteredTypeLibsTest, AReferenceStandsForItsVersionWhoseFileIsThereOrSaysWhyNot)
+{
+    obrtest::TemporaryFolder files("obr-registered");
+    const std::string present = files.Write("present.dll", "");
+    auto reference = [](const char* guid, WORD major, LCID lcid = 0)
+    {
+        TLVLibId id = {};
+        obrtest::ParseGuid(guid, id.guid);
+        id.wMajor = major;
+        id.lcid = lcid;
+        return id;
+    };
+    ASSERT_TRUE(m_root.AddLibrary(kGuidA, "1.0", "Alpha", "0", "win64", (present + "\\2").c_str()));
+    ASSERT_TRUE(m_root.AddLibrary(kGuidA, "1.1", "Alpha"));
+    ASSERT_TRUE(m_root.AddLibrary(kGuidB, "1.0", "Bravo", "0", "arm64", "C:\\arm\\bravo.tlb"));
+    ASSERT_TRUE(m_root.AddLibrary(kGuidC, "1.0", "Charlie", "0", "win64", files.File("parti.tlb").c_str()));
+    // Registered for German with a sort order: the walk keeps the language, the library's
+    // attributes the whole locale; both are the same library.
+    ASSERT_TRUE(m_root.AddLibrary(kGuidC, "2.0", "Charlie", "10407", "win64", present.c_str()));
+    TypeLibTable table;
+    EnumRegisteredTypeLibs(table);
+
+    // A module's second type library counts as its file.
+    EXPECT_NE(nullptr, FindRegistered(table, reference(kGuidA, 1)));
+    EXPECT_NE(nullptr, FindRegistered(table, reference(kGuidC, 2, 0x10407)));
+    EXPECT_EQ(nullptr, FindRegistered(table, reference(kGuidC, 2, 0x40C)));
+
+    struct Case
+    {
+        TLVLibId reference;
+        std::string why;
+    };
+    const Case cases[] = {
+        {reference("{0D000000-0000-0000-0000-00000000000D}", 1), "Bibliothèque non inscrite"},
+        {reference(kGuidA, 3), "Inscrite dans une autre version : 1.0, 1.1"},
+        {reference(kGuidB, 1), "Inscrite pour une autre plateforme : arm64"},
+        {reference(kGuidC, 1), "Fichier introuvable : " + files.File("parti.tlb")},
+        {reference(kGuidC, 2, 0x40C), "Inscrite pour une autre langue : " + LanguageName(0x407).str()},
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(nullptr, FindRegistered(table, c.reference)) << c.why;
+        EXPECT_EQ(c.why, WhyMissing(c.reference).str());
+    }
+}

@@ -105,7 +105,7 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
 TEST(ModuleStrings, UnusedNumbersHoldNothing)
 {
     EXPECT_EQ("", LoadModuleString(12305));
-    EXPECT_EQ("", LoadModuleString(12321));
+    EXPECT_EQ("", LoadModuleString(12329));
 }
 
 TEST(ContextMenu, TwoPopupsWithTheirCommands)

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <cstring>
 #include <string>
 
 namespace
@@ -144,11 +145,18 @@ void PasteFromTheObjectBrowser(DWORD processId)
     HWND browser = WaitForWindow(processId, "Explorateur d'Objets");
     ASSERT_NE(nullptr, browser);
     Sleep(500);
+    char before[256] = {};
+    SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof before, reinterpret_cast<LPARAM>(before));
     DoubleClickTheFirstMember(browser);
-    Sleep(500);
-
+    // The name arrives when the host has handled the paste: up to 10 s on a loaded machine.
     char text[256] = {};
-    SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    for (int attempt = 0; attempt < 200; ++attempt)
+    {
+        SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        if (std::strcmp(text, before) != 0)
+            break;
+        Sleep(50);
+    }
     g_editorText = text;
     obrtest::LingerIfAsked();
     PostMessageA(host, WM_CLOSE, 0, 0);
@@ -170,7 +178,8 @@ TEST(SampleHostProgram, F2AndADoubleClickPasteAMemberAtTheEditorsCaret)
     const std::string project = std::string(folder) + "obr-process-projet.ini";
     DeleteFileA(project.c_str());
     g_editorText.clear();
-    HostRun run = RunHost("--project \"" + project + "\" --select Scripting.Dictionary", &PasteFromTheObjectBrowser);
+    HostRun run =
+        RunHost("--project \"" + project + "\" --select Scripting.Dictionary", &PasteFromTheObjectBrowser);
     DeleteFileA(project.c_str());
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ("Sub Main\r\n    CompareMode\r\nEnd Sub\r\n", g_editorText);
@@ -196,4 +205,39 @@ TEST(SampleHostProgram, AnUnknownOptionIsExplained)
     HostRun run = RunHost("--nothing");
     EXPECT_EQ(2u, run.exitCode);
     EXPECT_NE(std::string::npos, run.output.find("--nothing"));
+}
+
+TEST(SampleHostProgram, ReadOnlyStartsNeverWriteTheProjectAndTellADamagedOne)
+{
+    obrtest::TemporaryFolder folder("obr-process-lecture");
+    // A new project: listed with its defaults, and no file made.
+    const std::string fresh = folder.File("nouveau.ini");
+    HostRun run = RunHost("--list-references --project \"" + fresh + "\"");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_NE(std::string::npos,
+              run.output.find("OLE Automation (2.0)\t{00020430-0000-0000-C000-000000000046}"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(fresh.c_str()));
+
+    // A damaged one: what reads is listed (a library registered nowhere marked), the damage told on
+    // standard error, the file left byte for byte.
+    const std::string damaged = "[References]\r\nCount=3\r\n[Reference0]\r\nGuid={pas un guid}\r\n"
+                                "[Reference1]\r\nGuid={12345678-0000-0000-0000-000000000001}\r\nMajor=1\r\n"
+                                "Minor=0\r\nLcid=0\r\nName=Disparue (1.0)\r\nPath=\r\n";
+    const std::string path = folder.Write("projet.ini", damaged);
+    run = RunHost("--list-references --project \"" + path + "\"");
+    EXPECT_EQ(3u, run.exitCode);
+    EXPECT_NE(std::string::npos,
+              run.output.find("MANQUANT : Disparue (1.0)\t{12345678-0000-0000-0000-000000000001}"));
+    EXPECT_NE(std::string::npos,
+              run.output.find("endommagé : ces parties n'ont pas pu être lues : Reference0, "
+                              "Reference2."));
+    run = RunHost("--browse 2 --project \"" + path + "\"");
+    EXPECT_EQ(3u, run.exitCode);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    char kept[512] = {};
+    DWORD read = 0;
+    ReadFile(file, kept, sizeof kept - 1, &read, nullptr);
+    CloseHandle(file);
+    EXPECT_EQ(damaged, std::string(kept, read));
 }

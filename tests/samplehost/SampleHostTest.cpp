@@ -36,6 +36,19 @@ TLVLibId Reference(const char* guid, WORD major, WORD minor, LCID lcid, const ch
     return reference;
 }
 
+std::string ReadFileText(const std::string& path)
+{
+    std::string text;
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    char buffer[4096];
+    DWORD read = 0;
+    while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read)
+        text.append(buffer, read);
+    CloseHandle(file);
+    return text;
+}
+
 void ExpectSame(const TLVLibId& a, const TLVLibId& b)
 {
     EXPECT_TRUE(IsEqualGUID(a.guid, b.guid));
@@ -77,6 +90,14 @@ VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
         script();
 }
 
+BOOL CALLBACK CountReferencesDialogs(HWND window, LPARAM count)
+{
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    *reinterpret_cast<int*>(count) += IsWindowVisible(window) && std::string(caption) == "Références";
+    return TRUE;
+}
+
 void ChooseWhenTheBrowserOpens(const char* entry, const char* caption = "Explorateur de Fonctions")
 {
     std::string name = entry, title = caption;
@@ -108,7 +129,8 @@ TEST_F(SampleHostTest, TheProjectFileRoundTripsItsReferences)
     project.m_references = {
         Reference("{420B2830-E718-11CF-893D-00A0C9054228}", 1, 0, 0, "Microsoft Scripting Runtime (1.0)",
                   "C:\\windows\\system32\\scrrun.dll"),
-        Reference("{00020430-0000-0000-C000-000000000046}", 2, 0, 0x409, "  Automation ; « OLE » (2.0)  ",
+        Reference("{00020430-0000-0000-C000-000000000046}", 2, 0, 0x409,
+                  "  Automation ; « OLE »\r\n100 %41 (2.0)  ",
                   "C:\\Program Files\\Bibliothèque\\stdole2.tlb"),
         Reference("{6B71A616-BF9F-424A-9D30-6589D9CF0ACE}", 12, 34, 0x40C, "Fixture", ""),
     };
@@ -123,65 +145,86 @@ TEST_F(SampleHostTest, TheProjectFileRoundTripsItsReferences)
     auto a = project.m_references.begin();
     for (const TLVLibId& b : loaded.m_references)
         ExpectSame(*a++, b);
-    // As --list-references prints them.
+    // As --list-references prints them: the fixture's 12.34 is registered nowhere.
     const CString listed = ReferencesText(loaded);
-    EXPECT_THAT(listed.str(), ::testing::StartsWith("Microsoft Scripting Runtime (1.0)\t{420B2830-E718-11CF-893D-00A0C9054228}\t1.0\t0\t"
-                             "C:\\windows\\system32\\scrrun.dll\n"));
-    EXPECT_THAT(listed.str(), ::testing::HasSubstr("\t12.34\t40c\t\n"));
+    EXPECT_THAT(listed.str(),
+                ::testing::StartsWith(
+                    "Microsoft Scripting Runtime (1.0)\t{420B2830-E718-11CF-893D-00A0C9054228}\t1.0\t0\t"
+                    "C:\\windows\\system32\\scrrun.dll\n"));
+    EXPECT_THAT(
+        listed.str(),
+        ::testing::HasSubstr("\nMANQUANT : Fixture\t{6B71A616-BF9F-424A-9D30-6589D9CF0ACE}\t12.34\t40c\t\n"));
 }
 
-TEST_F(SampleHostTest, AMissingOrDamagedProjectGivesTheDefaults)
+TEST_F(SampleHostTest, ADamagedProjectKeepsEveryReferenceThatReadsAndSaysWhichDidNot)
 {
-    MacroProject project;
-    CString problem;
-    EXPECT_TRUE(project.Load(m_path.c_str(), problem));
-    EXPECT_TRUE(problem.IsEmpty());
-    ASSERT_EQ(2u, project.m_references.size());
-    EXPECT_EQ("OLE Automation (2.0)", project.m_references.front().strName);
-    EXPECT_THAT(project.m_references.back().strName.str(), ::testing::HasSubstr("(1.0)"));
-
-    const char* damaged[] = {
-        "[References]\nCount=deux\n",
-        "[References]\nCount=1\n[Reference0]\nGuid={pas un guid}\nMajor=1\nMinor=0\nLcid=0\n",
-        "[References]\nCount=2\n[Reference0]\nGuid={00020430-0000-0000-C000-000000000046}\n"
-        "Major=2\nMinor=0\nLcid=0\n"};
-    for (const char* text : damaged)
+    const std::string stdole = "Guid={00020430-0000-0000-C000-000000000046}\nMajor=2\nMinor=0\nLcid=0\n"
+                               "Name=stdole\nPath=C:\\new%41\\stdole2.tlb\n";
+    struct Case
     {
-        HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
-        CloseHandle(file);
+        std::string text;
+        const char* unreadable;
+    };
+    const Case cases[] = {
+        {"[References]\nCount=deux\n[Reference0]\n" + stdole, "Count"},
+        {"[References]\nCount=2\n[Reference0]\nGuid={pas un guid}\nMajor=1\nMinor=0\nLcid=0\n[Reference1]\n" +
+             stdole,
+         "Reference0"},
+        {"[References]\nCount=2\n[Reference0]\n" + stdole, "Reference1"},
+    };
+    for (const Case& c : cases)
+    {
+        obrtest::TemporaryFolder folder("obr-projet-endommage");
+        const std::string path = folder.Write("projet.ini", c.text);
         MacroProject read;
-        EXPECT_FALSE(read.Load(m_path.c_str(), problem)) << text;
-        EXPECT_THAT(problem.str(), ::testing::HasSubstr("endommagé"));
-        EXPECT_EQ(2u, read.m_references.size());
+        CString problem;
+        EXPECT_FALSE(read.Load(path.c_str(), problem)) << c.text;
+        EXPECT_TRUE(read.IsDamaged());
+        EXPECT_THAT(problem.str(),
+                    ::testing::HasSubstr(std::string("endommagé : ces parties n'ont pas pu être lues : ") +
+                                         c.unreadable + "."));
+        ASSERT_EQ(1u, read.m_references.size()) << c.text;
+        EXPECT_EQ("stdole", read.m_references.front().strName);
+        // A file without a format was written raw: '%' is no escape in it.
+        EXPECT_EQ("C:\\new%41\\stdole2.tlb", read.m_references.front().strPath);
     }
 }
 
-TEST_F(SampleHostTest, OpeningADamagedProjectLeavesItsFileAsItIs)
+TEST_F(SampleHostTest, ADamagedProjectIsKeptAsideBeforeItsFirstSaveAndNothingElseRewritesIt)
 {
+    obrtest::TemporaryFolder folder("obr-projet-garde");
     const std::string damaged = "[References]\nCount=1\n[Reference0]\nGuid={pas un guid}\n";
-    HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, damaged.data(), static_cast<DWORD>(damaged.size()), &written, nullptr);
-    CloseHandle(file);
+    const std::string path = folder.Write("projet.ini", damaged);
     MacroProject project;
     CString problem;
-    bool saved = true;
-    EXPECT_FALSE(OpenProject(project, m_path.c_str(), problem, saved));
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(2u, project.m_references.size());
-    char kept[256] = {};
-    file = CreateFileA(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ReadFile(file, kept, sizeof kept - 1, &written, nullptr);
-    CloseHandle(file);
-    EXPECT_EQ(damaged, std::string(kept));
+    bool saved = false;
+    EXPECT_FALSE(OpenProject(project, path.c_str(), true, problem, saved));
+    EXPECT_TRUE(project.m_references.empty());
+    EXPECT_EQ(damaged, ReadFileText(path));
 
-    // A project that is not there yet is written at once.
-    DeleteFileA(m_path.c_str());
-    EXPECT_TRUE(OpenProject(project, m_path.c_str(), problem, saved));
+    // The first save keeps the damaged file beside it; the next one keeps nothing more.
+    project.m_references = MacroProject::DefaultReferences();
+    CString kept;
+    ASSERT_TRUE(project.Save(path.c_str(), &kept));
+    EXPECT_THAT(kept.str(), ::testing::StartsWith(path + ".endommagé-"));
+    EXPECT_EQ(path.size() + std::string(".endommagé-AAAAMMJJ-HHMMSS").size(), kept.str().size())
+        << kept.str();
+    EXPECT_EQ(damaged, ReadFileText(kept.str()));
+    EXPECT_FALSE(project.IsDamaged());
+    CString keptAgain;
+    ASSERT_TRUE(project.Save(path.c_str(), &keptAgain));
+    EXPECT_TRUE(keptAgain.IsEmpty());
+    MacroProject read;
+    EXPECT_TRUE(read.Load(path.c_str(), problem));
+    EXPECT_EQ(2u, read.m_references.size());
+
+    // A project that is not there yet: created by an interactive start only.
+    const std::string fresh = folder.File("nouveau.ini");
+    EXPECT_TRUE(OpenProject(project, fresh.c_str(), false, problem, saved));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(fresh.c_str()));
+    EXPECT_TRUE(OpenProject(project, fresh.c_str(), true, problem, saved));
     EXPECT_TRUE(saved);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_path.c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(fresh.c_str()));
 }
 
 TEST_F(SampleHostTest, ASaveThatCannotFinishLeavesTheOldProject)
@@ -250,7 +293,8 @@ TEST_F(SampleHostTest, ChosenReferencesAreSavedAndBrowsedNextTime)
     // The fixture ticked and confirmed: saved after the project's own references.
     g_script = []()
     {
-        auto* dialog = dynamic_cast<CReferencesDialog*>(CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+        auto* dialog =
+            dynamic_cast<CReferencesDialog*>(CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
         ASSERT_NE(nullptr, dialog);
         CCheckListBox& list = dialog->ReferenceList();
         const int item = list.FindString(-1, " Object browser test fixture");
@@ -355,17 +399,40 @@ TEST_F(SampleHostTest, TheModelessObjectBrowserPastesBesideTheEditorAndEndsWithI
     EXPECT_EQ(browser, window.ShowObjectBrowser());
     EXPECT_EQ("Dictionary", browser->m_pImpl->GetSelectedClassName());
 
-    // New references reach the open browser.
-    g_script = []()
+    // New references reach the open browser. While the dialog is up the browser waits, and its
+    // References command opens no second dialog on the same list.
+    static bool browserEnabled;
+    static int dialogsOpen;
+    browserEnabled = true;
+    dialogsOpen = 0;
+    g_script = [&window]()
     {
-        auto* dialog = dynamic_cast<CReferencesDialog*>(CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
-        ASSERT_NE(nullptr, dialog);
-        CCheckListBox& list = dialog->ReferenceList();
-        list.SetCheck(list.FindString(-1, " Object browser test fixture"), 1);
-        dialog->SendMessage(WM_COMMAND, IDOK);
+        browserEnabled = window.ObjectBrowser()->IsWindowEnabled() != FALSE;
+        window.PostMessage(WM_COMMAND, ID_EDIT_REFERENCES);
+        g_script = []()
+        {
+            EnumThreadWindows(GetCurrentThreadId(), &CountReferencesDialogs,
+                              reinterpret_cast<LPARAM>(&dialogsOpen));
+            auto* dialog = dynamic_cast<CReferencesDialog*>(
+                CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+            ASSERT_NE(nullptr, dialog);
+            if (dialogsOpen > 1)
+            {
+                dialog->SendMessage(WM_COMMAND, IDCANCEL);
+                dialog = dynamic_cast<CReferencesDialog*>(
+                    CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+            }
+            CCheckListBox& list = dialog->ReferenceList();
+            list.SetCheck(list.FindString(-1, " Object browser test fixture"), 1);
+            dialog->SendMessage(WM_COMMAND, IDOK);
+        };
+        SetTimer(nullptr, 0, 50, &RunScript);
     };
     SetTimer(nullptr, 0, 1, &RunScript);
     ASSERT_TRUE(window.EditReferences());
+    EXPECT_FALSE(browserEnabled);
+    EXPECT_EQ(1, dialogsOpen);
+    EXPECT_TRUE(browser->IsWindowEnabled());
     auto* combo = static_cast<CComboBox*>(browser->GetDlgItem(IDC_LIB_COMBO));
     EXPECT_EQ(3, combo->GetCount());
     EXPECT_NE(CB_ERR, combo->FindStringExact(-1, "ObrFixture"));
@@ -389,7 +456,11 @@ TEST(SampleHostCommandLine, OptionsAndErrors)
     char* browseArgs[] = {program, browse, two, project, file};
     HostOptions options = ParseCommandLine(5, browseArgs);
     EXPECT_EQ(2, options.browse);
-    EXPECT_EQ("p.ini", options.project);
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    EXPECT_EQ(std::string(folder) + (folder[strlen(folder) - 1] == '\\' ? "" : "\\") + "p.ini",
+              options.project.str())
+        << "a project named without a folder is the current folder's";
     EXPECT_TRUE(options.error.IsEmpty());
     char* startArgs[] = {program, start, one};
     EXPECT_EQ(1, ParseCommandLine(3, startArgs).startBrowser);

@@ -18,6 +18,55 @@ std::string FixturePath(const std::string& fileName)
     return ModuleDirectory() + "\\fixtures\\" + fileName;
 }
 
+namespace
+{
+void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string path = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+} // namespace
+
+TemporaryFolder::TemporaryFolder(const std::string& name)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    m_path = std::string(folder) + name;
+    RemoveTree(m_path);
+    CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    RemoveTree(m_path);
+}
+
+std::string TemporaryFolder::Write(const std::string& name, const std::string& text) const
+{
+    const std::string path = File(name);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
 std::wstring Widen(const std::string& text)
 {
     if (text.empty())

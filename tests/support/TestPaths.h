@@ -16,6 +16,26 @@ std::string FixturePath(const std::string& fileName);
 std::wstring Widen(const std::string& text);
 std::string Narrow(const std::wstring& text);
 
+// A folder of the test's own below the temporary folder (its name may hold blanks, commas and
+// accents, in code page 1252), made empty at the start and removed with all it holds at the end.
+class TemporaryFolder
+{
+public:
+    explicit TemporaryFolder(const std::string& name);
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    // The full path of a file in the folder.
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+    // Writes the text to a file of the folder; its full path.
+    std::string Write(const std::string& name, const std::string& text) const;
+
+private:
+    std::string m_path;
+};
+
 // A GUID written "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}"; false, and GUID_NULL, for anything else.
 bool ParseGuid(const std::string& text, GUID& guid);
 } // namespace obrtest
