@@ -55,6 +55,13 @@ void CBrowserDlg::OnCopy()
     }
 }
 
+void CBrowserDlg::OnContextCopy()
+{
+    const CString text = m_pImpl->GetSelectionText();
+    if (!text.IsEmpty())
+        CopyForUser(text);
+}
+
 void CBrowserDlg::OnContextMenu(CWnd*, CPoint point)
 {
     if (CMenu* popup = m_pImpl->GetContextMenu())

@@ -34,7 +34,7 @@ BEGIN_MESSAGE_MAP(CBrowserDlg, CKivDialog)
     ON_NOTIFY(NM_SETFOCUS, IDC_MEMBERS_LIST, OnSetfocusMembersList)
     ON_COMMAND(ID_REFERENCES, OnReferences)
     ON_NOTIFY(NM_DBLCLK, IDC_CLASSES_LIST, OnDblclkList)
-    ON_COMMAND(ID_COPY, OnCopy)
+    ON_COMMAND(ID_COPY, OnContextCopy)
     ON_NOTIFY(NM_RCLICK, IDC_MEMBERS_LIST, OnClickMembersList)
     ON_NOTIFY(NM_RCLICK, IDC_CLASSES_LIST, OnClickClassesList)
     ON_COMMAND(IDC_SEARCH, OnSearch)
@@ -110,6 +110,8 @@ BOOL CBrowserDlg::OnInitDialog()
     m_pClassesList->InsertColumn(0, "", LVCFMT_LEFT);
     m_pMembersList->InsertColumn(0, "", LVCFMT_LEFT);
 
+    // A dialog object shown again made its lists' images the last time: those lists are gone.
+    delete m_pImageList;
     m_pImageList = m_pImpl->CreateImageList();
     m_pClassesList->SetImageList(m_pImageList, LVSIL_SMALL);
     m_pMembersList->SetImageList(m_pImageList, LVSIL_SMALL);
@@ -148,6 +150,10 @@ void CBrowserDlg::DoInit()
     m_bRecordHistory = true;
     m_nSplitterDrag = 0;
     m_pImpl->FillLibraries();
+    // A showing that loads nothing ends here and records nothing: an empty entry would be where
+    // the next showing opens.
+    if (m_bEnded)
+        return;
     if (History().empty())
     {
         SelectInitialLibrary();

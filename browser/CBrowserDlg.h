@@ -104,6 +104,9 @@ protected:
     void OnHelp();
     void OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu);
     void OnCopy();
+    // The context menu's Copy: it only copies, whatever key chose it (Enter on the menu is still
+    // down when the command arrives); ending the choice is the Copy button's and the double-click's.
+    void OnContextCopy();
     void OnClickMembersList(NMHDR* header, LRESULT* result);
     void OnClickClassesList(NMHDR* header, LRESULT* result);
     void OnItemchangedMembersList(NMHDR* header, LRESULT* result);

@@ -37,6 +37,15 @@ void CBrowserImpl::ShowDescription(const CRTFBuilder& description)
     description >> pane;
 }
 
+void CBrowserImpl::ClearDescription()
+{
+    CRichEditCtrlEx* pane = m_pDlg->m_pDescription;
+    if (!pane || !pane->m_hWnd)
+        return;
+    pane->SetWindowText("");
+    pane->SetLinks({});
+}
+
 void CBrowserImpl::FindAll(const CString&, std::vector<SearchHit>*) {}
 
 bool CBrowserImpl::SearchesLibraries() const

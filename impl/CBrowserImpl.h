@@ -69,6 +69,8 @@ protected:
 
     // Replaces the description pane's text with the description, drawing off meanwhile.
     void ShowDescription(const CRTFBuilder& description);
+    // Empties the description pane (when it exists).
+    void ClearDescription();
 
     // The language of descriptions: the Basic declaration builder.
     static constexpr int kDescriptionLanguage = 0;

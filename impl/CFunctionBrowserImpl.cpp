@@ -3,6 +3,7 @@
 #include "browser/CBrowserDlg.h"
 #include "module/ModuleServices.h"
 #include "framework/RedrawScope.h"
+#include "framework/WindowUpdateLock.h"
 #include "impl/SearchRank.h"
 #include "resources/resource.h"
 
@@ -159,10 +160,11 @@ void CFunctionBrowserImpl::ClassesSelectionChanged(NMHDR* header, LRESULT* resul
     *result = 0;
     if (!BecameSelected(header, m_pDlg->m_pClassesList))
         return;
-    m_pDlg->LockWindowUpdate();
-    FillMembers();
-    Describe(SelectedCategory());
-    CWnd::UnlockWindowUpdate();
+    {
+        WindowUpdateLock frozen(*m_pDlg);
+        FillMembers();
+        Describe(SelectedCategory());
+    }
     m_pDlg->AddCurrentSelectionToHistory();
 }
 

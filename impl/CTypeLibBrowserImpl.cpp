@@ -84,6 +84,9 @@ void CTypeLibBrowserImpl::FreeLibraries()
     m_pCurrentMembers = nullptr;
     m_strCurrentClass.Empty();
     m_nameIndexes.clear();
+    // The pane's links name the libraries' objects: they go first.
+    m_linkTargets.clear();
+    ClearDescription();
     m_libraries.clear();
 }
 

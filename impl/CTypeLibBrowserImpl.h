@@ -9,6 +9,7 @@
 #include "typelib/LibItemOrder.h"
 #include "impl/TypeLibNameIndex.h"
 
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -66,9 +67,10 @@ private:
     typedef std::set<CTClass*, CTLibItemLess> ClassSet;
     // Names given out during one rebuild of the shown classes, in byte order.
     typedef std::set<std::string> NameRegister;
-    // The implemented types a walk came through, so that a damaged library whose types name each
-    // other as bases cannot send it round for ever.
-    typedef std::vector<CTClass*> TypePath;
+    // The implemented types a walk has entered: each is walked once, so that a damaged library
+    // whose types name each other as bases cannot send it round for ever, nor a type reached
+    // along many paths cost a walk along each.
+    typedef std::vector<CTClass*> VisitedTypes;
 
     // Libraries
     void LoadLibraries();
@@ -81,10 +83,10 @@ private:
     void RebuildShownClasses(CTLib* library);
     // The types the classes list shows for the library, hidden ones included, under their display names.
     ClassSet ShownClassesOf(CTLib* library) const;
-    static void AddShownClass(CTClass* type, ClassSet& shown, NameRegister& names, TypePath& path);
+    static void AddShownClass(CTClass* type, ClassSet& shown, NameRegister& names, VisitedTypes& path);
     void RebuildGlobals(CTLib* library);
-    static void CollectFunctions(CTClass* type, MemberList& list, TypePath& path);
-    static void CollectVariables(CTClass* type, MemberList& list, TypePath& path);
+    static void CollectFunctions(CTClass* type, MemberList& list, VisitedTypes& path);
+    static void CollectVariables(CTClass* type, MemberList& list, VisitedTypes& path);
     // The rows a type gives of its own, without those of the types it implements.
     static void AddOwnFunctions(CTClass* type, MemberList& list);
     static void AddOwnVariables(CTClass* type, MemberList& list);
@@ -116,6 +118,10 @@ private:
     MemberList* m_pCurrentMembers = nullptr;
     std::vector<std::unique_ptr<CTLib>> m_libraries;
     std::vector<std::unique_ptr<TypeLibNameIndex>> m_nameIndexes; // beside m_libraries, null until searched
+    // Where each link of the description pane leads, read when the description was written: a
+    // click looks its data word up here and never reads the object the word once named, which
+    // may be gone. Emptied with the pane.
+    std::map<DWORD_PTR, _HistoryItem> m_linkTargets;
     std::unique_ptr<CTLibItemAggregate<CTMember*>> m_pGlobals;
     std::unique_ptr<CLibItemListCtrl> m_pClassesCtrl;
     std::unique_ptr<CLibItemListCtrl> m_pMembersCtrl;

@@ -9,6 +9,7 @@
 #include "impl/IconImageList.h"
 #include "module/ModuleServices.h"
 #include "framework/RedrawScope.h"
+#include "framework/WindowUpdateLock.h"
 #include "resources/resource.h"
 
 #include <algorithm>
@@ -19,9 +20,6 @@
 
 namespace
 {
-// Deeper than any sound library goes; a damaged one is cut off here at the latest.
-constexpr size_t kDeepestImplementation = 64;
-
 // The same type reached twice: the very object, or a type of the same identity and name (each
 // implemented type is an object of its own, built for the class that implements it).
 bool IsSameType(CTClass* a, CTClass* b)
@@ -30,13 +28,14 @@ bool IsSameType(CTClass* a, CTClass* b)
            (IsEqualGUID(a->GetGuid(), b->GetGuid()) && std::strcmp(a->GetOwnName(), b->GetOwnName()) == 0);
 }
 
-// Enters a type into the walk's path; false when it is already on it (a loop) or the path is too deep.
-bool Enter(std::vector<CTClass*>& path, CTClass* type)
+// Enters a type into the walk's visited types; false when the walk has been there already, along
+// this path (a loop) or another (a type implemented twice, or by two of the types below the start).
+// Each type is walked once: a walk that followed every path would unfold shared types into a tree.
+bool Enter(std::vector<CTClass*>& visited, CTClass* type)
 {
-    if (path.size() >= kDeepestImplementation ||
-        std::any_of(path.begin(), path.end(), [type](CTClass* on) { return IsSameType(on, type); }))
+    if (std::any_of(visited.begin(), visited.end(), [type](CTClass* seen) { return IsSameType(seen, type); }))
         return false;
-    path.push_back(type);
+    visited.push_back(type);
     return true;
 }
 
@@ -51,8 +50,8 @@ bool HasDefaultMark(CTMember* member)
 CImageList* CTypeLibBrowserImpl::CreateImageList()
 {
     // Image i is icon i; each serves the kinds beside it (-1 none). The last is the overlay.
-    CImageList* images = NewIconImageList({IDI_CLASS, IDI_MODULE, IDI_ENUM, IDI_PROPERTY, IDI_METHOD, IDI_EVENT,
-                                           IDI_CONSTANT, IDI_GLOBALS, IDI_DEFAULT_MEMBER});
+    CImageList* images = NewIconImageList({IDI_CLASS, IDI_MODULE, IDI_ENUM, IDI_PROPERTY, IDI_METHOD,
+                                           IDI_EVENT, IDI_CONSTANT, IDI_GLOBALS, IDI_DEFAULT_MEMBER});
     const int kindsOfImage[][2] = {{TLIB_KIND_CLASS, TLIB_KIND_RECORD},
                                    {TLIB_KIND_MODULE, -1},
                                    {TLIB_KIND_ENUM, TLIB_KIND_UNION},
@@ -76,14 +75,13 @@ void CTypeLibBrowserImpl::OnLibraryChanged()
     CTLib* library = GetCurrentLibrary();
     if (!library)
         return;
-    m_pDlg->LockWindowUpdate();
+    WindowUpdateLock frozen(*m_pDlg);
     RebuildShownClasses(library);
     RebuildGlobals(library);
     FillClassesList();
     SelectListItem(m_pClassesCtrl.get(), 0, false);
     RefillMembers();
     DescribeItem(library);
-    CWnd::UnlockWindowUpdate();
 }
 
 void CTypeLibBrowserImpl::RefillMembers()
@@ -108,16 +106,33 @@ CTypeLibBrowserImpl::ClassSet CTypeLibBrowserImpl::ShownClassesOf(CTLib* library
         library->GetClass(i)->SetDisplayName("");
     for (int i = 0; i < library->GetClassCount(); ++i)
     {
-        TypePath path;
-        AddShownClass(library->GetClass(i), shown, names, path);
+        VisitedTypes visited;
+        AddShownClass(library->GetClass(i), shown, names, visited);
     }
     return shown;
 }
 
-void CTypeLibBrowserImpl::AddShownClass(CTClass* type, ClassSet& shown, NameRegister& names, TypePath& path)
+namespace
+{
+// Gives a type another display name. The shown set is ordered by name: a type listed in it is taken
+// out under its old name and put back under the new one, or the set's order would break.
+void Rename(std::set<CTClass*, CTLibItemLess>& shown, CTClass* type, const CString& name)
+{
+    const auto listed = shown.find(type);
+    const bool isListed = listed != shown.end() && *listed == type;
+    if (isListed)
+        shown.erase(listed);
+    type->SetDisplayName(name);
+    if (isListed)
+        shown.insert(type);
+}
+} // namespace
+
+void CTypeLibBrowserImpl::AddShownClass(CTClass* type, ClassSet& shown, NameRegister& names,
+                                        VisitedTypes& visited)
 {
     const CString name = type->GetName();
-    if (!type->IsBrowsable() || !Enter(path, type))
+    if (!type->IsBrowsable() || !Enter(visited, type))
         return;
     // A coclass stands for its default interface: the interface answers to the coclass's name.
     if (type->IsCoClass())
@@ -126,7 +141,7 @@ void CTypeLibBrowserImpl::AddShownClass(CTClass* type, ClassSet& shown, NameRegi
             CTClass* implemented = type->GetImplType(j);
             if (!implemented->IsDefaultImplementation())
                 continue;
-            implemented->SetDisplayName("");
+            Rename(shown, implemented, "");
             if (!names.insert(implemented->GetName().GetString()).second)
             {
                 auto listed = shown.find(implemented);
@@ -137,25 +152,29 @@ void CTypeLibBrowserImpl::AddShownClass(CTClass* type, ClassSet& shown, NameRegi
                     earlier->SetDisplayName(name);
                 }
             }
-            implemented->SetDisplayName(name);
+            Rename(shown, implemented, name);
         }
-    // An alias of a type of the same library is listed as that type, under the alias's name.
+    // An alias of a type of the same library is listed as that type, under the alias's name; of
+    // several aliases of one type, the last names it.
     CTClass* toList = type;
     if (type->IsAlias())
         if (CTClass* target = type->GetAliasTarget())
         {
-            target->SetDisplayName("");
+            Rename(shown, target, "");
             if (!names.insert(target->GetName().GetString()).second)
-                shown.erase(target);
-            target->SetDisplayName(name);
+            {
+                const auto listed = shown.find(target);
+                if (listed != shown.end() && IsSameType(*listed, target))
+                    shown.erase(listed);
+            }
+            Rename(shown, target, name);
             toList = target;
         }
     // The first type to claim a name keeps it.
     if (names.insert(name.GetString()).second)
         shown.insert(toList);
     for (int j = 0; j < type->GetImplTypeCount(); ++j)
-        AddShownClass(type->GetImplType(j), shown, names, path);
-    path.pop_back();
+        AddShownClass(type->GetImplType(j), shown, names, visited);
 }
 
 void CTypeLibBrowserImpl::RebuildGlobals(CTLib* library)
@@ -168,25 +187,24 @@ void CTypeLibBrowserImpl::RebuildGlobals(CTLib* library)
         auto* type = dynamic_cast<CTClass*>(item);
         if (!type || !type->IsBrowsable())
             continue;
-        TypePath functionsPath, variablesPath;
-        CollectFunctions(type, m_pGlobals->m_items, functionsPath);
-        CollectVariables(type, m_pGlobals->m_items, variablesPath);
+        VisitedTypes functionsVisited, variablesVisited;
+        CollectFunctions(type, m_pGlobals->m_items, functionsVisited);
+        CollectVariables(type, m_pGlobals->m_items, variablesVisited);
     }
 }
 
-void CTypeLibBrowserImpl::CollectFunctions(CTClass* type, MemberList& list, TypePath& path)
+void CTypeLibBrowserImpl::CollectFunctions(CTClass* type, MemberList& list, VisitedTypes& visited)
 {
-    if (!Enter(path, type))
+    if (!Enter(visited, type))
         return;
     // Inherited functions first; a coclass gives only those of its default interface.
     for (int j = 0; j < type->GetImplTypeCount(); ++j)
     {
         CTClass* implemented = type->GetImplType(j);
         if (!type->IsCoClass() || implemented->IsDefaultImplementation())
-            CollectFunctions(implemented, list, path);
+            CollectFunctions(implemented, list, visited);
     }
     AddOwnFunctions(type, list);
-    path.pop_back();
 }
 
 void CTypeLibBrowserImpl::AddOwnFunctions(CTClass* type, MemberList& list)
@@ -208,14 +226,13 @@ void CTypeLibBrowserImpl::AddOwnFunctions(CTClass* type, MemberList& list)
     }
 }
 
-void CTypeLibBrowserImpl::CollectVariables(CTClass* type, MemberList& list, TypePath& path)
+void CTypeLibBrowserImpl::CollectVariables(CTClass* type, MemberList& list, VisitedTypes& visited)
 {
-    if (!Enter(path, type))
+    if (!Enter(visited, type))
         return;
     for (int j = 0; j < type->GetImplTypeCount(); ++j)
-        CollectVariables(type->GetImplType(j), list, path);
+        CollectVariables(type->GetImplType(j), list, visited);
     AddOwnVariables(type, list);
-    path.pop_back();
 }
 
 void CTypeLibBrowserImpl::AddOwnVariables(CTClass* type, MemberList& list)
@@ -239,9 +256,9 @@ CTypeLibBrowserImpl::MemberList* CTypeLibBrowserImpl::GetMembersToShow()
         return nullptr;
     auto* type = static_cast<CTClass*>(selected);
     m_members.clear();
-    TypePath functionsPath, variablesPath;
-    CollectFunctions(type, m_members, functionsPath);
-    CollectVariables(type, m_members, variablesPath);
+    VisitedTypes functionsVisited, variablesVisited;
+    CollectFunctions(type, m_members, functionsVisited);
+    CollectVariables(type, m_members, variablesVisited);
     return &m_members;
 }
 
@@ -328,9 +345,8 @@ void CTypeLibBrowserImpl::ClassesSelectionChanged(NMHDR* header, LRESULT* result
         return;
     if (IsNewClassSelected())
     {
-        m_pDlg->LockWindowUpdate();
+        WindowUpdateLock frozen(*m_pDlg);
         RefillMembers();
-        CWnd::UnlockWindowUpdate();
     }
     const int row = reinterpret_cast<NMLISTVIEW*>(header)->iItem;
     DescribeItem(reinterpret_cast<CTLibItem*>(m_pClassesCtrl->GetItemData(row)));
@@ -409,7 +425,7 @@ void CTypeLibBrowserImpl::RemoveHiddenItems(CListCtrl* list)
 void CTypeLibBrowserImpl::ToggleShowHidden()
 {
     m_pDlg->m_bShowHidden = !m_pDlg->m_bShowHidden;
-    m_pDlg->LockWindowUpdate();
+    WindowUpdateLock frozen(*m_pDlg);
     const CString selectedClass = m_pClassesCtrl->GetSelectedText();
     const CString selectedMember = m_pMembersCtrl->GetSelectedText();
     if (m_pDlg->m_bShowHidden)
@@ -436,5 +452,4 @@ void CTypeLibBrowserImpl::ToggleShowHidden()
         if (memberRow != -1)
             m_pMembersCtrl->EnsureVisible(memberRow, FALSE);
     }
-    CWnd::UnlockWindowUpdate();
 }

@@ -26,6 +26,23 @@ void CTypeLibBrowserImpl::DescribeItem(CTLibItem* item)
         return;
     CRTFBuilder rtf;
     item->Describe(kDescriptionLanguage, rtf);
+    m_linkTargets.clear();
+    for (const RTFLinkRun& link : rtf.GetLinks())
+        if (auto* linked = reinterpret_cast<CTLibItem*>(link.dwData))
+        {
+            _HistoryItem target;
+            if (typeid(*linked) == typeid(CTLib))
+                target.strLibrary = linked->GetName();
+            else if (typeid(*linked) == typeid(CTClass))
+            {
+                auto* type = static_cast<CTClass*>(linked);
+                target.strLibrary = type->GetLib()->GetName();
+                target.strClass = type->GetName();
+            }
+            else
+                continue;
+            m_linkTargets[link.dwData] = target;
+        }
     ShowDescription(rtf);
 }
 
@@ -78,7 +95,8 @@ CMenu* CTypeLibBrowserImpl::GetContextMenu()
 
 void CTypeLibBrowserImpl::UpdateContextMenu(CMenu* popup, UINT, BOOL)
 {
-    popup->CheckMenuItem(ID_GROUPMEMBERS, MF_BYCOMMAND | (m_pDlg->m_bGroupMembers ? MF_CHECKED : MF_UNCHECKED));
+    popup->CheckMenuItem(ID_GROUPMEMBERS,
+                         MF_BYCOMMAND | (m_pDlg->m_bGroupMembers ? MF_CHECKED : MF_UNCHECKED));
     popup->CheckMenuItem(ID_SHOWHIDDEN, MF_BYCOMMAND | (m_pDlg->m_bShowHidden ? MF_CHECKED : MF_UNCHECKED));
     popup->EnableMenuItem(ID_COPY, MF_BYCOMMAND | (CanCopy() ? MF_ENABLED : MF_GRAYED));
 }
@@ -123,21 +141,12 @@ void CTypeLibBrowserImpl::MembersListFocused(NMHDR*, LRESULT* result)
 LRESULT CTypeLibBrowserImpl::FollowLink(WPARAM link, LPARAM)
 {
     const auto* click = reinterpret_cast<const RTFLinkClick*>(link);
-    auto* item = click ? reinterpret_cast<CTLibItem*>(click->dwData) : nullptr;
-    if (!item)
+    const auto target = click ? m_linkTargets.find(click->dwData) : m_linkTargets.end();
+    if (target == m_linkTargets.end())
         return 1;
-    _HistoryItem target;
-    if (typeid(*item) == typeid(CTLib))
-        target.strLibrary = item->GetName();
-    else if (typeid(*item) == typeid(CTClass))
-    {
-        auto* type = static_cast<CTClass*>(item);
-        target.strLibrary = type->GetLib()->GetName();
-        target.strClass = type->GetName();
-    }
-    else
-        return 1;
-    if (m_pDlg->SelectHistoryItem(target))
+    // A copy: selecting the target writes a new description, and with it new targets.
+    const _HistoryItem destination = target->second;
+    if (m_pDlg->SelectHistoryItem(destination))
         m_pDlg->AddCurrentSelectionToHistory();
     return 0;
 }

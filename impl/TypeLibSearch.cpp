@@ -7,11 +7,19 @@
 #include "impl/CTypeLibBrowserImpl.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <map>
 #include <utility>
 
 namespace
 {
+// A type's identity: its GUID and own name, the same for the library's object and each object built
+// for it as an implemented type.
+std::pair<std::string, std::string> IdentityOf(CTClass* type)
+{
+    const GUID guid = type->GetGuid();
+    return {std::string(reinterpret_cast<const char*>(&guid), sizeof guid), type->GetOwnName().str()};
+}
+
 bool Contains(CString name, const CString& lowerText)
 {
     name.MakeLower();
@@ -60,12 +68,22 @@ const TypeLibNameIndex& CTypeLibBrowserImpl::NameIndexOf(size_t library)
         return *index;
     index = std::make_unique<TypeLibNameIndex>();
     CTLib* lib = m_libraries[library].get();
-    const ClassSet shown = ShownClassesOf(lib);
-    const std::unordered_set<CTClass*> isShown(shown.begin(), shown.end());
-    // In type order, as the library defines its types.
-    for (int i = 0; i < lib->GetClassCount(); ++i)
-        if (CTClass* type = lib->GetClass(i); isShown.count(type))
-            AddToNameIndex(type, *index);
+    // Every row the classes list can show, in the library's type order. A row may hold a type as
+    // reached from another (an interface a coclass implements, listed before the library's own
+    // object could claim its name): it is placed by its identity.
+    std::map<std::pair<std::string, std::string>, int> orderOf;
+    for (int i = lib->GetClassCount() - 1; i >= 0; --i)
+        orderOf[IdentityOf(lib->GetClass(i))] = i;
+    std::vector<std::pair<int, CTClass*>> ordered;
+    for (CTClass* type : ShownClassesOf(lib))
+    {
+        const auto found = orderOf.find(IdentityOf(type));
+        ordered.emplace_back(found == orderOf.end() ? lib->GetClassCount() : found->second, type);
+    }
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& entry : ordered)
+        AddToNameIndex(entry.second, *index);
     return *index;
 }
 
@@ -104,14 +122,17 @@ void CTypeLibBrowserImpl::FindAll(const CString& text, std::vector<SearchHit>* h
     for (size_t library : order)
     {
         const CString libraryName = m_libraries[library]->GetName();
-        NameIndexOf(library).ForEachMatch(folded, [&](const TypeLibNameIndex::Match& match)
-        {
-            SearchHit hit;
-            hit.item = {libraryName, match.className, CString(match.name.data(), static_cast<int>(match.name.size()))};
-            hit.image = ImageOf(match.item);
-            hit.hidden = match.hidden;
-            ranked.emplace_back(match.rank, std::move(hit));
-        });
+        NameIndexOf(library).ForEachMatch(
+            folded,
+            [&](const TypeLibNameIndex::Match& match)
+            {
+                SearchHit hit;
+                hit.item = {libraryName, match.className,
+                            CString(match.name.data(), static_cast<int>(match.name.size()))};
+                hit.image = ImageOf(match.item);
+                hit.hidden = match.hidden;
+                ranked.emplace_back(match.rank, std::move(hit));
+            });
     }
     AppendInRankOrder(ranked, hits);
 }

@@ -5,6 +5,7 @@
 #include "framework/MessageHandlers.h"
 #include "module/ModuleServices.h"
 #include "framework/PlatformCalls.h"
+#include "framework/WindowUpdateLock.h"
 #include "references/TypeLibProbe.h"
 #include "resources/resource.h"
 
@@ -314,10 +315,9 @@ void CReferencesDialog::OnUpbutton()
     const int selected = m_refList.GetCurSel();
     if (IsMissingItem(selected) || IsMissingItem(selected - 1))
         return;
-    LockWindowUpdate();
+    WindowUpdateLock frozen(*this);
     if (SwapListItems(m_refList, selected, selected - 1))
         UpdateArrows();
-    UnlockWindowUpdate();
 }
 
 void CReferencesDialog::OnDownbutton()
@@ -325,10 +325,9 @@ void CReferencesDialog::OnDownbutton()
     const int selected = m_refList.GetCurSel();
     if (IsMissingItem(selected) || IsMissingItem(selected + 1))
         return;
-    LockWindowUpdate();
+    WindowUpdateLock frozen(*this);
     if (SwapListItems(m_refList, selected, selected + 1))
         UpdateArrows();
-    UnlockWindowUpdate();
 }
 
 CReferencesDialog::FileLibrary CReferencesDialog::ReadLibraryFile(const CString& path, TLVLibId& entry)

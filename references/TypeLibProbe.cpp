@@ -24,14 +24,13 @@ void FreeNames(BSTR* names, UINT count)
 }
 
 // Reads what the browser reads of a type: attributes, name, members with their names and doc
-// strings, and its bases, each at most once on the way down.
-void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& path, int depth)
+// strings, and its bases, each type once however many paths lead to it.
+void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& visited, int depth)
 {
     TYPEATTR* lent = nullptr;
-    if (depth > kDeepestBase || path.count(info) || FAILED(info->GetTypeAttr(&lent)) || !lent)
+    if (depth > kDeepestBase || !visited.insert(info).second || FAILED(info->GetTypeAttr(&lent)) || !lent)
         return;
     const TypeAttrHolder attributes(info, lent);
-    path.insert(info);
     {
         Bstr name;
         info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
@@ -66,9 +65,8 @@ void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& path, int depth)
         if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) &&
             SUCCEEDED(info->GetImplTypeFlags(i, &flags)) &&
             SUCCEEDED(info->GetRefTypeInfo(reference, &base)) && base)
-            WalkType(base.Get(), path, depth + 1);
+            WalkType(base.Get(), visited, depth + 1);
     }
-    path.erase(info);
 }
 
 // Where the probe registers the file: a key of its own standing in for HKEY_CLASSES_ROOT in the
@@ -86,8 +84,8 @@ void WalkLibrary(ITypeLib* library)
         ComPtr<ITypeInfo> info;
         if (FAILED(library->GetTypeInfo(i, &info)) || !info)
             continue;
-        std::set<ITypeInfo*> path;
-        WalkType(info.Get(), path, 0);
+        std::set<ITypeInfo*> visited;
+        WalkType(info.Get(), visited, 0);
     }
 }
 

@@ -23,8 +23,6 @@ CTClass::CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags, const CTClass* 
             [&] { return info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr); })))
         m_strName = name.ToString();
     m_bRepeated = RepeatsAnImplementer();
-    if (!m_bRepeated)
-        LoadImplTypes();
 }
 
 bool CTClass::RepeatsAnImplementer() const
@@ -43,8 +41,23 @@ bool CTClass::RepeatsAnImplementer() const
 
 CTClass::~CTClass() = default;
 
+int CTClass::GetImplTypeCount()
+{
+    LoadImplTypes();
+    return static_cast<int>(m_implTypes.size());
+}
+
+CTClass* CTClass::GetImplType(int i)
+{
+    LoadImplTypes();
+    return m_implTypes[static_cast<size_t>(i)].get();
+}
+
 void CTClass::LoadImplTypes()
 {
+    if (m_bImplTypesLoaded || !m_typeAttr || m_bRepeated)
+        return;
+    m_bImplTypesLoaded = true;
     // A damaged library can claim thousands of implemented types; no sound type has more than a few.
     const int count = m_typeAttr->cImplTypes < kMostImplTypes ? m_typeAttr->cImplTypes : kMostImplTypes;
     m_implTypes.reserve(static_cast<size_t>(count));
@@ -200,14 +213,16 @@ CTFunction* CTClass::GetFunction(int i)
 {
     if (!m_bMembersLoaded)
         LoadMembers();
-    return i >= 0 && i < static_cast<int>(m_functions.size()) ? m_functions[static_cast<size_t>(i)].get() : nullptr;
+    return i >= 0 && i < static_cast<int>(m_functions.size()) ? m_functions[static_cast<size_t>(i)].get()
+                                                              : nullptr;
 }
 
 CTVariable* CTClass::GetVariable(int i)
 {
     if (!m_bMembersLoaded)
         LoadMembers();
-    return i >= 0 && i < static_cast<int>(m_variables.size()) ? m_variables[static_cast<size_t>(i)].get() : nullptr;
+    return i >= 0 && i < static_cast<int>(m_variables.size()) ? m_variables[static_cast<size_t>(i)].get()
+                                                              : nullptr;
 }
 
 CTFunction* CTClass::FindFunction(MEMBERID id, int invokeKindMask)

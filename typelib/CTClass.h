@@ -1,5 +1,7 @@
-// CTClass: one type of a type library, with the types it implements (built with it) and its
-// members (built on first use).
+// CTClass: one type of a type library, with the types it implements and its members, each built on
+// first use. Implemented types are built as they are asked for: a type reached along many paths
+// (a damaged or crafted library whose types each implement the next one twice) costs only what a
+// walk visits, and walks visit each type once.
 #pragma once
 
 #include "module/ComHolders.h"
@@ -52,10 +54,10 @@ public:
     // give is left out, so the counts match what GetFunction and GetVariable reach.
     int GetFunctionCount();
     int GetVariableCount();
-    int GetImplTypeCount() const { return static_cast<int>(m_implTypes.size()); }
+    int GetImplTypeCount();
     CTFunction* GetFunction(int i);
     CTVariable* GetVariable(int i);
-    CTClass* GetImplType(int i) const { return m_implTypes[static_cast<size_t>(i)].get(); }
+    CTClass* GetImplType(int i);
 
     // The first function with that member id whose invoke kind shares a bit with the mask.
     CTFunction* FindFunction(MEMBERID id, int invokeKindMask);
@@ -87,6 +89,7 @@ private:
     void LoadMembers();
 
     bool m_bMembersLoaded = false;
+    bool m_bImplTypesLoaded = false;
     ComPtr<ITypeInfo> m_pTypeInfo;
     TypeAttrHolder m_typeAttr;
     CTLib* m_pLib;

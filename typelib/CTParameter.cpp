@@ -76,8 +76,9 @@ CString CTParameter::GetDefaultValueText()
         if (IsUserDefined() && GetDefaultValue(value))
             if (CTClass* type = GetUserDefinedClass())
                 type->FindConstantName(value, *m_pDefaultText);
-        if (m_pDefaultText->IsEmpty())
-            GetDefaultValue(*m_pDefaultText);
+        // A text default is written as Basic writes a string, so that a copied declaration compiles.
+        if (m_pDefaultText->IsEmpty() && GetDefaultValue(*m_pDefaultText) && DefaultValue()->vt == VT_BSTR)
+            *m_pDefaultText = obr::BasicStringLiteral(*m_pDefaultText);
     }
     return *m_pDefaultText;
 }

@@ -22,4 +22,12 @@ bool VariantToText(const VARIANT& value, CString& result)
     result = CString::FromWide(text, static_cast<int>(::SysStringLen(text)));
     return true;
 }
+
+CString BasicStringLiteral(const CString& text)
+{
+    CString literal("\"");
+    for (int i = 0; i < text.GetLength(); ++i)
+        literal += text[i] == '"' ? CString("\"\"") : CString(text[i]);
+    return literal + "\"";
+}
 } // namespace obr

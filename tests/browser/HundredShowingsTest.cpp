@@ -41,8 +41,16 @@ TEST_F(TypeLibBrowserTest, AHundredShowingsOfEveryDialogLeaveNothingBehind)
     ASSERT_EQ(S_OK, LoadRegTypeLib(kBrowserFixtureGuid, 1, 0, 0, &held));
     TypeLibraryExtensions references;
     references.Add(kBrowserFixtureGuid, 1, 0);
+    // The same objects shown again and again, as a host may keep them.
+    auto reusedBrowser = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
+    CBrowserDlg reusedFunctions(BROWSER_CATALOG2);
+    std::list<TLVLibId> reusedChoice;
+    CReferencesDialog reusedReferences(&reusedChoice);
     auto showEach = [&]()
     {
+        RunModal(*reusedBrowser, [](CBrowserDlg& d) { Choose(d.m_pClassesList, "Shape"); });
+        RunModal(reusedFunctions, [](CBrowserDlg&) {});
+        obrtest::RunModal(reusedReferences, [] {});
         auto browser = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
         RunModal(*browser,
                  [](CBrowserDlg& d)
@@ -70,10 +78,11 @@ TEST_F(TypeLibBrowserTest, AHundredShowingsOfEveryDialogLeaveNothingBehind)
     for (int i = 0; i < count; ++i)
         showEach();
     const Counts after = Measure(held);
-    std::printf("after %d showings of each dialog: windows %d -> %d, GDI objects %lu -> %lu, USER objects %lu -> "
-                "%lu, references to the library %lu -> %lu\n",
-                count, before.windows, after.windows, before.gdi, after.gdi, before.user, after.user,
-                before.libraryReferences, after.libraryReferences);
+    std::printf(
+        "after %d showings of each dialog: windows %d -> %d, GDI objects %lu -> %lu, USER objects %lu -> "
+        "%lu, references to the library %lu -> %lu\n",
+        count, before.windows, after.windows, before.gdi, after.gdi, before.user, after.user,
+        before.libraryReferences, after.libraryReferences);
     EXPECT_EQ(before.windows, after.windows);
     EXPECT_EQ(before.gdi, after.gdi);
     EXPECT_EQ(before.user, after.user);

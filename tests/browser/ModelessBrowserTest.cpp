@@ -30,8 +30,8 @@ public:
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "ObrTestOwner";
         RegisterClassA(&windowClass);
-        m_window = CreateWindowA("ObrTestOwner", "Hôte", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        m_window = CreateWindowA("ObrTestOwner", "Hôte", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
         g_pastes = 0;
     }
     ~Owner() { DestroyWindow(m_window); }
@@ -205,6 +205,73 @@ TEST_F(ModelessBrowserTest, NewReferencesKeepWhatSurvivesOfTheHistory)
     m_browser->UpdateReferences(other);
     EXPECT_EQ("ObrFixture", SelectedLibrary(*m_browser));
     EXPECT_EQ("<globals>", SelectedText(m_browser->m_pClassesList));
+}
+
+namespace
+{
+LONG g_faults = 0;
+LONG CALLBACK CountFault(EXCEPTION_POINTERS* exception)
+{
+    if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION)
+        ++g_faults;
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+} // namespace
+
+TEST_F(ModelessBrowserTest, TheLinksOfLibrariesThatAreGoneGoWithThemAndLeadNowhere)
+{
+    obrtest::PlatformRecorder platform;
+    Owner owner;
+    Open(owner.Window());
+    SelectLibrary(*m_browser, "Scripting");
+    Choose(m_browser->m_pClassesList, "Dictionary");
+    Choose(m_browser->m_pMembersList, "Exists");
+    CRichEditCtrlEx* pane = m_browser->m_pDescription;
+    ASSERT_GT(pane->GetLinkCount(), 0);
+    // The word of the "Scripting" link, as the pane would hand it back.
+    const DWORD_PTR stale = reinterpret_cast<DWORD_PTR>(BackEnd(*m_browser)->GetCurrentLibrary());
+
+    // No reference loads any more: the libraries are freed, the browser says so and hides.
+    m_browser->UpdateReferences(TypeLibraryExtensions());
+    EXPECT_EQ(1u, platform.m_messages.size());
+    EXPECT_EQ("", m_browser->m_pDescription->GetWindowText());
+    EXPECT_EQ(0, pane->GetLinkCount());
+
+    // Shown again, a click with the old link's word reads nothing of what it named.
+    m_browser->ShowWindow(SW_SHOW);
+    g_faults = 0;
+    PVOID handler = AddVectoredExceptionHandler(1, &CountFault);
+    RTFLinkClick click = {0, stale};
+    ENLINK link = {};
+    link.nmhdr.hwndFrom = pane->m_hWnd;
+    link.nmhdr.code = EN_LINK;
+    const LRESULT followed = m_browser->SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
+                                                    reinterpret_cast<LPARAM>(&link));
+    RemoveVectoredExceptionHandler(handler);
+    EXPECT_EQ(1, followed);
+    EXPECT_EQ(0, g_faults);
+}
+
+TEST_F(ModelessBrowserTest, TheContextMenusCopyChosenWithEnterOnlyCopies)
+{
+    Owner owner;
+    Open(owner.Window());
+    SelectLibrary(*m_browser, "Scripting");
+    Choose(m_browser->m_pClassesList, "Dictionary");
+    Choose(m_browser->m_pMembersList, "Exists");
+    m_browser->m_pMembersList->SetFocus();
+    // Enter chose the menu item: it is still down when the command arrives.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_RETURN] = 0x80;
+    SetKeyboardState(keys);
+    m_browser->SendMessage(WM_COMMAND, ID_COPY);
+    keys[VK_RETURN] = 0;
+    SetKeyboardState(keys);
+    Pump();
+    EXPECT_TRUE(m_browser->IsWindowVisible());
+    EXPECT_EQ(0, g_pastes);
+    EXPECT_EQ("Exists", ClipboardText(m_browser->m_hWnd));
 }
 
 TEST_F(ModelessBrowserTest, ABrowserThatCannotOpenGoesAndEmptiesTheSlot)

@@ -14,7 +14,8 @@ using ::testing::Not;
 
 namespace
 {
-const GUID kSearchFixtureGuid = {0xe1f20314, 0x2536, 0x4748, {0x9a, 0x5b, 0x6c, 0x7d, 0x8e, 0x9f, 0xa0, 0xb1}};
+const GUID kSearchFixtureGuid = {
+    0xe1f20314, 0x2536, 0x4748, {0x9a, 0x5b, 0x6c, 0x7d, 0x8e, 0x9f, 0xa0, 0xb1}};
 
 // Types the text in the search box and presses the search button.
 void SearchFor(CBrowserDlg& dialog, const char* text)
@@ -108,12 +109,32 @@ TEST_F(SearchPaneTest, RanksWholeNamesThenBeginningsThenWordsThenPartsCurrentLib
                             "ObrSearch.IShelf.HiddenItem", "ObrSearch.IShelf.Sitemap"));
     EXPECT_THAT(hidden, ElementsAre(false, false, false, false, false, false, false, true, false));
     // Scripting's whole names come after the current library's, and before its beginnings.
-    const auto at = [&](const char* hit) { return std::find(allHits.begin(), allHits.end(), hit) - allHits.begin(); };
+    const auto at = [&](const char* hit)
+    { return std::find(allHits.begin(), allHits.end(), hit) - allHits.begin(); };
     EXPECT_LT(at("ObrSearch.IShelf.Item"), at("Scripting.Dictionary.Item"));
     EXPECT_LT(at("Scripting.Dictionary.Item"), at("ObrSearch.IShelf.Items"));
     EXPECT_LT(at("ObrSearch.IShelf.Sitemap"), static_cast<std::ptrdiff_t>(allHits.size()));
     EXPECT_EQ(allHits, capitalHits);
     EXPECT_THAT(crateHits, ElementsAre("ObrSearch.ICrate"));
+}
+
+TEST_F(SearchPaneTest, EveryTypeTheClassesListShowsIsFoundWithItsMembers)
+{
+    // IDrawer is listed as reached from Cabinet, whose non-default interface it is.
+    auto dialog = MakeSearchBrowser();
+    std::vector<std::string> drawerHits, openHits;
+    RunModal(*dialog,
+             [&](CBrowserDlg& d)
+             {
+                 SelectLibrary(d, "ObrSearch");
+                 ASSERT_NE(-1, Row(d.m_pClassesList, "IDrawer"));
+                 SearchFor(d, "IDrawer");
+                 drawerHits = HitsOf(d);
+                 SearchFor(d, "OpenDrawer");
+                 openHits = HitsOf(d);
+             });
+    EXPECT_THAT(drawerHits, ElementsAre("ObrSearch.IDrawer"));
+    EXPECT_THAT(openHits, ElementsAre("ObrSearch.IDrawer.OpenDrawer"));
 }
 
 TEST_F(SearchPaneTest, NothingFoundShowsALineSayingSoAndTheBoxKeepsEachSearchOnce)
@@ -129,7 +150,8 @@ TEST_F(SearchPaneTest, NothingFoundShowsALineSayingSoAndTheBoxKeepsEachSearchOnc
                  EXPECT_TRUE(d.SearchResults()->GetStyle() & WS_VISIBLE);
                  EXPECT_THAT(d.GetSearchHits(), IsEmpty());
                  ASSERT_EQ(1, d.SearchResults()->GetItemCount());
-                 EXPECT_EQ("Aucun r\xE9sultat pour \xAB zzzz \xBB.", d.SearchResults()->GetItemText(0, 0).str());
+                 EXPECT_EQ("Aucun r\xE9sultat pour \xAB zzzz \xBB.",
+                           d.SearchResults()->GetItemText(0, 0).str());
                  // Choosing that line leads nowhere.
                  const _HistoryItem before = d.m_history[0].front();
                  d.SearchResults()->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
@@ -189,40 +211,41 @@ TEST_F(SearchPaneTest, CtrlFFocusesTheBoxEnterSearchesEscapeInThePaneClosesIt)
     HWND box = nullptr;
     bool shown = false, closed = false, dialogOpen = false;
     std::string firstHit;
-    obrtest::RunModalSteps(*dialog,
-                           {[&]
-                            {
-                                // Keys go to the active window: the dialog shows and takes the keyboard first.
-                                dialog->ShowWindow(SW_SHOW);
-                                ::SetForegroundWindow(dialog->m_hWnd);
-                                box = ::GetWindow(dialog->GetDlgItem(IDC_SEARCH_TEXT)->m_hWnd, GW_CHILD);
-                                dialog->m_pMembersList->SetFocus();
-                            },
-                            [&]
-                            {
-                                EXPECT_EQ(dialog->m_pMembersList->m_hWnd, Focus());
-                                obrtest::PressKeys({VK_CONTROL, 'F'});
-                            },
-                            [&]
-                            {
-                                EXPECT_EQ(box, Focus());
-                                dialog->GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText("exists");
-                                obrtest::PressKeys({VK_RETURN});
-                            },
-                            [&]
-                            {
-                                shown = dialog->IsSearchPaneShown();
-                                if (!dialog->GetSearchHits().empty())
-                                    firstHit = Hit(dialog->GetSearchHits().front());
-                                dialog->SearchResults()->SetFocus();
-                                obrtest::PressKeys({VK_ESCAPE});
-                            },
-                            [&]
-                            {
-                                closed = !dialog->IsSearchPaneShown() &&
-                                         !(dialog->SearchResults()->GetStyle() & WS_VISIBLE);
-                                dialogOpen = dialog->m_hWnd && dialog->IsWindowVisible();
-                            }});
+    obrtest::RunModalSteps(*dialog, {[&]
+                                     {
+                                         // Keys go to the active window: the dialog shows and takes the
+                                         // keyboard first.
+                                         dialog->ShowWindow(SW_SHOW);
+                                         ::SetForegroundWindow(dialog->m_hWnd);
+                                         box = ::GetWindow(dialog->GetDlgItem(IDC_SEARCH_TEXT)->m_hWnd,
+                                                           GW_CHILD);
+                                         dialog->m_pMembersList->SetFocus();
+                                     },
+                                     [&]
+                                     {
+                                         EXPECT_EQ(dialog->m_pMembersList->m_hWnd, Focus());
+                                         obrtest::PressKeys({VK_CONTROL, 'F'});
+                                     },
+                                     [&]
+                                     {
+                                         EXPECT_EQ(box, Focus());
+                                         dialog->GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText("exists");
+                                         obrtest::PressKeys({VK_RETURN});
+                                     },
+                                     [&]
+                                     {
+                                         shown = dialog->IsSearchPaneShown();
+                                         if (!dialog->GetSearchHits().empty())
+                                             firstHit = Hit(dialog->GetSearchHits().front());
+                                         dialog->SearchResults()->SetFocus();
+                                         obrtest::PressKeys({VK_ESCAPE});
+                                     },
+                                     [&]
+                                     {
+                                         closed = !dialog->IsSearchPaneShown() &&
+                                                  !(dialog->SearchResults()->GetStyle() & WS_VISIBLE);
+                                         dialogOpen = dialog->m_hWnd && dialog->IsWindowVisible();
+                                     }});
     EXPECT_TRUE(shown);
     EXPECT_EQ("Scripting.Dictionary.Exists", firstHit);
     EXPECT_TRUE(closed);
@@ -310,18 +333,19 @@ TEST_F(SearchPaneTest, CopyDeclarationCopiesTheMembersOrTheClassesDeclaration)
 TEST_F(SearchPaneTest, ADoubleClickOnAHitChoosesItsName)
 {
     auto dialog = MakeSearchBrowser();
-    const INT_PTR result = RunModal(*dialog,
-                                    [&](CBrowserDlg& d)
-                                    {
-                                        SearchFor(d, "exists");
-                                        ChooseHit(d, "Scripting.Dictionary.Exists");
-                                        NMITEMACTIVATE click = {};
-                                        click.hdr.hwndFrom = d.SearchResults()->m_hWnd;
-                                        click.hdr.idFrom = IDC_SEARCH_RESULTS;
-                                        click.hdr.code = NM_DBLCLK;
-                                        click.iItem = d.SearchResults()->GetNextItem(-1, LVNI_SELECTED);
-                                        d.SendMessage(WM_NOTIFY, IDC_SEARCH_RESULTS, reinterpret_cast<LPARAM>(&click));
-                                    });
+    const INT_PTR result =
+        RunModal(*dialog,
+                 [&](CBrowserDlg& d)
+                 {
+                     SearchFor(d, "exists");
+                     ChooseHit(d, "Scripting.Dictionary.Exists");
+                     NMITEMACTIVATE click = {};
+                     click.hdr.hwndFrom = d.SearchResults()->m_hWnd;
+                     click.hdr.idFrom = IDC_SEARCH_RESULTS;
+                     click.hdr.code = NM_DBLCLK;
+                     click.iItem = d.SearchResults()->GetNextItem(-1, LVNI_SELECTED);
+                     d.SendMessage(WM_NOTIFY, IDC_SEARCH_RESULTS, reinterpret_cast<LPARAM>(&click));
+                 });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("Exists", dialog->GetResultString().str());
 }

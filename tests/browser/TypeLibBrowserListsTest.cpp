@@ -9,10 +9,10 @@
 
 #include <gmock/gmock.h>
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsSupersetOf;
 using ::testing::Not;
-using ::testing::Contains;
 
 namespace
 {
@@ -37,8 +37,8 @@ int TypeIndex(const GUID& library, const wchar_t* name)
     for (UINT i = 0; found == -1 && i < lib->GetTypeInfoCount(); ++i)
     {
         BSTR text = nullptr;
-        if (SUCCEEDED(lib->GetDocumentation(static_cast<INT>(i), &text, nullptr, nullptr, nullptr)) &&
-            text && wcscmp(text, name) == 0)
+        if (SUCCEEDED(lib->GetDocumentation(static_cast<INT>(i), &text, nullptr, nullptr, nullptr)) && text &&
+            wcscmp(text, name) == 0)
             found = static_cast<int>(i);
         SysFreeString(text);
     }
@@ -82,6 +82,15 @@ TEST_F(TypeLibBrowserTest, ACoclassStandsForItsDefaultInterfaceInEitherOrder)
                  EXPECT_EQ("Late", SelectedText(d.m_pClassesList));
                  // An alias of another library's type is listed as the alias, with the class image.
                  EXPECT_EQ(kClassImage, ImageOf(d.m_pClassesList, Row(d.m_pClassesList, "Identity")));
+                 // Two aliases of one enumeration: listed once, under the last alias's name, grouped
+                 // or not.
+                 for (int grouping = 0; grouping < 2; ++grouping)
+                 {
+                     EXPECT_THAT(Rows(d.m_pClassesList), ElementsAre("<globals>", "Early", "Extra",
+                                                                     "Identity", "Late", "Stone", "Tint"))
+                         << "grouped " << d.m_bGroupMembers;
+                     d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
+                 }
              });
 }
 
@@ -104,14 +113,15 @@ TEST_F(TypeLibBrowserTest, AliasesPropertiesAndDefaultMembersOfTheFixture)
                  EXPECT_THAT(Rows(classes), Not(Contains("_HiddenEvents")));
 
                  Choose(classes, "Shade");
-                 EXPECT_THAT(Rows(members), ElementsAre("colBlue", "colCrimson", "colGreen", "colNone", "colRed"));
+                 EXPECT_THAT(Rows(members),
+                             ElementsAre("colBlue", "colCrimson", "colGreen", "colNone", "colRed"));
                  EXPECT_EQ(kConstantImage, ImageOf(members, 0));
 
                  // IShape: get+put one row, put only one row, put+putref without get none; the
                  // default member (Name) carries the overlay; hidden and restricted ones are out.
                  Choose(classes, "Shape");
-                 EXPECT_THAT(Rows(members), ElementsAre("Area", "Colour", "Key", "Name", "Forget", "Move", "Paint",
-                                                        "Show", "Moved"));
+                 EXPECT_THAT(Rows(members), ElementsAre("Area", "Colour", "Key", "Name", "Forget", "Move",
+                                                        "Paint", "Show", "Moved"));
                  for (int row = 0; row < members->GetItemCount(); ++row)
                      EXPECT_EQ(members->GetItemText(row, 0) == "Name" ? 1 : 0, OverlayOf(members, row))
                          << members->GetItemText(row, 0).GetString();
@@ -143,11 +153,11 @@ TEST_F(TypeLibBrowserTest, GroupingSortsByKindThenBytesAndUngroupedByName)
                  ASSERT_TRUE(d.m_bGroupMembers);
                  d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
                  EXPECT_FALSE(d.m_bGroupMembers);
-                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Area", "Colour", "Forget", "Key", "Move", "Moved",
-                                                                 "Name", "Paint", "Show"));
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Area", "Colour", "Forget", "Key", "Move",
+                                                                 "Moved", "Name", "Paint", "Show"));
                  d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
-                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Area", "Colour", "Key", "Name", "Forget", "Move",
-                                                                 "Paint", "Show", "Moved"));
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Area", "Colour", "Key", "Name", "Forget",
+                                                                 "Move", "Paint", "Show", "Moved"));
                  // Upper case before lower case in the classes list too.
                  const std::vector<std::string> classes = Rows(d.m_pClassesList);
                  EXPECT_EQ("<globals>", classes.front());
@@ -196,7 +206,7 @@ TEST_F(TypeLibBrowserTest, OnlyTheReferencesThatLoadAreListedSortedByName)
              });
 }
 
-TEST_F(TypeLibBrowserTest, NoLibraryAtAllIsToldAndEndsTheDialog)
+TEST_F(TypeLibBrowserTest, NoLibraryAtAllIsToldAndEndsTheDialogAndTheNextShowingStartsAfresh)
 {
     obrtest::PlatformRecorder platform;
     CBrowserDlg dialog(BROWSER_TYPELIB);
@@ -204,6 +214,17 @@ TEST_F(TypeLibBrowserTest, NoLibraryAtAllIsToldAndEndsTheDialog)
     EXPECT_EQ(-1, dialog.DoModal());
     ASSERT_EQ(1u, platform.m_messages.size());
     EXPECT_EQ("Aucune bibliothèque n'a été chargée !", platform.m_messages[0]);
+    EXPECT_TRUE(dialog.m_history[BROWSER_TYPELIB].empty());
+
+    // The same object, now with a library: it opens on it, not on an empty entry.
+    dialog.m_extensions.Add(kScriptingLibraryGuid, 1, 0);
+    RunModal(dialog,
+             [](CBrowserDlg& d)
+             {
+                 EXPECT_EQ("Scripting", SelectedLibrary(d));
+                 EXPECT_EQ("<globals>", SelectedText(d.m_pClassesList));
+                 EXPECT_NE(-1, Row(d.m_pClassesList, "Dictionary"));
+             });
 }
 
 TEST_F(TypeLibBrowserTest, ShownAgainEachLibraryIsListedOnce)
@@ -246,7 +267,8 @@ TEST_F(TypeLibBrowserTest, InterfacesThatAreTheirOwnBasesAreListedWithTheirMembe
              [](CBrowserDlg& d)
              {
                  // The coclass stands for IFirst.
-                 EXPECT_THAT(Rows(d.m_pClassesList), ElementsAre("<globals>", "IBase", "ISecond", "ISelf", "Loop"));
+                 EXPECT_THAT(Rows(d.m_pClassesList),
+                             ElementsAre("<globals>", "IBase", "ISecond", "ISelf", "Loop"));
                  Choose(d.m_pClassesList, "Loop");
                  EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Alpha", "Beta"));
                  // ISecond is listed as first reached, below IFirst, where the loop closes: its
@@ -255,6 +277,20 @@ TEST_F(TypeLibBrowserTest, InterfacesThatAreTheirOwnBasesAreListedWithTheirMembe
                  EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Beta"));
                  Choose(d.m_pClassesList, "ISelf");
                  EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Gamma"));
+             });
+}
+
+TEST_F(TypeLibBrowserTest, ATypeReachedAlongManyPathsIsWalkedOnce)
+{
+    // Forty rungs, each implementing the next twice: 2^40 paths down to one method.
+    obrtest::LadderTypeLib ladder(40);
+    ASSERT_EQ(S_OK, ladder.Result());
+    auto dialog = MakeBrowser({{obrtest::LadderTypeLib::kGuid, 1, 0}});
+    RunModal(*dialog,
+             [](CBrowserDlg& d)
+             {
+                 Choose(d.m_pClassesList, "Rung0");
+                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Climb"));
              });
 }
 

@@ -2,6 +2,7 @@
 #include "declaration/CTDSVBBuilder.h"
 #include "typelib/CTLibItemAggregate.h"
 #include "tests/support/ModelTestSupport.h"
+#include "typelib/ValueConversion.h"
 
 using BasicDeclarationTest = BasicBuilderTest;
 
@@ -67,4 +68,15 @@ TEST_F(BasicDeclarationTest, ScriptingRuntimeDeclarations)
             FunctionNamed(fileSystem, "OpenTextFile", INVOKE_FUNC)->GetParam(2)->GetDefaultValueText() +
             "], [Format As Tristate = TristateFalse]) As ITextStream",
         FunctionNamed(fileSystem, "OpenTextFile", INVOKE_FUNC)->GetDeclaration(0));
+    // A text default is a Basic string literal, which the copied declaration needs to compile.
+    CTClass* textStream = scripting.FindClass("ITextStream");
+    EXPECT_EQ("Sub WriteLine([Text As String = \"\"])",
+              FunctionNamed(textStream, "WriteLine", INVOKE_FUNC)->GetDeclaration(0));
+}
+
+TEST(BasicStringLiteral, QuotesAndDoublesInnerQuotes)
+{
+    EXPECT_EQ("\"\"", obr::BasicStringLiteral(""));
+    EXPECT_EQ("\"a\"\"b\"", obr::BasicStringLiteral("a\"b"));
+    EXPECT_EQ("\"Fin de ligne\"", obr::BasicStringLiteral("Fin de ligne"));
 }

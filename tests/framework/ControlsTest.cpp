@@ -1,5 +1,6 @@
 // The control classes on real controls of a modeless test dialog.
 #include "tests/framework/TestDialog.h"
+#include "framework/WindowUpdateLock.h"
 
 #include <gtest/gtest.h>
 
@@ -148,4 +149,29 @@ TEST_F(ControlsTest, MenuItemsAreCheckedAndGreyedByCommand)
     CString text;
     menu.GetMenuString(1, text, MF_BYPOSITION);
     EXPECT_EQ("Membres du &Groupe", text);
+}
+
+TEST_F(ControlsTest, AWindowUpdateLockInsideAnotherKeepsTheOuterOneUntilItEnds)
+{
+    // The platform holds one lock at a time: locking another window tells whether one is held.
+    HWND other =
+        CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    auto anotherLockTakes = [other]
+    {
+        const bool taken = LockWindowUpdate(other) != FALSE;
+        if (taken)
+            LockWindowUpdate(nullptr);
+        return taken;
+    };
+    {
+        WindowUpdateLock outer(m_dialog);
+        {
+            WindowUpdateLock inner(m_dialog);
+            EXPECT_EQ(2, WindowUpdateLock::Depth());
+        }
+        EXPECT_FALSE(anotherLockTakes()) << "the inner lock ended the outer one";
+    }
+    EXPECT_EQ(0, WindowUpdateLock::Depth());
+    EXPECT_TRUE(anotherLockTakes());
+    DestroyWindow(other);
 }

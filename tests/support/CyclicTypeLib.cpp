@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace obrtest
 {
@@ -36,8 +37,8 @@ HRESULT AddMethod(ICreateTypeInfo* type, const wchar_t* name, MEMBERID id)
     return hr;
 }
 
-// Makes `base` the first implemented type of `type`.
-HRESULT Implement(ICreateTypeInfo* type, ICreateTypeInfo* base, int flags)
+// Makes `base` the implemented type at `index` of `type`.
+HRESULT Implement(ICreateTypeInfo* type, ICreateTypeInfo* base, int flags, UINT index = 0)
 {
     Held<ITypeInfo> info;
     HRESULT hr = base->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&info.p));
@@ -45,10 +46,38 @@ HRESULT Implement(ICreateTypeInfo* type, ICreateTypeInfo* base, int flags)
     if (SUCCEEDED(hr))
         hr = type->AddRefTypeInfo(info.p, &reference);
     if (SUCCEEDED(hr))
-        hr = type->AddImplType(0, reference);
+        hr = type->AddImplType(index, reference);
     if (SUCCEEDED(hr) && flags)
-        hr = type->SetImplTypeFlags(0, flags);
+        hr = type->SetImplTypeFlags(index, flags);
     return hr;
+}
+
+HRESULT CreateLibrary(const std::string& path, const GUID& guid, const wchar_t* name,
+                      ICreateTypeLib2** library)
+{
+    HRESULT hr = CreateTypeLib2(kSysKind, Widen(path).c_str(), library);
+    if (SUCCEEDED(hr))
+        hr = (*library)->SetGuid(guid);
+    if (SUCCEEDED(hr))
+        hr = (*library)->SetName(const_cast<LPOLESTR>(name));
+    if (SUCCEEDED(hr))
+        hr = (*library)->SetVersion(1, 0);
+    if (SUCCEEDED(hr))
+        hr = (*library)->SetLcid(0);
+    return hr;
+}
+
+std::string TemporaryLibraryPath(const char* name)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+HRESULT Register(const std::string& path)
+{
+    Held<ITypeLib> saved;
+    return LoadTypeLibEx(Widen(path).c_str(), REGKIND_REGISTER, &saved.p);
 }
 
 // The file's layout: a 0x54-byte header (with the type count at 0x20 and the flags at 0x14; one
@@ -96,18 +125,14 @@ HRESULT CreateType(ICreateTypeLib2* library, const wchar_t* name, TYPEKIND kind,
 }
 } // namespace
 
-const GUID CyclicTypeLib::kGuid = {0x5e1f0c0a, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
+const GUID CyclicTypeLib::kGuid = {
+    0x5e1f0c0a, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
 
-CyclicTypeLib::CyclicTypeLib()
+CyclicTypeLib::CyclicTypeLib() : m_path(TemporaryLibraryPath("obr-cyclic.tlb"))
 {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    m_path = std::string(folder) + "obr-cyclic.tlb";
     m_result = Build();
-    if (FAILED(m_result))
-        return;
-    Held<ITypeLib> saved;
-    m_result = LoadTypeLibEx(Widen(m_path).c_str(), REGKIND_REGISTER, &saved.p);
+    if (SUCCEEDED(m_result))
+        m_result = Register(m_path);
     m_registered = SUCCEEDED(m_result);
 }
 
@@ -121,15 +146,7 @@ CyclicTypeLib::~CyclicTypeLib()
 HRESULT CyclicTypeLib::Build()
 {
     Held<ICreateTypeLib2> library;
-    HRESULT hr = CreateTypeLib2(kSysKind, Widen(m_path).c_str(), &library.p);
-    if (SUCCEEDED(hr))
-        hr = library->SetGuid(kGuid);
-    if (SUCCEEDED(hr))
-        hr = library->SetName(const_cast<LPOLESTR>(L"ObrLoop"));
-    if (SUCCEEDED(hr))
-        hr = library->SetVersion(1, 0);
-    if (SUCCEEDED(hr))
-        hr = library->SetLcid(0);
+    HRESULT hr = CreateLibrary(m_path, kGuid, L"ObrLoop", &library.p);
 
     Held<ICreateTypeInfo> self, first, second, loop, base;
     const GUID selfGuid = {0x5e1f0c0b, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
@@ -166,6 +183,50 @@ HRESULT CyclicTypeLib::Build()
         hr = library->SaveAllChanges();
     if (SUCCEEDED(hr))
         hr = CloseTheLoops(m_path);
+    return hr;
+}
+
+const GUID LadderTypeLib::kGuid = {
+    0x6f2e1d0b, 0x8c3e, 0x4d4f, {0xa0, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6, 0xb7}};
+
+LadderTypeLib::LadderTypeLib(int rungs) : m_path(TemporaryLibraryPath("obr-ladder.tlb"))
+{
+    m_result = Build(rungs);
+    if (SUCCEEDED(m_result))
+        m_result = Register(m_path);
+    m_registered = SUCCEEDED(m_result);
+}
+
+LadderTypeLib::~LadderTypeLib()
+{
+    if (m_registered)
+        UnRegisterTypeLib(kGuid, 1, 0, 0, kSysKind);
+    DeleteFileA(m_path.c_str());
+}
+
+HRESULT LadderTypeLib::Build(int rungs)
+{
+    Held<ICreateTypeLib2> library;
+    HRESULT hr = CreateLibrary(m_path, kGuid, L"ObrLadder", &library.p);
+    std::vector<Held<ICreateTypeInfo>> types(static_cast<size_t>(rungs) + 1);
+    GUID guid = kGuid;
+    for (int i = 0; SUCCEEDED(hr) && i <= rungs; ++i)
+    {
+        ++guid.Data1;
+        const std::wstring name = i == rungs ? L"IRungEnd" : L"Rung" + std::to_wstring(i);
+        hr = CreateType(library.p, name.c_str(), i == rungs ? TKIND_INTERFACE : TKIND_COCLASS, guid,
+                        &types[i].p);
+    }
+    if (SUCCEEDED(hr))
+        hr = AddMethod(types[rungs].p, L"Climb", 1);
+    for (int i = 0; SUCCEEDED(hr) && i < rungs; ++i)
+    {
+        hr = Implement(types[i].p, types[i + 1].p, IMPLTYPEFLAG_FDEFAULT, 0);
+        if (SUCCEEDED(hr) && i + 1 < rungs)
+            hr = Implement(types[i].p, types[i + 1].p, IMPLTYPEFLAG_FDEFAULT, 1);
+    }
+    if (SUCCEEDED(hr))
+        hr = library->SaveAllChanges();
     return hr;
 }
 } // namespace obrtest

@@ -1,6 +1,6 @@
-// A damaged type library, built at test time: interfaces that name themselves, or each other, as
-// their base. Such files exist (half-written or corrupted libraries); nothing that follows the
-// bases may go round for ever.
+// Crafted type libraries, built at test time. A damaged one: interfaces that name themselves, or each other,
+// as their base. Such files exist (half-written or corrupted libraries); nothing that follows the bases may
+// go round for ever.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +28,30 @@ public:
 
 private:
     HRESULT Build();
+
+    std::string m_path;
+    HRESULT m_result;
+    bool m_registered = false;
+};
+
+// A crafted library with no loop at all whose walks unfold into a tree: the library "ObrLadder",
+// coclasses Rung0 to Rung<rungs - 1>, each implementing the next one twice as its default, the last
+// implementing IRungEnd (method Climb). A walk along every path reaches Climb 2^rungs times.
+// Built, saved to a temporary file and registered for the lifetime of the object.
+class LadderTypeLib
+{
+public:
+    static const GUID kGuid;
+
+    explicit LadderTypeLib(int rungs);
+    ~LadderTypeLib();
+    LadderTypeLib(const LadderTypeLib&) = delete;
+    LadderTypeLib& operator=(const LadderTypeLib&) = delete;
+
+    HRESULT Result() const { return m_result; }
+
+private:
+    HRESULT Build(int rungs);
 
     std::string m_path;
     HRESULT m_result;
