@@ -7,9 +7,13 @@
 
 CTLib::CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid)
 {
-    ComPtr<ITypeLib> lib;
-    if (FAILED(::LoadRegTypeLib(guid, major, minor, lcid, &lib)) || !lib)
+    // A registered file damaged since it was installed can make the platform's loader fault: the
+    // library is then left out. (A file the user picks was opened in the probe first.)
+    ITypeLib* loaded = nullptr;
+    if (FAILED(obr::Guarded([&] { return ::LoadRegTypeLib(guid, major, minor, lcid, &loaded); })) || !loaded)
         return;
+    ComPtr<ITypeLib> lib;
+    lib.Attach(loaded);
     TLIBATTR* attributes = nullptr;
     if (SUCCEEDED(obr::Guarded([&] { return lib->GetLibAttr(&attributes); })))
         m_libAttr.Attach(lib.Get(), attributes);
@@ -81,7 +85,7 @@ CString CTLib::GetPath() const
 {
     Bstr path;
     if (!m_libAttr || FAILED(::QueryPathOfRegTypeLib(m_libAttr->guid, m_libAttr->wMajorVerNum,
-                                                      m_libAttr->wMinorVerNum, m_libAttr->lcid, &path)))
+                                                     m_libAttr->wMinorVerNum, m_libAttr->lcid, &path)))
         return CString();
     return path.ToString();
 }
@@ -97,8 +101,9 @@ CTClass* CTLib::GetClass(int index)
 {
     if (!m_bClassesLoaded)
         LoadClasses();
-    return index >= 0 && index < static_cast<int>(m_classes.size()) ? m_classes[static_cast<size_t>(index)].get()
-                                                                    : nullptr;
+    return index >= 0 && index < static_cast<int>(m_classes.size())
+               ? m_classes[static_cast<size_t>(index)].get()
+               : nullptr;
 }
 
 void CTLib::ClearClasses()

@@ -16,14 +16,15 @@ struct GuardState
 };
 thread_local GuardState t_state;
 
-// Faults of code reading bad data. A stack overflow is not among them: recursion is bounded in the
-// module, and once the stack's guard page is spent, resuming would not be safe.
+// Faults of code reading bad data, and the breakpoint with which Wine's type-library loader gives up
+// on a damaged file. A stack overflow is not among them: recursion is bounded in the module, and
+// once the stack's guard page is spent, resuming would not be safe.
 bool IsPlatformFault(DWORD code)
 {
-    return code == EXCEPTION_ACCESS_VIOLATION || code == EXCEPTION_ILLEGAL_INSTRUCTION ||
-           code == EXCEPTION_PRIV_INSTRUCTION || code == EXCEPTION_INT_DIVIDE_BY_ZERO ||
-           code == EXCEPTION_ARRAY_BOUNDS_EXCEEDED || code == EXCEPTION_DATATYPE_MISALIGNMENT ||
-           code == EXCEPTION_IN_PAGE_ERROR;
+    return code == EXCEPTION_ACCESS_VIOLATION || code == EXCEPTION_BREAKPOINT ||
+           code == EXCEPTION_ILLEGAL_INSTRUCTION || code == EXCEPTION_PRIV_INSTRUCTION ||
+           code == EXCEPTION_INT_DIVIDE_BY_ZERO || code == EXCEPTION_ARRAY_BOUNDS_EXCEEDED ||
+           code == EXCEPTION_DATATYPE_MISALIGNMENT || code == EXCEPTION_IN_PAGE_ERROR;
 }
 
 // Returns execution to the point where this thread's guarded call was about to start, marked as

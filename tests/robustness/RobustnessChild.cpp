@@ -2,27 +2,90 @@
 // selected, every member selected and so described. Run by the robustness suite in a process of
 // its own for each damaged file; a crash or a hang here is what the suite looks for.
 //
-//   robustness_child.exe FILE REGISTRY-KEY
+//   robustness_child.exe FILE REGISTRY-KEY [GUID MAJOR MINOR]
 //
 // The file is registered below HKEY_CURRENT_USER\REGISTRY-KEY, which stands in for
-// HKEY_CLASSES_ROOT in this process only, so the prefix's registrations are never touched.
-// Exit codes: 0 shown, 3 the file could not be registered, 4 nothing was shown.
+// HKEY_CLASSES_ROOT in this process only, so the prefix's registrations are never touched. With a
+// GUID and version, the file is registered under them as an installer would have registered it,
+// without opening it: the browser is the first to load it, as a host whose project refers to a
+// library that was damaged after it was installed.
+// Exit codes: 0 shown, 3 the file could not be registered, 4 nothing was shown, 5 a fault inside
+// the platform's own code that no guard of the module could end; any other code is the code of a
+// fault in the module's or the child's own code.
 #include "browser/CBrowserDlg.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/PlatformRecorder.h"
 #include "resources/resource.h"
 
 #include <windows.h>
 #include <commctrl.h>
 #include <oleauto.h>
+#include <cwchar>
 #include <string>
 
 namespace
 {
-// A fault nobody handles ends the child at once with its code, which the suite reports.
+constexpr UINT kFaultInThePlatform = 5;
+
+// Whether the address lies in the module's code or the child's own.
+bool IsOurCode(const void* address)
+{
+    HMODULE module = nullptr;
+    wchar_t path[MAX_PATH] = {};
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCWSTR>(address), &module) ||
+        !GetModuleFileNameW(module, path, MAX_PATH))
+        return false;
+    std::wstring name = path;
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    for (const wchar_t* ours :
+         {L"objbrowser.dll", L"framework.dll", L"qvx_ctrl.dll", L"qvx_util.dll", L"robustness_child.exe"})
+        if (_wcsicmp(name.c_str(), ours) == 0)
+            return true;
+    return false;
+}
+
+// A fault nobody handles ends the child at once: with its code when it lies in our code, with
+// kFaultInThePlatform when it lies in the platform's.
 LONG WINAPI EndOnFault(EXCEPTION_POINTERS* exception)
 {
-    TerminateProcess(GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
+    const EXCEPTION_RECORD* record = exception->ExceptionRecord;
+    TerminateProcess(GetCurrentProcess(),
+                     IsOurCode(record->ExceptionAddress) ? record->ExceptionCode : kFaultInThePlatform);
     return EXCEPTION_EXECUTE_HANDLER;
+}
+
+bool SetKey(HKEY root, const std::wstring& path, const std::wstring& value)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const bool written =
+        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return written;
+}
+
+// Registers the file as an installer would: the keys only, nothing read from the file.
+bool RegisterUnread(HKEY root, const wchar_t* file, const wchar_t* guidText, const wchar_t* major,
+                    const wchar_t* minor, CBrowserDlg& dialog)
+{
+    GUID guid = {};
+    if (FAILED(IIDFromString(guidText, &guid)))
+        return false;
+    const WORD majorVersion = static_cast<WORD>(wcstoul(major, nullptr, 10));
+    const WORD minorVersion = static_cast<WORD>(wcstoul(minor, nullptr, 10));
+    wchar_t version[32];
+    swprintf(version, 32, L"%x.%x", majorVersion, minorVersion);
+    const std::wstring key = std::wstring(L"TypeLib\\") + guidText + L"\\" + version;
+    if (!SetKey(root, key, L"Damaged library") ||
+        !SetKey(root, key + (sizeof(void*) == 8 ? L"\\0\\win64" : L"\\0\\win32"), file))
+        return false;
+    dialog.m_extensions.Add(guid, majorVersion, minorVersion);
+    return true;
 }
 
 void SelectEachRow(CListCtrl* list, const std::function<void()>& then)
@@ -53,16 +116,26 @@ int wmain(int argc, wchar_t** argv)
             ERROR_SUCCESS ||
         RegOverridePredefKey(HKEY_CLASSES_ROOT, root) != ERROR_SUCCESS)
         return 3;
-    // Registered as the references dialog registers a file it accepted.
-    ITypeLib* library = nullptr;
-    TLIBATTR* attributes = nullptr;
-    if (FAILED(LoadTypeLibEx(argv[1], REGKIND_NONE, &library)) || FAILED(library->GetLibAttr(&attributes)) ||
-        FAILED(RegisterTypeLib(library, argv[1], nullptr)))
-        return 3;
+    // A message ("no library loaded") is answered at once: nobody is there to close it.
+    obrtest::PlatformRecorder platform;
     CBrowserDlg dialog(BROWSER_TYPELIB);
-    dialog.m_extensions.Add(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum);
-    library->ReleaseTLibAttr(attributes);
-    library->Release();
+    if (argc >= 6)
+    {
+        if (!RegisterUnread(root, argv[1], argv[3], argv[4], argv[5], dialog))
+            return 3;
+    }
+    else
+    {
+        // Registered as the references dialog registers a file it accepted.
+        ITypeLib* library = nullptr;
+        TLIBATTR* attributes = nullptr;
+        if (FAILED(LoadTypeLibEx(argv[1], REGKIND_NONE, &library)) ||
+            FAILED(library->GetLibAttr(&attributes)) || FAILED(RegisterTypeLib(library, argv[1], nullptr)))
+            return 3;
+        dialog.m_extensions.Add(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum);
+        library->ReleaseTLibAttr(attributes);
+        library->Release();
+    }
 
     int shown = 0;
     obrtest::RunModal(dialog,
@@ -77,7 +150,8 @@ int wmain(int argc, wchar_t** argv)
                           dialog.RunSearch("e");
                           CListCtrl* hits = dialog.SearchResults();
                           for (int row = 0; row < hits->GetItemCount() && row < 50; ++row)
-                              hits->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                              hits->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED,
+                                                 LVIS_SELECTED | LVIS_FOCUSED);
                       });
     RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
     RegCloseKey(root);
