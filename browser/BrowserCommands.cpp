@@ -62,8 +62,72 @@ void CBrowserDlg::OnContextCopy()
         CopyForUser(text);
 }
 
+CPoint CBrowserDlg::KeyboardMenuPoint()
+{
+    const HWND focus = ::GetFocus();
+    CRect place;
+    CListCtrl* list = focus == m_pClassesList->m_hWnd   ? m_pClassesList
+                      : focus == m_pMembersList->m_hWnd ? m_pMembersList
+                                                        : nullptr;
+    const int row = list ? list->GetNextItem(-1, LVNI_SELECTED) : -1;
+    if (row >= 0 && list->GetItemRect(row, &place, LVIR_LABEL))
+    {
+        list->ClientToScreen(&place);
+        return CPoint(place.left, place.bottom);
+    }
+    if (focus && (focus == m_hWnd || ::IsChild(m_hWnd, focus)))
+        ::GetWindowRect(focus, &place);
+    else
+        GetWindowRect(&place);
+    return place.TopLeft();
+}
+
+bool CBrowserDlg::HandleShortcutKey(const MSG& msg)
+{
+    if (!::IsChild(m_hWnd, msg.hwnd) && msg.hwnd != m_hWnd)
+        return false;
+    const bool alt = ::GetKeyState(VK_MENU) < 0;
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
+    if (msg.message == WM_SYSKEYDOWN && alt && !control && (msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT))
+    {
+        if (msg.wParam == VK_LEFT)
+            OnBack();
+        else
+            OnForward();
+        return true;
+    }
+    const bool inList = msg.hwnd == m_pClassesList->m_hWnd || msg.hwnd == m_pMembersList->m_hWnd;
+    if (msg.message == WM_KEYDOWN && inList && control && !alt &&
+        (msg.wParam == 'C' || msg.wParam == VK_INSERT))
+    {
+        OnContextCopy();
+        return true;
+    }
+    return false;
+}
+
+LRESULT CBrowserDlg::OnAppCommand(WPARAM, LPARAM lParam)
+{
+    // The mouse's Back and Forward buttons, and the keyboard's browser keys.
+    switch (GET_APPCOMMAND_LPARAM(lParam))
+    {
+    case APPCOMMAND_BROWSER_BACKWARD:
+        OnBack();
+        return TRUE;
+    case APPCOMMAND_BROWSER_FORWARD:
+        OnForward();
+        return TRUE;
+    default:
+        return Default();
+    }
+}
+
 void CBrowserDlg::OnContextMenu(CWnd*, CPoint point)
 {
+    // From the keyboard (Shift+F10, the menu key) the point is (-1, -1): the menu opens at the
+    // focused list's selected row, or at the focused control's top-left corner.
+    if (point.x == -1 && point.y == -1)
+        point = KeyboardMenuPoint();
     if (CMenu* popup = m_pImpl->GetContextMenu())
         popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
 }

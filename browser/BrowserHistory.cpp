@@ -53,6 +53,11 @@ bool CBrowserDlg::SelectHistoryItem(const _HistoryItem& item)
     else
         m_pImpl->SelectListItem(m_pMembersList, m_pMembersList->FindItemText(item.strMember), false);
 
+    // The focus goes to the pane of the selection, except while a modeless browser the user hid
+    // takes new references: focusing a control activates its window, which would take the
+    // keyboard from the host.
+    if (m_bLeaveFocus)
+        return true;
     if (!item.strMember.IsEmpty())
         m_pMembersList->SetFocus();
     else if (!item.strClass.IsEmpty())
@@ -107,21 +112,33 @@ void CBrowserDlg::OnBack()
 {
     if (Current() + 1 >= History().size())
         return;
+    const HWND focus = ::GetFocus();
     ++Current();
     // An entry whose library is gone leaves the selection and the position as they were.
     if (!SelectHistoryItem(History()[Current()]))
         --Current();
     UpdateHistoryButtons();
+    KeepFocus(focus);
 }
 
 void CBrowserDlg::OnForward()
 {
     if (Current() == 0 || History().empty())
         return;
+    const HWND focus = ::GetFocus();
     --Current();
     if (!SelectHistoryItem(History()[Current()]))
         ++Current();
     UpdateHistoryButtons();
+    KeepFocus(focus);
+}
+
+void CBrowserDlg::KeepFocus(HWND focus)
+{
+    // Back and Forward leave the focus where it was, so that they can be pressed again; a button
+    // that the move disabled leaves it where the selection put it.
+    if (focus && ::IsChild(m_hWnd, focus) && ::IsWindowEnabled(focus) && ::IsWindowVisible(focus))
+        ::SetFocus(focus);
 }
 
 void CBrowserDlg::UpdateHistoryButtons()

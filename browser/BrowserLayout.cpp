@@ -131,9 +131,26 @@ void CBrowserDlg::PlaceSearchPane(int top, int cx, int height)
         return;
     const int width = std::max(0, cx - 2 * kMargin);
     results->MoveWindow(kMargin, top, width, height);
+    SizeResultColumns();
+}
+
+void CBrowserDlg::SizeResultColumns()
+{
+    CListCtrl* results = SearchResults();
+    if (!results)
+        return;
+    CRect pane;
+    results->GetWindowRect(&pane);
+    const int inner = std::max(0, pane.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - 4);
+    const bool libraries = m_pImpl && m_pImpl->SearchesLibraries();
+    if (m_searchHits.empty())
+    {
+        results->SetColumnWidth(0, inner);
+        for (int column = 1; column < (libraries ? 3 : 2); ++column)
+            results->SetColumnWidth(column, 0);
+    }
     // Library and class share half of the width, the member the other half; or a third and the rest.
-    const int inner = std::max(0, width - ::GetSystemMetrics(SM_CXVSCROLL) - 4);
-    if (m_pImpl && m_pImpl->SearchesLibraries())
+    else if (libraries)
     {
         results->SetColumnWidth(0, inner / 4);
         results->SetColumnWidth(1, inner / 4);

@@ -60,8 +60,8 @@ void CBrowserDlg::SetupSearch()
         RunSearch(m_strInitialSearch);
     // The dialog box's own loop hands keys to no one before the dialog manager: a filter sees them.
     if (!m_hSearchKeyFilter)
-        m_hSearchKeyFilter = ::SetWindowsHookExA(WH_MSGFILTER, &CBrowserDlg::SearchKeyFilter, nullptr,
-                                                 ::GetCurrentThreadId());
+        m_hSearchKeyFilter =
+            ::SetWindowsHookExA(WH_MSGFILTER, &CBrowserDlg::SearchKeyFilter, nullptr, ::GetCurrentThreadId());
 }
 
 void CBrowserDlg::OnDestroy()
@@ -78,7 +78,7 @@ LRESULT CALLBACK CBrowserDlg::SearchKeyFilter(int code, WPARAM wParam, LPARAM lP
     {
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
         auto* dialog = dynamic_cast<CBrowserDlg*>(FromHandlePermanent(::GetAncestor(msg->hwnd, GA_ROOT)));
-        if (dialog && dialog->HandleSearchKey(*msg))
+        if (dialog && (dialog->HandleSearchKey(*msg) || dialog->HandleShortcutKey(*msg)))
             return 1;
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
@@ -86,7 +86,7 @@ LRESULT CALLBACK CBrowserDlg::SearchKeyFilter(int code, WPARAM wParam, LPARAM lP
 
 BOOL CBrowserDlg::PreTranslateMessage(MSG* msg)
 {
-    if (HandleSearchKey(*msg))
+    if (HandleSearchKey(*msg) || HandleShortcutKey(*msg))
         return TRUE;
     return CKivDialog::PreTranslateMessage(msg);
 }
@@ -140,10 +140,19 @@ void CBrowserDlg::OnSearch()
     text.Trim();
     if (text.IsEmpty())
         return;
-    if (box->FindStringExact(-1, text) == CB_ERR)
-        box->AddString(text);
     m_searchHits.clear();
     m_pImpl->FindAll(text, &m_searchHits);
+    // The box's list: the searches that found something, the latest first, each once.
+    if (!m_searchHits.empty())
+    {
+        const int earlier = box->FindStringExact(-1, text);
+        if (earlier != CB_ERR)
+            box->DeleteString(static_cast<UINT>(earlier));
+        box->InsertString(0, text);
+        while (box->GetCount() > kMostRememberedSearches)
+            box->DeleteString(static_cast<UINT>(kMostRememberedSearches));
+        box->SetWindowText(text);
+    }
     m_strNoHits.Format(szGetStringObr(IDS_NO_SEARCH_HITS), text.GetString());
 
     CListCtrl* results = SearchResults();
@@ -153,6 +162,7 @@ void CBrowserDlg::OnSearch()
     results->SetItemCount(std::max<int>(1, static_cast<int>(m_searchHits.size())),
                           LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     results->EnsureVisible(0, FALSE);
+    SizeResultColumns();
     results->Invalidate(FALSE);
     if (!m_bSearchPane)
     {
@@ -188,12 +198,14 @@ void CBrowserDlg::OnGetdispinfoResults(NMHDR* header, LRESULT* result)
     LVITEMA& row = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
     const bool isHit = row.iItem >= 0 && static_cast<size_t>(row.iItem) < m_searchHits.size();
     if (row.mask & LVIF_IMAGE)
-        row.iImage = isHit && row.iSubItem == 0 ? m_searchHits[static_cast<size_t>(row.iItem)].image : I_IMAGENONE;
+        row.iImage =
+            isHit && row.iSubItem == 0 ? m_searchHits[static_cast<size_t>(row.iItem)].image : I_IMAGENONE;
     if (!(row.mask & LVIF_TEXT) || !row.pszText || row.cchTextMax <= 0)
         return;
     CString text;
     if (isHit)
-        text = ColumnText(m_searchHits[static_cast<size_t>(row.iItem)], row.iSubItem, m_pImpl->SearchesLibraries());
+        text = ColumnText(m_searchHits[static_cast<size_t>(row.iItem)], row.iSubItem,
+                          m_pImpl->SearchesLibraries());
     else if (row.iItem == 0 && row.iSubItem == 0)
         text = m_strNoHits;
     ::lstrcpynA(row.pszText, text.GetString(), row.cchTextMax);
@@ -209,6 +221,16 @@ void CBrowserDlg::OnItemchangedResults(NMHDR* header, LRESULT* result)
     GoToSearchHit(static_cast<size_t>(change->iItem));
 }
 
+void CBrowserDlg::OnClickResults(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    // A click on the hit that is still selected (the user went elsewhere in the lists since) goes
+    // to it again; a click on another hit selects it, which goes there.
+    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+    if (row >= 0 && SearchResults()->GetItemState(row, LVIS_SELECTED))
+        GoToSearchHit(static_cast<size_t>(row));
+}
+
 void CBrowserDlg::OnDblclkResults(NMHDR* header, LRESULT* result)
 {
     *result = 0;
@@ -217,8 +239,8 @@ void CBrowserDlg::OnDblclkResults(NMHDR* header, LRESULT* result)
         return;
     // The hit is selected in the lists by now: a double-click on it is one on its row there, and
     // chooses the same text (the modeless browser pastes it).
-    CListCtrl* list = m_searchHits[static_cast<size_t>(row)].item.strMember.IsEmpty() ? m_pClassesList
-                                                                                     : m_pMembersList;
+    CListCtrl* list =
+        m_searchHits[static_cast<size_t>(row)].item.strMember.IsEmpty() ? m_pClassesList : m_pMembersList;
     list->SetFocus();
     NMITEMACTIVATE click = {};
     click.hdr.hwndFrom = list->m_hWnd;

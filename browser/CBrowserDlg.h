@@ -74,6 +74,9 @@ public:
     void CloseSearchPane();
     // Ctrl+F, and Enter and Escape in the search row and pane; true when the key was the search's.
     bool HandleSearchKey(const MSG& msg);
+    // Ctrl+C and Ctrl+Insert in the lists (copy, as the context menu's Copy), Alt+Left and
+    // Alt+Right (Back and Forward); true when the key was one of them.
+    bool HandleShortcutKey(const MSG& msg);
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
@@ -112,6 +115,13 @@ protected:
     void OnItemchangedMembersList(NMHDR* header, LRESULT* result);
     void OnBack();
     void OnForward();
+    void KeepFocus(HWND focus);
+    // The results pane's columns: library, class and member (or category and entry) share the
+    // width; the line that says nothing was found has it all.
+    void SizeResultColumns();
+    static constexpr int kMostRememberedSearches = 10;
+    // Where a context menu asked for from the keyboard opens, in screen coordinates.
+    CPoint KeyboardMenuPoint();
     void OnSetfocusMembersList(NMHDR* header, LRESULT* result);
     void OnReferences();
     void OnSearch();
@@ -119,10 +129,12 @@ protected:
     void OnGetdispinfoResults(NMHDR* header, LRESULT* result);
     void OnItemchangedResults(NMHDR* header, LRESULT* result);
     void OnDblclkResults(NMHDR* header, LRESULT* result);
+    void OnClickResults(NMHDR* header, LRESULT* result);
     void OnCopyDeclaration();
     void OnDestroy();
     BOOL OnToolTipNotify(UINT id, NMHDR* header, LRESULT* result);
     LRESULT OnLink(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAppCommand(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -134,6 +146,9 @@ protected:
     CComboBox* LibraryCombo();
     void SelectInitialLibrary();
     bool m_bEnded = false;
+
+    // Set while a hidden browser changes its selection: the focus is left where it is.
+    bool m_bLeaveFocus = false;
 
 private:
     // The splitters' rectangles widened for hit tests, and a drag point kept inside the window.

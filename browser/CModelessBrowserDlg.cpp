@@ -21,7 +21,8 @@ END_MESSAGE_MAP()
 CModelessBrowserDlg::CModelessBrowserDlg(BROWSER_TYPE type, const TypeLibraryExtensions* extensions,
                                          CModelessBrowserDlg** instance, const char* suffix, CWnd* parent,
                                          const char* initialLibrary)
-    : CBrowserDlg(type, parent, initialLibrary), m_ppInstance(instance), m_strTitleSuffix(suffix ? suffix : "")
+    : CBrowserDlg(type, parent, initialLibrary), m_ppInstance(instance),
+      m_strTitleSuffix(suffix ? suffix : "")
 {
     if (extensions)
         m_extensions = *extensions;
@@ -93,11 +94,14 @@ void CModelessBrowserDlg::UpdateReferences(const TypeLibraryExtensions& extensio
     m_pImpl->ReloadLibraries();
     CleanHistory();
     m_nLibIndex = -1;
-    if (!History().empty() && SelectHistoryItem(History()[Current()]))
-        return;
-    LibraryCombo()->SetCurSel(0);
-    UpdateData(TRUE);
-    m_pImpl->OnLibraryChanged();
+    m_bLeaveFocus = !IsWindowVisible();
+    if (History().empty() || !SelectHistoryItem(History()[Current()]))
+    {
+        LibraryCombo()->SetCurSel(0);
+        UpdateData(TRUE);
+        m_pImpl->OnLibraryChanged();
+    }
+    m_bLeaveFocus = false;
 }
 
 void CModelessBrowserDlg::PostNcDestroy()

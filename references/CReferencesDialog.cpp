@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CReferencesDialog, CKivDialog)
     ON_BN_CLICKED(IDC_UP_BUTTON, OnUpbutton)
     ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
     ON_WM_VKEYTOITEM()
+    ON_WM_CHARTOITEM()
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -443,6 +444,14 @@ int CReferencesDialog::OnVKeyToItem(UINT key, CListBox*, UINT)
     // Selecting by letter sends no selection change: the details and arrows follow by hand.
     if (m_refList.SelectString(m_refList.GetCurSel(), prefix) >= 0)
         OnSelchangeReflist();
+    return -2;
+}
+
+int CReferencesDialog::OnCharToItem(UINT, CListBox*, UINT)
+{
+    // Keys select by their first letter in OnVKeyToItem; a character does nothing more (Wine also
+    // sends this for a list with strings, and the space that toggles a check would otherwise move
+    // the selection to the next item, since every item's text begins with a blank).
     return -2;
 }
 

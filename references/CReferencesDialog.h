@@ -31,6 +31,7 @@ public:
     // A ticked library unticks the other versions of the same library: a project refers to one.
     void OnChkchangeReflist();
     int OnVKeyToItem(UINT key, CListBox* list, UINT caretIndex);
+    int OnCharToItem(UINT character, CListBox* list, UINT caretIndex);
     // Shows one entry's name, path, language and GUID; nothing for none.
     void DisplayLibDesc(TLVLibId* entry);
     CButton* GetUpButton();

@@ -137,34 +137,71 @@ TEST_F(SearchPaneTest, EveryTypeTheClassesListShowsIsFoundWithItsMembers)
     EXPECT_THAT(openHits, ElementsAre("ObrSearch.IDrawer.OpenDrawer"));
 }
 
-TEST_F(SearchPaneTest, NothingFoundShowsALineSayingSoAndTheBoxKeepsEachSearchOnce)
+TEST_F(SearchPaneTest, NothingFoundShowsALineSayingSoAcrossThePaneAndTheBoxKeepsTheSearchesThatFound)
 {
     auto dialog = MakeSearchBrowser();
-    RunModal(*dialog,
-             [&](CBrowserDlg& d)
-             {
-                 EXPECT_FALSE(d.IsSearchPaneShown());
-                 EXPECT_FALSE(d.SearchResults()->GetStyle() & WS_VISIBLE);
-                 SearchFor(d, "  zzzz ");
-                 EXPECT_TRUE(d.IsSearchPaneShown());
-                 EXPECT_TRUE(d.SearchResults()->GetStyle() & WS_VISIBLE);
-                 EXPECT_THAT(d.GetSearchHits(), IsEmpty());
-                 ASSERT_EQ(1, d.SearchResults()->GetItemCount());
-                 EXPECT_EQ("Aucun r\xE9sultat pour \xAB zzzz \xBB.",
-                           d.SearchResults()->GetItemText(0, 0).str());
-                 // Choosing that line leads nowhere.
-                 const _HistoryItem before = d.m_history[0].front();
-                 d.SearchResults()->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-                 EXPECT_EQ(before, d.m_history[0].front());
+    RunModal(
+        *dialog,
+        [&](CBrowserDlg& d)
+        {
+            EXPECT_FALSE(d.IsSearchPaneShown());
+            EXPECT_FALSE(d.SearchResults()->GetStyle() & WS_VISIBLE);
+            SearchFor(d, "  zzzz ");
+            EXPECT_TRUE(d.IsSearchPaneShown());
+            EXPECT_TRUE(d.SearchResults()->GetStyle() & WS_VISIBLE);
+            EXPECT_THAT(d.GetSearchHits(), IsEmpty());
+            ASSERT_EQ(1, d.SearchResults()->GetItemCount());
+            EXPECT_EQ("Aucun r\xE9sultat pour \xAB zzzz \xBB.", d.SearchResults()->GetItemText(0, 0).str());
+            // The line is not cut by the first column.
+            const int lineWidth = static_cast<int>(d.SearchResults()->SendMessage(
+                LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("Aucun r\xE9sultat pour \xAB zzzz \xBB.")));
+            EXPECT_GT(d.SearchResults()->SendMessage(LVM_GETCOLUMNWIDTH, 0), lineWidth + 8);
+            // Choosing that line leads nowhere.
+            const _HistoryItem before = d.m_history[0].front();
+            d.SearchResults()->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+            EXPECT_EQ(before, d.m_history[0].front());
 
-                 SearchFor(d, "ZZZZ");
-                 SearchFor(d, "item");
-                 auto* box = static_cast<CComboBox*>(d.GetDlgItem(IDC_SEARCH_TEXT));
-                 EXPECT_EQ(2, box->GetCount());
-                 EXPECT_EQ("ObrSearch", d.SearchResults()->GetItemText(0, 0).str());
-                 EXPECT_EQ("IShelf", d.SearchResults()->GetItemText(0, 1).str());
-                 EXPECT_EQ("Item", d.SearchResults()->GetItemText(0, 2).str());
-             });
+            // The box keeps the searches that found something, the latest first, each once, ten at most.
+            SearchFor(d, "ZZZZ");
+            SearchFor(d, "shelf");
+            SearchFor(d, "item");
+            auto* box = static_cast<CComboBox*>(d.GetDlgItem(IDC_SEARCH_TEXT));
+            ASSERT_EQ(2, box->GetCount());
+            CString latest;
+            box->GetLBText(0, latest);
+            EXPECT_EQ("item", latest);
+            EXPECT_EQ("ObrSearch", d.SearchResults()->GetItemText(0, 0).str());
+            EXPECT_EQ("IShelf", d.SearchResults()->GetItemText(0, 1).str());
+            EXPECT_EQ("Item", d.SearchResults()->GetItemText(0, 2).str());
+        });
+}
+
+TEST_F(SearchPaneTest, TheBoxKeepsTenSearchesAndAQueryLongerThanItWhole)
+{
+    auto dialog = MakeSearchBrowser();
+    std::string typed;
+    int remembered = 0;
+    CString latest;
+    auto box = [&] { return static_cast<CComboBox*>(dialog->GetDlgItem(IDC_SEARCH_TEXT)); };
+    obrtest::RunModalSteps(
+        *dialog, {[&]
+                  {
+                      for (const char* query : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "l", "m", "n"})
+                          SearchFor(*dialog, query);
+                      remembered = box()->GetCount();
+                      box()->GetLBText(0, latest);
+                      dialog->ShowWindow(SW_SHOW);
+                      ::SetForegroundWindow(dialog->m_hWnd);
+                      box()->SetWindowText("");
+                      box()->SetFocus();
+                      // Typed key by key, wider than the box at this size.
+                      for (char c : std::string("idomprocessinginstruction"))
+                          obrtest::PressKeys({static_cast<WORD>(c - 'a' + 'A')});
+                  },
+                  [&] { typed = box()->GetWindowText().str(); }});
+    EXPECT_EQ(10, remembered);
+    EXPECT_EQ("n", latest);
+    EXPECT_EQ("idomprocessinginstruction", typed);
 }
 
 TEST_F(SearchPaneTest, AHitSelectsLibraryClassAndMemberAsOneHistoryEntryAndBackReturns)
@@ -348,4 +385,38 @@ TEST_F(SearchPaneTest, ADoubleClickOnAHitChoosesItsName)
                  });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("Exists", dialog->GetResultString().str());
+}
+
+TEST_F(SearchPaneTest, ClickingTheHitThatIsStillSelectedGoesToItAgain)
+{
+    auto dialog = MakeSearchBrowser();
+    std::string before, after;
+    obrtest::RunModalSteps(
+        *dialog, {[&]
+                  {
+                      dialog->ShowWindow(SW_SHOW);
+                      ::SetForegroundWindow(dialog->m_hWnd);
+                      SearchFor(*dialog, "exists");
+                      dialog->SearchResults()->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED,
+                                                            LVIS_SELECTED | LVIS_FOCUSED);
+                      Choose(dialog->m_pMembersList, "Add");
+                      before = SelectedText(dialog->m_pMembersList).str();
+                      CRect row;
+                      dialog->SearchResults()->GetItemRect(0, &row, LVIR_BOUNDS);
+                      dialog->SearchResults()->ClientToScreen(&row);
+                      INPUT click[3] = {};
+                      const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+                      for (int i = 0; i < 3; ++i)
+                      {
+                          click[i].type = INPUT_MOUSE;
+                          click[i].mi.dx = (row.left + 20) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+                          click[i].mi.dy =
+                              (row.top + row.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+                          click[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+                      }
+                      SendInput(3, click, sizeof(INPUT));
+                  },
+                  [&] { after = SelectedText(dialog->m_pMembersList).str(); }});
+    EXPECT_EQ("Add", before);
+    EXPECT_EQ("Exists", after);
 }

@@ -2,6 +2,7 @@
 // Copy button and the context menu, links of the description, help and the name search.
 #include "typelib/CTClass.h"
 #include "typelib/CTLib.h"
+#include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
 #include "tests/browser/TypeLibBrowserTestSupport.h"
 
@@ -82,20 +83,20 @@ TEST_F(TypeLibBrowserTest, GlobalsCannotBeCopiedButADoubleClickReturnsThem)
     auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
     bool copyEnabled = true;
     UINT copyItem = 0, groupItem = 0, hiddenItem = 0;
-    const INT_PTR result = RunModal(
-        *dialog,
-        [&](CBrowserDlg& d)
-        {
-            d.m_pClassesList->SetFocus();
-            ASSERT_EQ("<globals>", SelectedText(d.m_pClassesList));
-            copyEnabled = IsEnabled(d, IDC_COPY);
-            CMenu* popup = BackEnd(d)->GetContextMenu();
-            d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
-            copyItem = MenuState(popup, ID_COPY);
-            groupItem = MenuState(popup, ID_GROUPMEMBERS);
-            hiddenItem = MenuState(popup, ID_SHOWHIDDEN);
-            DoubleClick(d, IDC_CLASSES_LIST);
-        });
+    const INT_PTR result =
+        RunModal(*dialog,
+                 [&](CBrowserDlg& d)
+                 {
+                     d.m_pClassesList->SetFocus();
+                     ASSERT_EQ("<globals>", SelectedText(d.m_pClassesList));
+                     copyEnabled = IsEnabled(d, IDC_COPY);
+                     CMenu* popup = BackEnd(d)->GetContextMenu();
+                     d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
+                     copyItem = MenuState(popup, ID_COPY);
+                     groupItem = MenuState(popup, ID_GROUPMEMBERS);
+                     hiddenItem = MenuState(popup, ID_SHOWHIDDEN);
+                     DoubleClick(d, IDC_CLASSES_LIST);
+                 });
     EXPECT_FALSE(copyEnabled);
     EXPECT_TRUE(copyItem & MF_GRAYED);
     EXPECT_TRUE(groupItem & MF_CHECKED);
@@ -169,7 +170,8 @@ TEST_F(TypeLibBrowserTest, LinksLeadToTheirLibraryOrClassAndAreRecorded)
                  ENLINK link = {};
                  link.nmhdr.hwndFrom = d.m_pDescription->m_hWnd;
                  link.nmhdr.code = EN_LINK;
-                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click), reinterpret_cast<LPARAM>(&link));
+                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
+                               reinterpret_cast<LPARAM>(&link));
                  EXPECT_EQ("Point", SelectedText(d.m_pClassesList));
                  EXPECT_EQ("ObrFixture", SelectedLibrary(d));
                  EXPECT_EQ(entries, d.m_history[BROWSER_TYPELIB].size());
@@ -177,7 +179,8 @@ TEST_F(TypeLibBrowserTest, LinksLeadToTheirLibraryOrClassAndAreRecorded)
                  // A link to a member leads nowhere.
                  Choose(d.m_pClassesList, "Shape");
                  Choose(d.m_pMembersList, "Move");
-                 click.dwData = d.m_pMembersList->GetItemData(d.m_pMembersList->GetNextItem(-1, LVNI_SELECTED));
+                 click.dwData =
+                     d.m_pMembersList->GetItemData(d.m_pMembersList->GetNextItem(-1, LVNI_SELECTED));
                  EXPECT_EQ(1, d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
                                             reinterpret_cast<LPARAM>(&link)));
                  EXPECT_EQ("Move", SelectedText(d.m_pMembersList));
@@ -245,6 +248,91 @@ TEST_F(TypeLibBrowserTest, SearchFindsPartsOfNamesInAnyCaseInTypeOrder)
                  BackEnd(d)->Search("zzz", &nothing);
              });
     auto entry = [](const char* type, const char* member) { return _HistoryItem{"ObrOrder", type, member}; };
-    EXPECT_THAT(extra, ElementsAre(entry("Extra", ""), entry("Extra", "ExtraMethod"), entry("Extra", "ExtraCount")));
+    EXPECT_THAT(extra,
+                ElementsAre(entry("Extra", ""), entry("Extra", "ExtraMethod"), entry("Extra", "ExtraCount")));
     EXPECT_THAT(nothing, IsEmpty());
+}
+
+TEST_F(TypeLibBrowserTest, CtrlCCopiesFromAListAndAltArrowsGoBackAndForwardKeepingTheFocus)
+{
+    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}});
+    std::string copied, insertCopied, afterBack, afterForward;
+    bool stillOpen = false, focusKept = false;
+    obrtest::RunModalSteps(*dialog, {[&]
+                                     {
+                                         dialog->ShowWindow(SW_SHOW);
+                                         ::SetForegroundWindow(dialog->m_hWnd);
+                                         Choose(dialog->m_pClassesList, "Dictionary");
+                                         Choose(dialog->m_pMembersList, "Exists");
+                                         dialog->m_pMembersList->SetFocus();
+                                         obrtest::PressKeys({VK_CONTROL, 'C'});
+                                     },
+                                     [&]
+                                     {
+                                         copied = ClipboardText(dialog->m_hWnd);
+                                         stillOpen = dialog->m_hWnd && dialog->IsWindowVisible();
+                                         Choose(dialog->m_pMembersList, "Add");
+                                         dialog->m_pMembersList->SetFocus();
+                                         obrtest::PressKeys({VK_CONTROL, VK_INSERT});
+                                     },
+                                     [&]
+                                     {
+                                         insertCopied = ClipboardText(dialog->m_hWnd);
+                                         obrtest::PressKeys({VK_MENU, VK_LEFT});
+                                     },
+                                     [&]
+                                     {
+                                         afterBack = SelectedText(dialog->m_pMembersList).str();
+                                         focusKept = ::GetFocus() == dialog->m_pMembersList->m_hWnd;
+                                         obrtest::PressKeys({VK_MENU, VK_RIGHT});
+                                     },
+                                     [&] { afterForward = SelectedText(dialog->m_pMembersList).str(); }});
+    EXPECT_EQ("Exists", copied);
+    EXPECT_TRUE(stillOpen) << "Ctrl+C copies; it does not choose";
+    EXPECT_EQ("Add", insertCopied);
+    EXPECT_EQ("Exists", afterBack);
+    EXPECT_TRUE(focusKept);
+    EXPECT_EQ("Add", afterForward);
+}
+
+namespace
+{
+BOOL CALLBACK FindVisibleMenu(HWND window, LPARAM found)
+{
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32768" && IsWindowVisible(window))
+        *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+} // namespace
+
+TEST_F(TypeLibBrowserTest, TheContextMenuFromTheKeyboardOpensAtTheSelectedRow)
+{
+    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}});
+    CRect row, menu;
+    obrtest::RunModalSteps(*dialog, {[&]
+                                     {
+                                         dialog->ShowWindow(SW_SHOW);
+                                         ::SetForegroundWindow(dialog->m_hWnd);
+                                         Choose(dialog->m_pClassesList, "Dictionary");
+                                         Choose(dialog->m_pMembersList, "Exists");
+                                         CListCtrl* members = dialog->m_pMembersList;
+                                         members->SetFocus();
+                                         members->GetItemRect(members->GetNextItem(-1, LVNI_SELECTED), &row,
+                                                              LVIR_LABEL);
+                                         members->ClientToScreen(&row);
+                                         obrtest::PressKeys({VK_SHIFT, VK_F10});
+                                     },
+                                     [&]
+                                     {
+                                         HWND found = nullptr;
+                                         EnumWindows(&FindVisibleMenu, reinterpret_cast<LPARAM>(&found));
+                                         if (found)
+                                             ::GetWindowRect(found, &menu);
+                                         obrtest::PressKeys({VK_ESCAPE});
+                                     }});
+    ASSERT_FALSE(menu.IsRectEmpty()) << "no context menu opened";
+    EXPECT_NEAR(row.left, menu.left, 2);
+    EXPECT_NEAR(row.bottom, menu.top, 2);
 }

@@ -286,6 +286,27 @@ TEST_F(ReferencesDialogTest, TypingALetterSelectsTheNextItemBeginningWithIt)
                       });
 }
 
+TEST_F(ReferencesDialogTest, TheSpaceBarTogglesTheSelectedItemAndNothingElse)
+{
+    CReferencesDialog dialog(&m_references);
+    int selected = -1, check = -1;
+    obrtest::RunModalSteps(dialog, {[&]
+                                    {
+                                        dialog.ShowWindow(SW_SHOW);
+                                        ::SetForegroundWindow(dialog.m_hWnd);
+                                        Select(dialog, 3); // Bravo
+                                        dialog.ReferenceList().SetFocus();
+                                        obrtest::PressKeys({VK_SPACE});
+                                    },
+                                    [&]
+                                    {
+                                        selected = dialog.ReferenceList().GetCurSel();
+                                        check = dialog.ReferenceList().GetCheck(3);
+                                    }});
+    EXPECT_EQ(3, selected);
+    EXPECT_EQ(1, check);
+}
+
 TEST_F(ReferencesDialogTest, BrowsingChecksTheListedItemOfThatLibraryOrInsertsANewOneAfterTheChecked)
 {
     // The fixture's own version, and another library listed under the same name just before it:

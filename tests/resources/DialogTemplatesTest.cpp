@@ -90,7 +90,7 @@ TEST(BrowserDialogTemplate, ControlsInTabOrder)
             {1007, "RICHEDIT", "", 4, 234, 410, 48,
              kChild | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY},
             {3011, "Button", "Rechercher", 279, 5, 52, 14, WS_CHILD | BS_PUSHBUTTON},
-            {3013, "ComboBox", "", 181, 6, 87, 69, WS_CHILD | CBS_DROPDOWN | CBS_SORT},
+            {3013, "ComboBox", "", 181, 6, 87, 69, WS_CHILD | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL},
             {3015, "Button", "×", 335, 5, 14, 14, WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON},
             {3014, "SysListView32", "", 4, 26, 410, 60,
              WS_CHILD | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
@@ -141,9 +141,9 @@ TEST(DialogWindows, BrowserDialogOpensWithEveryControl)
                                      QuietDialogProc, 0);
     ASSERT_NE(nullptr, dialog) << "error " << GetLastError();
     const std::pair<int, const char*> classes[] = {
-        {1001, "ComboBox"}, {1000, "SysListView32"}, {1003, "SysListView32"}, {1008, "Button"},
-        {28001, "Button"},  {28000, "Button"},       {1005, "Static"},        {1006, "Static"},
-        {1007, "RICHEDIT"}, {3011, "Button"},        {3013, "ComboBox"},      {3015, "Button"},
+        {1001, "ComboBox"},      {1000, "SysListView32"}, {1003, "SysListView32"}, {1008, "Button"},
+        {28001, "Button"},       {28000, "Button"},       {1005, "Static"},        {1006, "Static"},
+        {1007, "RICHEDIT"},      {3011, "Button"},        {3013, "ComboBox"},      {3015, "Button"},
         {3014, "SysListView32"},
     };
     for (const auto& [id, className] : classes)

@@ -241,3 +241,63 @@ TEST(SampleHostProgram, ReadOnlyStartsNeverWriteTheProjectAndTellADamagedOne)
     CloseHandle(file);
     EXPECT_EQ(damaged, std::string(kept, read));
 }
+
+namespace
+{
+std::string g_typed;
+bool g_hostActive = false;
+
+// F2, Escape (the browser hides), Alt+O R (the references dialog), Enter (confirmed), then a key:
+// it reaches the editor.
+void TypeAfterTheReferencesDialog(DWORD processId)
+{
+    HWND host = WaitForWindow(processId, "Hôte d'exemple");
+    ASSERT_NE(nullptr, host);
+    SetForegroundWindow(host);
+    Sleep(300);
+    Press(VK_F2);
+    ASSERT_NE(nullptr, WaitForWindow(processId, "Explorateur d'Objets"));
+    Sleep(300);
+    Press(VK_ESCAPE);
+    Sleep(300);
+    INPUT alt[4] = {};
+    const WORD keys[2] = {VK_MENU, 'O'};
+    for (int i = 0; i < 2; ++i)
+    {
+        alt[i].type = alt[3 - i].type = INPUT_KEYBOARD;
+        alt[i].ki.wVk = alt[3 - i].ki.wVk = keys[i];
+        alt[3 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(4, alt, sizeof(INPUT));
+    Sleep(200);
+    Press('R');
+    HWND references = WaitForWindow(processId, "Références");
+    ASSERT_NE(nullptr, references);
+    Sleep(300);
+    Press(VK_RETURN);
+    for (int attempt = 0; attempt < 100 && IsWindow(references); ++attempt)
+        Sleep(50);
+    Sleep(300);
+    Press('X');
+    char text[256] = {};
+    for (int attempt = 0; attempt < 100 && !std::strchr(text, 'x'); ++attempt)
+    {
+        Sleep(50);
+        SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    }
+    g_typed = text;
+    g_hostActive = GetForegroundWindow() == host;
+    PostMessageA(host, WM_CLOSE, 0, 0);
+}
+} // namespace
+
+TEST(SampleHostProgram, AfterTheReferencesDialogTheKeysGoToTheEditorNotToTheHiddenBrowser)
+{
+    obrtest::TemporaryFolder folder("obr-process-clavier");
+    g_typed.clear();
+    g_hostActive = false;
+    HostRun run = RunHost("--project \"" + folder.File("projet.ini") + "\"", &TypeAfterTheReferencesDialog);
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_NE(std::string::npos, g_typed.find('x')) << g_typed;
+    EXPECT_TRUE(g_hostActive);
+}
