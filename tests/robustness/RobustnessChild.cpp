@@ -10,8 +10,9 @@
 // without opening it: the browser is the first to load it, as a host whose project refers to a
 // library that was damaged after it was installed.
 // Exit codes: 0 shown, 3 the file could not be registered, 4 nothing was shown, 5 a fault inside
-// the platform's own code that no guard of the module could end; any other code is the code of a
-// fault in the module's or the child's own code.
+// the platform's own code that no guard of the module could end, 6 a fault in the module's or the
+// child's own code (its code and address on standard error). A process that ends with an
+// exception's code never reached its fault handler: its stack was destroyed.
 #include "browser/CBrowserDlg.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
@@ -20,16 +21,21 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <oleauto.h>
+#include <cstdio>
 #include <cwchar>
 #include <string>
 
 namespace
 {
 constexpr UINT kFaultInThePlatform = 5;
+constexpr UINT kFaultInOurCode = 6;
 
 // Whether the address lies in the module's code or the child's own.
 bool IsOurCode(const void* address)
 {
+    // A call through a null pointer: where it came from is not known.
+    if (!address)
+        return false;
     HMODULE module = nullptr;
     wchar_t path[MAX_PATH] = {};
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
@@ -46,13 +52,15 @@ bool IsOurCode(const void* address)
     return false;
 }
 
-// A fault nobody handles ends the child at once: with its code when it lies in our code, with
-// kFaultInThePlatform when it lies in the platform's.
+// A fault nobody handles ends the child at once, saying whether it lies in our code or the platform's.
 LONG WINAPI EndOnFault(EXCEPTION_POINTERS* exception)
 {
     const EXCEPTION_RECORD* record = exception->ExceptionRecord;
-    TerminateProcess(GetCurrentProcess(),
-                     IsOurCode(record->ExceptionAddress) ? record->ExceptionCode : kFaultInThePlatform);
+    const bool ours = IsOurCode(record->ExceptionAddress);
+    if (ours)
+        fprintf(stderr, "fault 0x%08lx at %p\n", static_cast<unsigned long>(record->ExceptionCode),
+                record->ExceptionAddress);
+    TerminateProcess(GetCurrentProcess(), ours ? kFaultInOurCode : kFaultInThePlatform);
     return EXCEPTION_EXECUTE_HANDLER;
 }
 

@@ -23,6 +23,7 @@ enum class ChildEnd
     NotShown,
     Crashed,           // a fault in the module's code, or the child's
     CrashedInPlatform, // a fault inside the platform's own code that no guard could end
+    CrashedUntraced,   // ended before its fault handler could run: its stack destroyed
     Hung,              // stuck in the module's code
     HungInPlatform     // stuck inside a platform call
 };
@@ -121,7 +122,8 @@ ChildEnd ShowInChild(const std::string& path, const Source* registered, DWORD ti
         end = exitCode == 0                    ? ChildEnd::Shown
               : exitCode == 3 || exitCode == 4 ? ChildEnd::NotShown
               : exitCode == 5                  ? ChildEnd::CrashedInPlatform
-                                               : ChildEnd::Crashed;
+              : exitCode == 6                  ? ChildEnd::Crashed
+                                               : ChildEnd::CrashedUntraced;
     }
     else
     {
@@ -194,7 +196,8 @@ TEST(Robustness, DamagedLibrariesNeverTakeTheHostDown)
         DWORD exitCode = 0;
         std::string where;
         const ChildEnd end = ShowInChild(path, nullptr, 60000, exitCode, where);
-        EXPECT_TRUE(end != ChildEnd::Crashed && end != ChildEnd::CrashedInPlatform)
+        EXPECT_TRUE(end != ChildEnd::Crashed && end != ChildEnd::CrashedInPlatform &&
+                    end != ChildEnd::CrashedUntraced)
             << "seed " << seed << " (" << source.path << "): the browser ended with 0x" << std::hex
             << exitCode;
         EXPECT_TRUE(end != ChildEnd::Hung && end != ChildEnd::HungInPlatform)
@@ -221,8 +224,8 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
 {
     const std::vector<Source> sources = Sources();
     const std::string path = TemporaryFile("obr-robustness-registered.tlb");
-    unsigned tried = 0, shown = 0, platformCrashes = 0, platformHangs = 0;
-    std::string platformHangSeeds;
+    unsigned tried = 0, shown = 0, platformCrashes = 0, untraced = 0, platformHangs = 0;
+    std::string platformHangSeeds, untracedSeeds;
     for (unsigned seed : Seeds())
     {
         const Source& source = sources[seed % sources.size()];
@@ -236,6 +239,11 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
         EXPECT_NE(ChildEnd::Hung, end) << "seed " << seed << " (" << source.path << "): stuck in " << where;
         shown += end == ChildEnd::Shown;
         platformCrashes += end == ChildEnd::CrashedInPlatform;
+        if (end == ChildEnd::CrashedUntraced)
+        {
+            ++untraced;
+            untracedSeeds += " " + std::to_string(seed);
+        }
         if (end == ChildEnd::HungInPlatform)
         {
             ++platformHangs;
@@ -246,7 +254,9 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
         DeleteFileA(path.c_str());
     std::printf(
         "%u registered variants tried, %u shown in the object browser, %u ended by a fault inside the "
-        "platform that no guard could end, %u stuck inside a platform call:%s\n",
-        tried, shown, platformCrashes, platformHangs, platformHangSeeds.c_str());
+        "platform that no guard could end, %u ended with their stack destroyed before any handler ran:%s; "
+        "%u stuck inside a platform call:%s\n",
+        tried, shown, platformCrashes, untraced, untracedSeeds.c_str(), platformHangs,
+        platformHangSeeds.c_str());
     EXPECT_GT(shown, 0u);
 }
