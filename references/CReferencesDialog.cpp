@@ -130,6 +130,9 @@ BOOL CReferencesDialog::OnInitDialog()
         setIcon(GetDownButton(), IDI_DOWN_ARROW);
     }
     UpdateArrows();
+    // The keyboard starts in the list: the dialog manager gives the first tab stop (OK) the focus
+    // once this returns, and then takes this message.
+    PostMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_refList.m_hWnd), TRUE);
 
     // The list's own font, with its height as a cell height; a new one each showing, since the
     // last showing's list went with its font.

@@ -286,12 +286,14 @@ TEST_F(ReferencesDialogTest, TypingALetterSelectsTheNextItemBeginningWithIt)
                       });
 }
 
-TEST_F(ReferencesDialogTest, TheSpaceBarTogglesTheSelectedItemAndNothingElse)
+TEST_F(ReferencesDialogTest, TheKeyboardStartsInTheListWhereSpaceTogglesTheSelectedItemAndNothingElse)
 {
     CReferencesDialog dialog(&m_references);
     int selected = -1, check = -1;
+    bool startsInTheList = false;
     obrtest::RunModalSteps(dialog, {[&]
                                     {
+                                        startsInTheList = ::GetFocus() == dialog.ReferenceList().m_hWnd;
                                         dialog.ShowWindow(SW_SHOW);
                                         ::SetForegroundWindow(dialog.m_hWnd);
                                         Select(dialog, 3); // Bravo
@@ -303,6 +305,7 @@ TEST_F(ReferencesDialogTest, TheSpaceBarTogglesTheSelectedItemAndNothingElse)
                                         selected = dialog.ReferenceList().GetCurSel();
                                         check = dialog.ReferenceList().GetCheck(3);
                                     }});
+    EXPECT_TRUE(startsInTheList);
     EXPECT_EQ(3, selected);
     EXPECT_EQ(1, check);
 }
