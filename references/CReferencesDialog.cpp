@@ -27,16 +27,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-CString GuidText(const GUID& guid)
-{
-    LPOLESTR text = nullptr;
-    if (FAILED(::StringFromIID(guid, &text)))
-        return CString();
-    CString result = CString::FromWide(text);
-    ::CoTaskMemFree(text);
-    return result;
-}
-
 // A missing reference is named as the host named it, or by its GUID and version.
 CString MissingName(const TLVLibId& reference)
 {

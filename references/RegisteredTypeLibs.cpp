@@ -108,13 +108,6 @@ CString Formatted(UINT id, const CString& argument)
     return text;
 }
 
-CString RegistryGuidText(const GUID& guid)
-{
-    wchar_t text[64] = {};
-    ::StringFromGUID2(guid, text, 64);
-    return CString::FromWide(text);
-}
-
 bool ParseGuid(const std::string& text, GUID& guid)
 {
     std::wstring wide(text.begin(), text.end());
@@ -227,7 +220,7 @@ const TLVLibId* FindRegistered(const TypeLibTable& table, const TLVLibId& refere
 CString WhyMissing(const TLVLibId& reference)
 {
     Key library;
-    const std::string libraryKey = std::string("TypeLib\\") + RegistryGuidText(reference.guid).GetString();
+    const std::string libraryKey = std::string("TypeLib\\") + GuidText(reference.guid).GetString();
     if (!library.Open(HKEY_CLASSES_ROOT, libraryKey.c_str()))
         return strGetStringObr(IDS_MISSING_NOT_REGISTERED);
     // Only the versions the walk offers count: those with a description.
@@ -300,4 +293,11 @@ CString LanguageName(LCID lcid)
     char name[255] = {};
     ::VerLanguageNameA(language, name, sizeof name);
     return name;
+}
+
+CString GuidText(const GUID& guid)
+{
+    wchar_t text[64] = {};
+    ::StringFromGUID2(guid, text, 64);
+    return CString::FromWide(text);
 }

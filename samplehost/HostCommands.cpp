@@ -70,11 +70,9 @@ CString ReferencesText(const MacroProject& project)
     {
         const CString missing =
             FindRegistered(registered, reference) ? "" : strGetStringObr(IDS_MISSING_PREFIX);
-        wchar_t guid[64] = {};
-        ::StringFromGUID2(reference.guid, guid, 64);
         CString line;
         line.Format("%s%s\t%s\t%d.%d\t%lx\t%s\n", missing.GetString(), reference.strName.GetString(),
-                    CString::FromWide(guid).GetString(), reference.wMajor, reference.wMinor,
+                    GuidText(reference.guid).GetString(), reference.wMajor, reference.wMinor,
                     static_cast<unsigned long>(reference.lcid), reference.strPath.GetString());
         text += line;
     }

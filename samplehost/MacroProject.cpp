@@ -1,5 +1,6 @@
 #include "samplehost/MacroProject.h"
 #include "module/ComHolders.h"
+#include "references/RegisteredTypeLibs.h"
 
 #include <oleauto.h>
 #include <algorithm>
@@ -17,16 +18,6 @@ const char kReferencesSection[] = "References";
 // Files of format 2 write names and paths escaped; files without a format were written raw.
 constexpr unsigned long kEscapedFormat = 2;
 constexpr unsigned long kMostReferences = 10000;
-
-CString GuidText(const GUID& guid)
-{
-    LPOLESTR wide = nullptr;
-    if (FAILED(::StringFromIID(guid, &wide)))
-        return CString();
-    CString text = CString::FromWide(wide);
-    ::CoTaskMemFree(wide);
-    return text;
-}
 
 bool ParseGuid(const CString& text, GUID& guid)
 {

@@ -76,6 +76,14 @@ protected:
         m_browser->ShowWindow(SW_SHOW);
         Pump();
     }
+    // Opens beside the owner on Scripting's Dictionary.Exists.
+    void OpenOnExists(CWnd* owner)
+    {
+        Open(owner);
+        SelectLibrary(*m_browser, "Scripting");
+        Choose(m_browser->m_pClassesList, "Dictionary");
+        Choose(m_browser->m_pMembersList, "Exists");
+    }
     void DoubleClickMember(const char* name)
     {
         Choose(m_browser->m_pMembersList, name);
@@ -222,10 +230,7 @@ TEST_F(ModelessBrowserTest, TheLinksOfLibrariesThatAreGoneGoWithThemAndLeadNowhe
 {
     obrtest::PlatformRecorder platform;
     Owner owner;
-    Open(owner.Window());
-    SelectLibrary(*m_browser, "Scripting");
-    Choose(m_browser->m_pClassesList, "Dictionary");
-    Choose(m_browser->m_pMembersList, "Exists");
+    OpenOnExists(owner.Window());
     CRichEditCtrlEx* pane = m_browser->m_pDescription;
     ASSERT_GT(pane->GetLinkCount(), 0);
     // The word of the "Scripting" link, as the pane would hand it back.
@@ -255,10 +260,7 @@ TEST_F(ModelessBrowserTest, TheLinksOfLibrariesThatAreGoneGoWithThemAndLeadNowhe
 TEST_F(ModelessBrowserTest, TheContextMenusCopyChosenWithEnterOnlyCopies)
 {
     Owner owner;
-    Open(owner.Window());
-    SelectLibrary(*m_browser, "Scripting");
-    Choose(m_browser->m_pClassesList, "Dictionary");
-    Choose(m_browser->m_pMembersList, "Exists");
+    OpenOnExists(owner.Window());
     m_browser->m_pMembersList->SetFocus();
     // Enter chose the menu item: it is still down when the command arrives.
     BYTE keys[256] = {};
