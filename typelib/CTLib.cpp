@@ -3,14 +3,93 @@
 #include "typelib/CTClass.h"
 #include "declaration/CTDSBuilder.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
+
+namespace
+{
+// How long the loading of one registered library may take before it is given up: a sound library
+// of the largest kind loads in well under a second.
+constexpr unsigned long kLoadTimeLimitMs = 3000;
+
+// One loading of a registered library, on a thread of its own: a file damaged since it was
+// installed can make the platform's loader overrun its stack, or loop without end.
+// (A file the user picks was opened in the probe first.)
+class RegisteredLoad : public obr::IsolatedWork
+{
+public:
+    RegisteredLoad(const GUID& guid, WORD major, WORD minor, LCID lcid)
+        : m_guid(guid), m_major(major), m_minor(minor), m_lcid(lcid)
+    {
+    }
+    ~RegisteredLoad() override
+    {
+        if (m_library)
+            m_library->Release();
+    }
+    void Run() override
+    {
+        if (FAILED(::LoadRegTypeLib(m_guid, m_major, m_minor, m_lcid, &m_library)))
+            m_library = nullptr;
+    }
+    ITypeLib* Take() { return std::exchange(m_library, nullptr); }
+
+private:
+    GUID m_guid;
+    WORD m_major, m_minor;
+    LCID m_lcid;
+    ITypeLib* m_library = nullptr;
+};
+
+// The libraries whose loading ran past the limit: each try would leave one more thread looping, so
+// none is tried again, in any locale, before the host starts anew.
+struct LibraryVersion
+{
+    GUID guid;
+    WORD major, minor;
+};
+SRWLOCK g_givenUpLock = SRWLOCK_INIT;
+std::vector<LibraryVersion> g_givenUp;
+
+bool IsGivenUp(const GUID& guid, WORD major, WORD minor)
+{
+    ::AcquireSRWLockShared(&g_givenUpLock);
+    const bool givenUp = std::any_of(g_givenUp.begin(), g_givenUp.end(),
+                                     [&](const LibraryVersion& library) {
+                                         return IsEqualGUID(library.guid, guid) && library.major == major &&
+                                                library.minor == minor;
+                                     });
+    ::ReleaseSRWLockShared(&g_givenUpLock);
+    return givenUp;
+}
+
+ITypeLib* LoadRegistered(const GUID& guid, WORD major, WORD minor, LCID lcid)
+{
+    if (IsGivenUp(guid, major, minor))
+        return nullptr;
+    auto load = std::make_shared<RegisteredLoad>(guid, major, minor, lcid);
+    switch (obr::RunIsolated(load, kLoadTimeLimitMs))
+    {
+    case obr::IsolatedEnd::Finished:
+        return load->Take();
+    case obr::IsolatedEnd::TimedOut:
+        ::AcquireSRWLockExclusive(&g_givenUpLock);
+        g_givenUp.push_back({guid, major, minor});
+        ::ReleaseSRWLockExclusive(&g_givenUpLock);
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+} // namespace
 
 CTLib::CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid)
 {
-    // A registered file damaged since it was installed can make the platform's loader fault: the
-    // library is then left out. (A file the user picks was opened in the probe first.)
-    ITypeLib* loaded = nullptr;
-    if (FAILED(obr::Guarded([&] { return ::LoadRegTypeLib(guid, major, minor, lcid, &loaded); })) || !loaded)
+    // A library that cannot be loaded is left out.
+    ITypeLib* loaded = LoadRegistered(guid, major, minor, lcid);
+    if (!loaded)
         return;
     ComPtr<ITypeLib> lib;
     lib.Attach(loaded);

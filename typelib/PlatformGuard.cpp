@@ -60,4 +60,73 @@ bool RunGuarded(void (*fn)(void* context), void* context)
         ::RemoveVectoredExceptionHandler(handler);
     return !state.faulted;
 }
+
+namespace
+{
+// The exit code of an isolated thread that a fault ended.
+constexpr DWORD kEndedByFault = 0xFA17;
+// Room for the platform's own recursion on a large library.
+constexpr SIZE_T kIsolatedStack = 4 << 20;
+
+struct IsolatedStart
+{
+    std::shared_ptr<IsolatedWork> work;
+    HMODULE pin; // keeps this module loaded while the thread runs its code
+};
+thread_local IsolatedStart* t_isolated = nullptr;
+
+// A fault on an isolated thread ends that thread. Nothing of the thread's is touched on the way
+// out, not even its heap blocks: the fault may have left them half-written. The handler stays
+// registered and the module pinned, since nothing unregisters them any more.
+LONG CALLBACK EndIsolatedThread(EXCEPTION_POINTERS* exception)
+{
+    const DWORD code = exception->ExceptionRecord->ExceptionCode;
+    if (!t_isolated || !(IsPlatformFault(code) || code == EXCEPTION_STACK_OVERFLOW))
+        return EXCEPTION_CONTINUE_SEARCH;
+    t_isolated = nullptr;
+    ::ExitThread(kEndedByFault);
+}
+
+DWORD WINAPI RunIsolatedThread(void* parameter)
+{
+    IsolatedStart* start = static_cast<IsolatedStart*>(parameter);
+    const HMODULE pin = start->pin;
+    if (PVOID handler = ::AddVectoredExceptionHandler(1, &EndIsolatedThread))
+    {
+        t_isolated = start;
+        start->work->Run();
+        t_isolated = nullptr;
+        ::RemoveVectoredExceptionHandler(handler);
+        delete start;
+        ::FreeLibraryAndExitThread(pin, 0);
+    }
+    delete start;
+    ::FreeLibraryAndExitThread(pin, kEndedByFault);
+}
+
+} // namespace
+
+IsolatedEnd RunIsolated(const std::shared_ptr<IsolatedWork>& work, unsigned long timeLimitMs)
+{
+    HMODULE pin = nullptr;
+    if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                              reinterpret_cast<LPCWSTR>(&RunIsolatedThread), &pin))
+        return IsolatedEnd::NotStarted;
+    auto* start = new IsolatedStart{work, pin};
+    HANDLE thread = ::CreateThread(nullptr, kIsolatedStack, &RunIsolatedThread, start,
+                                   STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (!thread)
+    {
+        delete start;
+        ::FreeLibrary(pin);
+        return IsolatedEnd::NotStarted;
+    }
+    const bool ended = ::WaitForSingleObject(thread, timeLimitMs) == WAIT_OBJECT_0;
+    DWORD exitCode = 0;
+    ::GetExitCodeThread(thread, &exitCode);
+    ::CloseHandle(thread);
+    if (!ended)
+        return IsolatedEnd::TimedOut;
+    return exitCode == kEndedByFault ? IsolatedEnd::Faulted : IsolatedEnd::Finished;
+}
 } // namespace obr

@@ -4,6 +4,7 @@
 
 #include "module/BrowserApi.h"
 
+#include <memory>
 #include <utility>
 
 namespace obr
@@ -27,4 +28,28 @@ template <class F> [[nodiscard]] long Guarded(F&& call)
         return static_cast<long>(0x8000FFFFL);
     return hr;
 }
+
+// A platform call that can harm the thread it runs on beyond what the guard above can mend (a
+// damaged file that overruns the stack, a recursion that spends all of it) or never return (a loop
+// inside the platform's loader) runs as an isolated work: on a thread of its own, waited for up to
+// a time limit.
+class IsolatedWork
+{
+public:
+    virtual ~IsolatedWork() = default;
+    // Runs on the isolated thread. Its results are read only when the call Finished; a work that
+    // faulted is abandoned, and one still running past the limit is destroyed on its thread when
+    // (if ever) Run returns.
+    virtual void Run() = 0;
+};
+
+enum class IsolatedEnd
+{
+    Finished,
+    Faulted,   // its thread was ended by a fault
+    TimedOut,  // still running, left to itself: a thread cannot be ended safely from outside
+    NotStarted // no thread could be made
+};
+
+OBR_API IsolatedEnd RunIsolated(const std::shared_ptr<IsolatedWork>& work, unsigned long timeLimitMs);
 } // namespace obr
