@@ -9,12 +9,15 @@
 
 namespace
 {
-// Layout constants, in pixels of the client area.
+// Layout constants, in pixels of the client area at 96 dots per inch: scaled to the dialog's.
 constexpr int kMargin = 7;
 constexpr int kLabelTop = 40;
 constexpr int kLabelHeight = 18;
 constexpr int kListTop = 58;
 constexpr int kLowestDescriptionTop = 60;
+// The least room of the lists and of the description when the window is made small.
+constexpr int kLeastListHeight = 48;
+constexpr int kLeastDescriptionHeight = 32;
 constexpr int kSplitterGap = 2;
 constexpr int kMembersRoom = 32;
 constexpr int kHitMargin = 5;
@@ -69,37 +72,48 @@ void CBrowserDlg::OnSize(UINT type, int cx, int cy)
     CKivDialog::OnSize(type, cx, cy);
     if (!m_pClassesList || !m_pClassesList->IsWindow())
         return;
-    if (cx - m_rcVSplitter.right - kMembersRoom < 0)
-        m_rcVSplitter.OffsetRect(cx - m_rcVSplitter.right - kMembersRoom, 0);
+    if (cx - m_rcVSplitter.right - Scaled(kMembersRoom) < 0)
+        m_rcVSplitter.OffsetRect(cx - m_rcVSplitter.right - Scaled(kMembersRoom), 0);
     CWnd* description = GetDlgItem(IDC_DESCRIPTION);
     CRect descriptionRect = ClientRectOf(this, description);
     // The search pane, when shown, pushes the labels and the lists down.
-    const int leastShift = m_bSearchPane ? kLeastPaneHeight + kPaneGap : 0;
-    int top = cy - kMargin - descriptionRect.Height();
-    if (top < kLowestDescriptionTop + leastShift)
-        top = kLowestDescriptionTop + leastShift;
+    const int leastShift = m_bSearchPane ? Scaled(kLeastPaneHeight) + Scaled(kPaneGap) : 0;
+    int top = cy - Scaled(kMargin) - descriptionRect.Height();
+    if (top < Scaled(kLowestDescriptionTop) + leastShift)
+        top = Scaled(kLowestDescriptionTop) + leastShift;
+    // In a small window the description gives way before the lists.
+    const int leastTop = Scaled(kListTop) + leastShift + Scaled(kLeastListHeight) + Scaled(kSplitterGap);
+    if (top < leastTop && cy - Scaled(kMargin) - leastTop >= Scaled(kLeastDescriptionHeight))
+        top = leastTop;
     int shift = 0;
     if (m_bSearchPane)
     {
-        const int paneHeight = std::max(kLeastPaneHeight, (top - kLabelTop) / 3);
-        PlaceSearchPane(kLabelTop, cx, paneHeight);
-        shift = paneHeight + kPaneGap;
+        // As tall as its rows need, within a third of the room above the description.
+        const int third = std::max(Scaled(kLeastPaneHeight), (top - Scaled(kLabelTop)) / 3);
+        const int paneHeight = std::clamp(ResultsHeightNeeded(), Scaled(kLeastPaneHeight), third);
+        PlaceSearchPane(Scaled(kLabelTop), cx, paneHeight);
+        shift = paneHeight + Scaled(kPaneGap);
     }
     m_nListsShift = shift;
     m_rcHSplitter.bottom = top;
-    m_rcHSplitter.top = top - kSplitterGap;
+    m_rcHSplitter.top = top - Scaled(kSplitterGap);
 
     const CRect& v = m_rcVSplitter;
-    const int listTop = kListTop + shift;
-    const int listHeight = std::max(0, top - kSplitterGap - listTop);
+    const int listTop = Scaled(kListTop) + shift;
+    const int listHeight = std::max(0, top - Scaled(kSplitterGap) - listTop);
     if (CWnd* label = GetDlgItem(IDC_CLASSES_LABEL))
-        label->MoveWindow(kMargin, kLabelTop + shift, v.left - kMargin, kLabelHeight);
+        label->MoveWindow(Scaled(kMargin), Scaled(kLabelTop) + shift, v.left - Scaled(kMargin),
+                          Scaled(kLabelHeight));
     if (CWnd* label = GetDlgItem(IDC_MEMBERS_LABEL))
-        label->MoveWindow(v.right, kLabelTop + shift, cx - kMargin - v.right, kLabelHeight);
-    m_pClassesList->MoveWindow(kMargin, listTop, v.left - kMargin, listHeight);
-    m_pMembersList->MoveWindow(v.right, listTop, cx - kMargin - v.right, listHeight);
-    description->MoveWindow(kMargin, top, cx - 2 * kMargin, cy - kMargin - top);
+        label->MoveWindow(v.right, Scaled(kLabelTop) + shift, cx - Scaled(kMargin) - v.right,
+                          Scaled(kLabelHeight));
+    m_pClassesList->MoveWindow(Scaled(kMargin), listTop, v.left - Scaled(kMargin), listHeight);
+    m_pMembersList->MoveWindow(v.right, listTop, cx - Scaled(kMargin) - v.right, listHeight);
+    description->MoveWindow(Scaled(kMargin), top, cx - 2 * Scaled(kMargin), cy - Scaled(kMargin) - top);
     SetSplitterRectangles();
+    // Moved panes repaint themselves, but not what they uncovered in each other (a label left
+    // over a list's rows, a description left blank): everything is drawn anew.
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CBrowserDlg::PlaceSearchRow()
@@ -122,6 +136,61 @@ void CBrowserDlg::PlaceSearchRow()
         control->SetWindowPos(nullptr, left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         left += rect.Width() + gapAfter[i];
     }
+    // A window too narrow for its top row (the formula functions' is given a width that predates
+    // the search row) grows to fit it.
+    CRect client, window;
+    GetClientRect(&client);
+    const int missing = left + Scaled(kMargin) - client.Width();
+    if (missing > 0)
+    {
+        GetWindowRect(&window);
+        SetWindowPos(nullptr, 0, 0, window.Width() + missing, window.Height(),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+int CBrowserDlg::ResultsHeightNeeded()
+{
+    CListCtrl* results = SearchResults();
+    if (!results)
+        return 0;
+    CRect row, window, client, header;
+    const int rows = std::max(1, results->GetItemCount());
+    const int rowHeight = results->GetItemCount() > 0 && results->GetItemRect(0, &row, LVIR_BOUNDS)
+                              ? row.Height()
+                              : Scaled(kLeastPaneHeight) / 3;
+    results->GetWindowRect(&window);
+    results->GetClientRect(&client);
+    if (HWND headerControl = reinterpret_cast<HWND>(results->SendMessage(LVM_GETHEADER)))
+        ::GetWindowRect(headerControl, &header);
+    return header.Height() + rows * rowHeight + window.Height() - client.Height();
+}
+
+int CBrowserDlg::TopRowRight()
+{
+    int right = 0;
+    for (int id :
+         {IDC_LIB_COMBO, IDC_BACK, IDC_FORWARD, IDC_COPY, IDC_SEARCH_TEXT, IDC_SEARCH, IDC_CLOSE_RESULTS})
+        if (CWnd* control = GetDlgItem(id); control && (control->GetStyle() & WS_VISIBLE))
+            right = std::max(right, static_cast<int>(ClientRectOf(this, control).right));
+    return right;
+}
+
+LRESULT CBrowserDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
+{
+    // Small enough to tuck away, large enough that the top row, both lists and the description
+    // stay whole and usable.
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    if (!m_pClassesList || !m_pClassesList->IsWindow())
+        return Default();
+    const int paneRoom = m_bSearchPane ? Scaled(kLeastPaneHeight) + Scaled(kPaneGap) : 0;
+    CRect least(0, 0, TopRowRight() + Scaled(kMargin),
+                Scaled(kListTop) + paneRoom + Scaled(kLeastListHeight) + Scaled(kSplitterGap) +
+                    Scaled(kLeastDescriptionHeight) + Scaled(kMargin));
+    ::AdjustWindowRectEx(&least, GetStyle(), FALSE, GetExStyle());
+    info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, least.Width());
+    info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, least.Height());
+    return 0;
 }
 
 void CBrowserDlg::PlaceSearchPane(int top, int cx, int height)
@@ -129,8 +198,8 @@ void CBrowserDlg::PlaceSearchPane(int top, int cx, int height)
     CListCtrl* results = SearchResults();
     if (!results)
         return;
-    const int width = std::max(0, cx - 2 * kMargin);
-    results->MoveWindow(kMargin, top, width, height);
+    const int width = std::max(0, cx - 2 * Scaled(kMargin));
+    results->MoveWindow(Scaled(kMargin), top, width, height);
     SizeResultColumns();
 }
 
@@ -177,14 +246,14 @@ void CBrowserDlg::Relayout()
 CRect CBrowserDlg::VerticalHitRect() const
 {
     CRect hit(m_rcVSplitter);
-    hit.InflateRect(kHitMargin, 0);
+    hit.InflateRect(Scaled(kHitMargin), 0);
     return hit;
 }
 
 CRect CBrowserDlg::HorizontalHitRect() const
 {
     CRect hit(m_rcHSplitter);
-    hit.InflateRect(0, kHitMargin);
+    hit.InflateRect(0, Scaled(kHitMargin));
     return hit;
 }
 
@@ -193,11 +262,11 @@ CPoint CBrowserDlg::ClampToDragLimits(CPoint point) const
     CRect window;
     GetWindowRect(&window);
     ScreenToClient(&window);
-    point.x = std::max(point.x, window.left + kSideDragLimit);
-    point.x = std::min(point.x, window.right - kSideDragLimit);
+    point.x = std::max(point.x, window.left + Scaled(kSideDragLimit));
+    point.x = std::min(point.x, window.right - Scaled(kSideDragLimit));
     // The search pane moves the lists down, and the limit with them.
-    point.y = std::max(point.y, window.top + kTopDragLimit + m_nListsShift);
-    point.y = std::min(point.y, window.bottom - kBottomDragLimit);
+    point.y = std::max(point.y, window.top + Scaled(kTopDragLimit) + m_nListsShift);
+    point.y = std::min(point.y, window.bottom - Scaled(kBottomDragLimit));
     return point;
 }
 
@@ -240,6 +309,9 @@ void CBrowserDlg::OnMouseMove(UINT flags, CPoint point)
     }
 
     const CPoint at = ClampToDragLimits(point);
+    // The bar is as wide as the gap between the panes; the strip under it is kept a little wider.
+    const int half = std::max(1, Scaled(kSplitterGap) / 2);
+    const int strip = Scaled(kStripThickness);
     CClientDC screen(this);
     CDC memory;
     memory.CreateCompatibleDC(&screen);
@@ -252,36 +324,36 @@ void CBrowserDlg::OnMouseMove(UINT flags, CPoint point)
         if (!firstBar)
         {
             memory.SelectObject(g_stripUnderBar.get());
-            screen.BitBlt(g_lastBar.left - 2, g_lastBar.top, kStripThickness, g_lastBar.Height(), &memory, 0,
-                          0, SRCCOPY);
+            screen.BitBlt(g_lastBar.left + half - strip / 2, g_lastBar.top, strip, g_lastBar.Height(),
+                          &memory, 0, 0, SRCCOPY);
         }
-        g_lastBar.SetRect(at.x - 1, m_rcVSplitter.top, at.x + 1, m_rcVSplitter.bottom);
+        g_lastBar.SetRect(at.x - half, m_rcVSplitter.top, at.x + half, m_rcVSplitter.bottom);
         if (firstBar)
         {
             m_nSplitterDrag = kDragVertical;
-            g_stripUnderBar->CreateCompatibleBitmap(&screen, kStripThickness, g_lastBar.Height());
+            g_stripUnderBar->CreateCompatibleBitmap(&screen, strip, g_lastBar.Height());
         }
         memory.SelectObject(g_stripUnderBar.get());
-        memory.BitBlt(0, 0, kStripThickness, g_lastBar.Height(), &screen, at.x - 3, g_lastBar.top, SRCCOPY);
+        memory.BitBlt(0, 0, strip, g_lastBar.Height(), &screen, at.x - strip / 2, g_lastBar.top, SRCCOPY);
     }
     else
     {
         if (!firstBar)
         {
             memory.SelectObject(g_stripUnderBar.get());
-            screen.BitBlt(g_lastBar.left, g_lastBar.top - 2, g_lastBar.Width(), kStripThickness, &memory, 0,
-                          0, SRCCOPY);
+            screen.BitBlt(g_lastBar.left, g_lastBar.top + half - strip / 2, g_lastBar.Width(), strip, &memory,
+                          0, 0, SRCCOPY);
         }
-        g_lastBar.SetRect(m_rcHSplitter.left, at.y - 1, m_rcHSplitter.right, at.y + 1);
+        g_lastBar.SetRect(m_rcHSplitter.left, at.y - half, m_rcHSplitter.right, at.y + half);
         if (firstBar)
         {
             m_nSplitterDrag = kDragHorizontal;
-            g_stripUnderBar->CreateCompatibleBitmap(&screen, g_lastBar.Width(), kStripThickness);
+            g_stripUnderBar->CreateCompatibleBitmap(&screen, g_lastBar.Width(), strip);
         }
         memory.SelectObject(g_stripUnderBar.get());
-        memory.BitBlt(0, 0, g_lastBar.Width(), kStripThickness, &screen, g_lastBar.left, at.y - 3, SRCCOPY);
+        memory.BitBlt(0, 0, g_lastBar.Width(), strip, &screen, g_lastBar.left, at.y - strip / 2, SRCCOPY);
     }
-    CPen pen(PS_SOLID, 2, kBarColor);
+    CPen pen(PS_SOLID, 2 * half, kBarColor);
     screen.SelectObject(&pen);
     screen.SelectStockObject(NULL_BRUSH);
     screen.Rectangle(&g_lastBar);
@@ -296,6 +368,7 @@ void CBrowserDlg::OnLButtonUp(UINT flags, CPoint point)
         return;
     }
     const CPoint at = ClampToDragLimits(point);
+    const int half = std::max(1, Scaled(kSplitterGap) / 2);
     CRect classes = ClientRectOf(this, m_pClassesList);
     CRect members = ClientRectOf(this, m_pMembersList);
     if (m_nSplitterDrag & kDragVertical)
@@ -303,25 +376,27 @@ void CBrowserDlg::OnLButtonUp(UINT flags, CPoint point)
         if (CWnd* label = GetDlgItem(IDC_CLASSES_LABEL))
         {
             CRect rect = ClientRectOf(this, label);
-            label->MoveWindow(rect.left, rect.top, at.x - 1 - rect.left, rect.Height(), FALSE);
+            label->MoveWindow(rect.left, rect.top, at.x - half - rect.left, rect.Height(), FALSE);
         }
         if (CWnd* label = GetDlgItem(IDC_MEMBERS_LABEL))
         {
             CRect rect = ClientRectOf(this, label);
-            label->MoveWindow(at.x + 1, rect.top, rect.right - (at.x + 1), rect.Height(), FALSE);
+            label->MoveWindow(at.x + half, rect.top, rect.right - (at.x + half), rect.Height(), FALSE);
         }
-        m_pClassesList->MoveWindow(classes.left, classes.top, at.x - 1 - classes.left, classes.Height(),
+        m_pClassesList->MoveWindow(classes.left, classes.top, at.x - half - classes.left, classes.Height(),
                                    FALSE);
-        m_pMembersList->MoveWindow(at.x + 1, members.top, members.right - (at.x + 1), members.Height(),
+        m_pMembersList->MoveWindow(at.x + half, members.top, members.right - (at.x + half), members.Height(),
                                    FALSE);
     }
     else
     {
         CWnd* description = GetDlgItem(IDC_DESCRIPTION);
         CRect rect = ClientRectOf(this, description);
-        description->MoveWindow(rect.left, at.y + 1, rect.Width(), rect.bottom - (at.y + 1), FALSE);
-        m_pClassesList->MoveWindow(classes.left, classes.top, classes.Width(), at.y - 1 - classes.top, FALSE);
-        m_pMembersList->MoveWindow(members.left, members.top, members.Width(), at.y - 1 - members.top, FALSE);
+        description->MoveWindow(rect.left, at.y + half, rect.Width(), rect.bottom - (at.y + half), FALSE);
+        m_pClassesList->MoveWindow(classes.left, classes.top, classes.Width(), at.y - half - classes.top,
+                                   FALSE);
+        m_pMembersList->MoveWindow(members.left, members.top, members.Width(), at.y - half - members.top,
+                                   FALSE);
     }
     // One repaint shows the new layout and takes the bar away; without a bar (a drag posted by the
     // program, say) the next paint is soon enough.

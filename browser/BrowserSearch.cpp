@@ -33,14 +33,17 @@ CString ColumnText(const SearchHit& hit, int column, bool withLibrary)
 
 CListCtrl* CBrowserDlg::SearchResults()
 {
-    return static_cast<CListCtrl*>(GetDlgItem(IDC_SEARCH_RESULTS));
+    return m_resultsList.m_hWnd ? &m_resultsList : static_cast<CListCtrl*>(GetDlgItem(IDC_SEARCH_RESULTS));
 }
 
 void CBrowserDlg::SetupSearch()
 {
-    CListCtrl* results = SearchResults();
-    if (!results || !m_pImpl)
+    CWnd* pane = GetDlgItem(IDC_SEARCH_RESULTS);
+    if (!pane || !m_pImpl)
         return;
+    if (!m_resultsList.m_hWnd && !m_resultsList.SubclassWindow(pane->m_hWnd))
+        return;
+    CListCtrl* results = SearchResults();
     const bool withLibrary = m_pImpl->SearchesLibraries();
     const UINT columns[] = {IDS_COLUMN_LIBRARY, IDS_COLUMN_CLASS, IDS_COLUMN_MEMBER};
     const UINT catalogColumns[] = {IDS_COLUMN_CATEGORY, IDS_COLUMN_ELEMENT};
@@ -70,6 +73,10 @@ void CBrowserDlg::OnDestroy()
         ::UnhookWindowsHookEx(m_hSearchKeyFilter);
     m_hSearchKeyFilter = nullptr;
     CKivDialog::OnDestroy();
+    // The buttons and the window are going: their icons with them.
+    for (HICON icon : m_icons)
+        ::DestroyIcon(icon);
+    m_icons.clear();
 }
 
 LRESULT CALLBACK CBrowserDlg::SearchKeyFilter(int code, WPARAM wParam, LPARAM lParam)

@@ -48,6 +48,8 @@ BEGIN_MESSAGE_MAP(CBrowserDlg, CKivDialog)
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNotify)
     ON_MESSAGE(RTFN_LINKCLICKED, OnLink)
     ON_MESSAGE(WM_APPCOMMAND, OnAppCommand)
+    ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -90,6 +92,7 @@ BOOL CBrowserDlg::OnInitDialog()
     m_strResult.Empty();
     m_bEnded = false;
     CKivDialog::OnInitDialog();
+    m_nDpi = fwk::DpiOf(m_hWnd);
     // Without a back-end (a browser type that has none) there is nothing to show.
     if (!m_pImpl || !m_pClassesList || !m_pMembersList)
     {
@@ -105,37 +108,89 @@ BOOL CBrowserDlg::OnInitDialog()
         EndDialog(-1);
         return FALSE;
     }
-    m_pDescription->ModifyStyle(WS_DISABLED, 0);
+    // A tab stop: the keyboard reaches its links.
+    m_pDescription->ModifyStyle(WS_DISABLED, WS_TABSTOP);
     m_pDescription->UseHyperlinks(IDC_HAND_CURSOR);
     m_pDescription->SetEventMask(m_pDescription->GetEventMask() | ENM_SELCHANGE);
 
     m_pClassesList->InsertColumn(0, "", LVCFMT_LEFT);
     m_pMembersList->InsertColumn(0, "", LVCFMT_LEFT);
 
+    LoadScaledImages();
+    {
+        fwk::ResourceScope moduleResources(ObrModuleInstance());
+        // Their tool tips' words, hidden by the icons, name the buttons for screen readers.
+        SetDlgItemText(IDC_BACK, szGetStringObr(IDS_TIP_BACK));
+        SetDlgItemText(IDC_FORWARD, szGetStringObr(IDS_TIP_FORWARD));
+        SetDlgItemText(IDC_COPY, szGetStringObr(IDS_TIP_COPY));
+        DoInit();
+    }
+    SetupSearch();
+    OrderTabStops();
+    // The focus stays where DoInit put it.
+    return FALSE;
+}
+
+void CBrowserDlg::LoadScaledImages()
+{
     // A dialog object shown again made its lists' images the last time: those lists are gone.
     delete m_pImageList;
     m_pImageList = m_pImpl->CreateImageList();
     m_pClassesList->SetImageList(m_pImageList, LVSIL_SMALL);
     m_pMembersList->SetImageList(m_pImageList, LVSIL_SMALL);
+    if (m_resultsList.m_hWnd)
+        m_resultsList.SetImageList(m_pImageList, LVSIL_SMALL);
 
+    fwk::ResourceScope moduleResources(ObrModuleInstance());
+    // The dialog's own icons, at its scale (a shared icon may come in one size only); the ones they
+    // replace go once the buttons let them go.
+    std::vector<HICON> previous;
+    previous.swap(m_icons);
+    const int size = Scaled(16);
+    auto loadIcon = [this, size](int id)
     {
-        fwk::ResourceScope moduleResources(ObrModuleInstance());
-        // Shared icons: the system keeps one of each for the module, however often the dialog opens.
-        auto loadIcon = [](int id)
+        auto icon = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                                    size, size, LR_DEFAULTCOLOR));
+        if (icon)
+            m_icons.push_back(icon);
+        return icon;
+    };
+    static_cast<CButton*>(GetDlgItem(IDC_BACK))->SetIcon(loadIcon(IDI_BACK));
+    static_cast<CButton*>(GetDlgItem(IDC_FORWARD))->SetIcon(loadIcon(IDI_FORWARD));
+    static_cast<CButton*>(GetDlgItem(IDC_COPY))->SetIcon(loadIcon(IDI_COPY));
+    m_hIcon = loadIcon(IDI_BROWSER);
+    SetIcon(m_hIcon, FALSE);
+    for (HICON icon : previous)
+        ::DestroyIcon(icon);
+}
+
+LRESULT CBrowserDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    // Moved to a monitor of another scale: the platform scales the template's controls and fonts of
+    // a dialog in a host aware of each monitor's scale; the images and the layout's sizes are ours.
+    m_nDpi = HIWORD(wParam);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LoadScaledImages();
+    Relayout();
+    return 0;
+}
+
+void CBrowserDlg::OrderTabStops()
+{
+    // Tab goes round the dialog as the eye reads it: the top row from left to right, the results
+    // pane, the two lists, the description.
+    HWND previous = HWND_TOP;
+    // (The search box's label just before it names it.)
+    for (int id :
+         {IDC_LIB_COMBO, IDC_BACK, IDC_FORWARD, IDC_COPY, IDC_SEARCH_LABEL, IDC_SEARCH_TEXT, IDC_SEARCH,
+          IDC_CLOSE_RESULTS, IDC_SEARCH_RESULTS, IDC_CLASSES_LIST, IDC_MEMBERS_LIST, IDC_DESCRIPTION})
+        if (HWND control = ::GetDlgItem(m_hWnd, id))
         {
-            return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                                   16, 16, LR_DEFAULTCOLOR | LR_SHARED));
-        };
-        static_cast<CButton*>(GetDlgItem(IDC_BACK))->SetIcon(loadIcon(IDI_BACK));
-        static_cast<CButton*>(GetDlgItem(IDC_FORWARD))->SetIcon(loadIcon(IDI_FORWARD));
-        static_cast<CButton*>(GetDlgItem(IDC_COPY))->SetIcon(loadIcon(IDI_COPY));
-        m_hIcon = loadIcon(IDI_BROWSER);
-        SetIcon(m_hIcon, FALSE);
-        DoInit();
-    }
-    SetupSearch();
-    // The focus stays where DoInit put it.
-    return FALSE;
+            ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            previous = control;
+        }
 }
 
 void CBrowserDlg::SelectInitialLibrary()

@@ -7,6 +7,8 @@
 #include "host/ctrl/CKivDialog.h"
 #include "host/ctrl/CRichEditCtrlEx.h"
 #include "host/util/TypeLibraryExtensions.h"
+#include "browser/CBrowserListCtrl.h"
+#include "framework/DisplayScale.h"
 
 #include <deque>
 #include <vector>
@@ -28,6 +30,10 @@ public:
     [[nodiscard]] bool SelectHistoryItem(const _HistoryItem& item);
     void CleanHistory();
     void UpdateHistoryButtons();
+
+    // A size in pixels at 96 dots per inch, in pixels at the dialog's display scale.
+    int Scaled(int pixelsAt96) const { return fwk::ScaleForDpi(pixelsAt96, m_nDpi); }
+    int GetDpi() const { return m_nDpi; }
 
     // Fields the back-ends read and write directly. A host fills m_extensions before DoModal to
     // hand extra type libraries to the type-library browser.
@@ -53,6 +59,8 @@ public:
     CRect m_rcVSplitter;
     CImageList* m_pImageList = nullptr;
     CRichEditCtrlEx* m_pDescription = nullptr;
+    int m_nDpi = 96;            // the display scale of the dialog's monitor, read at each showing
+    std::vector<HICON> m_icons; // the buttons' and the window's, destroyed with the window
 
     // Puts the text on the clipboard as plain text, owned by the dialog.
     [[nodiscard]] bool CopyToClipboard(const CString& text);
@@ -158,9 +166,17 @@ private:
     void DeselectAll(CListCtrl* list);
 
     // Search row and pane
+    void OrderTabStops();
     void SetupSearch();
     void PlaceSearchRow();
     void PlaceSearchPane(int top, int cx, int height);
+    int ResultsHeightNeeded();
+    // The right edge of the last visible control of the top row.
+    int TopRowRight();
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // The lists' images and the buttons' icons at the dialog's scale.
+    void LoadScaledImages();
     void Relayout();
     void GoToSearchHit(size_t index);
     static LRESULT CALLBACK SearchKeyFilter(int code, WPARAM wParam, LPARAM lParam);
@@ -170,4 +186,5 @@ private:
     bool m_bSearchPane = false;
     int m_nListsShift = 0; // how far the search pane pushes the labels and lists down
     HHOOK m_hSearchKeyFilter = nullptr;
+    CBrowserListCtrl m_resultsList; // subclasses the results pane at each showing
 };

@@ -2,10 +2,9 @@
 // CTLibItem it shows; the rows of hidden items are drawn in grey.
 #pragma once
 
-#include "module/BrowserApi.h"
-#include "framework/Framework.h"
+#include "browser/CBrowserListCtrl.h"
 
-class OBR_API CLibItemListCtrl : public CListCtrl
+class OBR_API CLibItemListCtrl : public CBrowserListCtrl
 {
 public:
     // Grey of the text of hidden items.
@@ -18,6 +17,5 @@ public:
     CString GetSelectedText();
 
 protected:
-    void OnCustomDraw(NMHDR* header, LRESULT* result);
-    DECLARE_MESSAGE_MAP()
+    void ColourRow(DWORD_PTR itemData, NMLVCUSTOMDRAW& draw) override;
 };

@@ -21,6 +21,34 @@ add_custom_command(
     VERBATIM)
 add_custom_target(wineprefix ALL DEPENDS ${OBR_WINE_PREFIX_STAMP})
 
+# Copies of the prefix at 125, 150 and 200 % display scaling, for the tests of scaling.
+set(OBR_WINE_DPIS 120 144 192)
+foreach(dpi ${OBR_WINE_DPIS})
+    add_custom_command(
+        OUTPUT ${OBR_WINE_DIR}/prefix-dpi${dpi}.ready
+        COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine/make-dpi-prefix.sh ${OBR_WINE_DIR}/env.sh ${dpi}
+                ${OBR_WINE_DIR}/prefix-dpi${dpi}.ready
+        DEPENDS ${OBR_WINE_PREFIX_STAMP} ${CMAKE_CURRENT_LIST_DIR}/wine/make-dpi-prefix.sh
+        COMMENT "Copying the Wine prefix at ${dpi} dots per inch"
+        VERBATIM)
+    list(APPEND OBR_WINE_DPI_STAMPS ${OBR_WINE_DIR}/prefix-dpi${dpi}.ready)
+endforeach()
+add_custom_target(wineprefix_scales ALL DEPENDS ${OBR_WINE_DPI_STAMPS})
+
+# Runs the suite's tests of scaling (gtest filter Scaling.*) in each scaled prefix, on a screen of
+# its own large enough for its desktop.
+function(obr_add_scaling_tests target)
+    foreach(dpi ${OBR_WINE_DPIS})
+        add_test(NAME Scaling.AtDpi${dpi}
+                 COMMAND xvfb-run -a -s "-screen 0 2100x1600x24"
+                         env OBR_WINEPREFIX=${OBR_WINE_PREFIX}-dpi${dpi} ${OBR_WINE_DIR}/run
+                         $<TARGET_FILE:${target}> --gtest_filter=Scaling.*)
+        # Its own Wine session: the copy's server is another than the suite's.
+        set_tests_properties(Scaling.AtDpi${dpi} PROPERTIES RESOURCE_LOCK desktop TIMEOUT 300)
+    endforeach()
+    add_dependencies(${target} wineprefix_scales)
+endfunction()
+
 # Test programs run at build time (test discovery) and so need the prefix first.
 function(obr_add_wine_session_fixture)
     add_test(NAME wine_session_start COMMAND ${OBR_WINE_DIR}/session start)

@@ -54,7 +54,8 @@ CImageList* CFunctionBrowserImpl::CreateImageList()
     const int icons[6] = {IDI_MODULE, IDI_METHOD, IDI_STATEMENT, IDI_CONSTANT, IDI_OPERATOR, IDI_GLOBALS};
     const int kinds[6] = {CATALOG_KIND_CATEGORY, CATALOG_KIND_FUNCTION, CATALOG_KIND_STATEMENT,
                           CATALOG_KIND_CONSTANT, CATALOG_KIND_OPERATOR, CATALOG_KIND_ALL_FUNCTIONS};
-    CImageList* images = NewIconImageList({icons[0], icons[1], icons[2], icons[3], icons[4], icons[5]});
+    CImageList* images =
+        NewIconImageList(m_pDlg->Scaled(16), {icons[0], icons[1], icons[2], icons[3], icons[4], icons[5]});
     for (int i = 0; i < 6; ++i)
         m_imageOfKind[kinds[i]] = i;
     return images;
@@ -90,14 +91,17 @@ void CFunctionBrowserImpl::SetupDialog()
         button->MoveWindow(left, rect.top, rect.Width(), rect.Height());
         return left + rect.Width();
     };
-    int right = moveTo(IDC_BACK, 7);
+    int right = moveTo(IDC_BACK, m_pDlg->Scaled(7));
     right = moveTo(IDC_FORWARD, right);
-    moveTo(IDC_COPY, right + 20);
+    moveTo(IDC_COPY, right + m_pDlg->Scaled(20));
 
     m_pDlg->m_pClassesList->ModifyStyle(0, LVS_SORTASCENDING);
     m_pDlg->m_pMembersList->ModifyStyle(0, LVS_SORTASCENDING);
 
-    const SIZE size = DialogSizeOf(m_nMode);
+    // Sizes in pixels at 96 dots per inch, at the display's scale. (The search row, placed later,
+    // widens a window its top row does not fit.)
+    const SIZE at96 = DialogSizeOf(m_nMode);
+    const SIZE size = {m_pDlg->Scaled(at96.cx), m_pDlg->Scaled(at96.cy)};
     m_pDlg->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
 
     // A drag of the vertical splitter to two fifths of the width, handled once initialisation is over.
@@ -259,8 +263,9 @@ void CFunctionBrowserImpl::FillLibraries()
         RedrawScope drawnOnce(*classes);
         classes->DeleteAllItems();
         for (const auto& category : m_categories)
-            classes->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, classes->GetItemCount(), category->m_strName,
-                                0, 0, ImageOf(category.get()), reinterpret_cast<LPARAM>(category.get()));
+            classes->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, classes->GetItemCount(),
+                                category->m_strName, 0, 0, ImageOf(category.get()),
+                                reinterpret_cast<LPARAM>(category.get()));
         classes->SetColumnWidth(0, LVSCW_AUTOSIZE);
     }
     SelectListItem(classes, 0, false);

@@ -5,6 +5,7 @@
 
 #include "catalog/CBrowserCategory.h"
 #include "impl/CBrowserImpl.h"
+#include "browser/CBrowserListCtrl.h"
 
 #include <memory>
 #include <string>
@@ -69,8 +70,8 @@ private:
 
     CatalogCategories m_categories;
     // The dialog's two lists, which it reaches through m_pClassesList and m_pMembersList.
-    std::unique_ptr<CListCtrl> m_classesList = std::make_unique<CListCtrl>();
-    std::unique_ptr<CListCtrl> m_membersList = std::make_unique<CListCtrl>();
+    std::unique_ptr<CListCtrl> m_classesList = std::make_unique<CBrowserListCtrl>();
+    std::unique_ptr<CListCtrl> m_membersList = std::make_unique<CBrowserListCtrl>();
     std::vector<SearchEntry> m_searchEntries;
     int m_nMode;
     int m_imageOfKind[6] = {-1, -1, -1, -1, -1, -1};

@@ -1,4 +1,4 @@
-// The back-ends' image lists of the module's 16x16 icons.
+// The back-ends' image lists of the module's icons, at the size of the display's scale.
 #pragma once
 
 #include "framework/CImageList.h"
@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 // A new image list (the caller's) holding the module's icons in the order given, image i being
-// icon i. Making a list from icons costs Wine about 4 ms an icon; the first list of each set of
-// icons is kept for the process, and every later one is a copy of it.
-CImageList* NewIconImageList(std::initializer_list<int> iconIds);
+// icon i, each size by size pixels (the icons hold images of 16, 20, 24 and 32). Making a list from
+// icons costs Wine about 4 ms an icon; the first list of each set of icons at each size is kept for
+// the process, and every later one is a copy of it.
+CImageList* NewIconImageList(int size, std::initializer_list<int> iconIds);

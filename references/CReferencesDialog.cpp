@@ -110,14 +110,16 @@ BOOL CReferencesDialog::OnInitDialog()
 
     {
         fwk::ResourceScope moduleResources(ObrModuleInstance());
-        auto setIcon = [](CButton* button, int id)
+        // The name, hidden by the icon, is for screen readers.
+        auto setIcon = [](CButton* button, int id, UINT name)
         {
             HANDLE icon = ::LoadImageA(ObrModuleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16,
                                        LR_DEFAULTCOLOR | LR_SHARED);
             button->SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+            button->SetWindowText(szGetStringObr(name));
         };
-        setIcon(GetUpButton(), IDI_UP_ARROW);
-        setIcon(GetDownButton(), IDI_DOWN_ARROW);
+        setIcon(GetUpButton(), IDI_UP_ARROW, IDS_NAME_PRIORITY_UP);
+        setIcon(GetDownButton(), IDI_DOWN_ARROW, IDS_NAME_PRIORITY_DOWN);
     }
     UpdateArrows();
     // The keyboard starts in the list: the dialog manager gives the first tab stop (OK) the focus

@@ -4,26 +4,38 @@
 #include "samplehost/HostCommands.h"
 #include "samplehost/SampleHostResource.h"
 #include "resources/resource.h"
+#include "framework/DisplayScale.h"
 
 #include <shlwapi.h>
+#include <algorithm>
 
 namespace
 {
 const char kWindowClass[] = "ObjectBrowserSampleHost";
 constexpr int kEditorId = 100;
 
-// To the right of the host's window, as far as the screen allows.
+// Beside the host's window, right of it or else left of it, where the work area has room; otherwise
+// as far right as the work area allows, over the editor's right side.
 void PlaceBeside(CWnd& browser, CWnd& host)
 {
-    CRect hostRect, browserRect;
+    CRect hostRect, browserRect, work;
     host.GetWindowRect(&hostRect);
     browser.GetWindowRect(&browserRect);
-    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+        work.SetRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     int left = hostRect.right;
-    if (left + browserRect.Width() > screenWidth)
-        left = screenWidth - browserRect.Width();
-    browser.SetWindowPos(nullptr, left < 0 ? 0 : left, hostRect.top, 0, 0,
+    if (left + browserRect.Width() > work.right)
+        left = hostRect.left - browserRect.Width() >= work.left ? hostRect.left - browserRect.Width()
+                                                                : work.right - browserRect.Width();
+    browser.SetWindowPos(nullptr, std::max(static_cast<int>(work.left), left), hostRect.top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+// A rectangle in pixels at 96 dots per inch, at the screen's scale.
+CRect ScaledRect(int left, int top, int right, int bottom)
+{
+    const int dpi = fwk::DpiOf(nullptr);
+    return CRect(fwk::ScaleForDpi(left, dpi), fwk::ScaleForDpi(top, dpi), fwk::ScaleForDpi(right, dpi),
+                 fwk::ScaleForDpi(bottom, dpi));
 }
 } // namespace
 
@@ -63,7 +75,7 @@ BOOL HostWindow::Create(bool show, MacroProject* project, const CString& project
     m_menu.LoadMenu(IDR_HOST_MENU);
     m_accelerators = ::LoadAcceleratorsA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_HOST_ACCELERATORS));
     if (!CreateEx(0, kWindowClass, "Hôte d'exemple - éditeur de macros",
-                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(20, 20, 720, 520), nullptr,
+                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, ScaledRect(20, 20, 720, 520), nullptr,
                   reinterpret_cast<UINT_PTR>(m_menu.m_hMenu)))
         return FALSE;
     CRect client;

@@ -4,15 +4,28 @@
 
 #include <commctrl.h>
 #include <cstring>
+#include <string>
 
 namespace
 {
+// A console is written wide, so that it shows every letter whatever its code page; a file or a pipe
+// gets the program's ANSI text unchanged (scripts/run.sh converts it for a terminal).
 void Write(DWORD stream, const char* text)
 {
     DWORD written = 0;
     HANDLE out = ::GetStdHandle(stream);
-    if (out && out != INVALID_HANDLE_VALUE)
-        ::WriteFile(out, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
+    if (!out || out == INVALID_HANDLE_VALUE)
+        return;
+    DWORD mode = 0;
+    const int length = static_cast<int>(std::strlen(text));
+    if (::GetConsoleMode(out, &mode))
+    {
+        std::wstring wide(static_cast<size_t>(length), L'\0');
+        wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, text, length, &wide[0], length)));
+        ::WriteConsoleW(out, wide.c_str(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    ::WriteFile(out, text, static_cast<DWORD>(length), &written, nullptr);
 }
 
 void WriteOut(const char* text)

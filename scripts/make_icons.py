@@ -9,8 +9,10 @@ is one pixel, drawn from the 16 colours every display and every image list can s
     s  silver        d dark grey  R red      G lime     Y yellow  B blue     M magenta C cyan
     w  white
 
-Icons are written as 4-bit images with an AND mask; cursors as 1-bit images (black, white and
-transparent only). The output is byte-for-byte reproducible.
+Icons are written as 4-bit images with an AND mask, at 16, 20, 24 and 32 pixels (the sizes of
+100, 125, 150 and 200 % display scaling; the larger ones repeat the map's pixels, so they stay as
+sharp as the map); cursors as 1-bit images (black, white and transparent only). The output is
+byte-for-byte reproducible.
 """
 import struct
 import sys
@@ -94,22 +96,37 @@ def cursor_image(rows):
     return bitmap_header(len(rows), 1, 2, len(xor) + len(mask)) + palette + xor + mask
 
 
-def write_file(path, kind, size, image, field1, field2):
+ICON_SIZES = (16, 20, 24, 32)
+
+
+def scaled(rows, size):
+    """The map at another size, each pixel taken from the one it covers."""
+    source = len(rows)
+    return ["".join(rows[y * source // size][x * source // size] for x in range(size)) for y in range(size)]
+
+
+def write_file(path, kind, images, field1, field2):
+    """images: (size, bytes) pairs, written in that order."""
     colours = 16 if kind == 1 else 0
-    header = struct.pack("<HHH", 0, kind, 1)
-    entry = struct.pack("<BBBBHHII", size, size, colours, 0, field1, field2, len(image), 6 + 16)
-    path.write_bytes(header + entry + image)
+    header = struct.pack("<HHH", 0, kind, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, image in images:
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, field1, field2, len(image), offset)
+        offset += len(image)
+    path.write_bytes(header + entries + b"".join(image for _, image in images))
 
 
 def convert(source, out_dir):
     if source.suffix == ".icon":
         rows, _ = read_map(source, 16)
-        write_file(out_dir / (source.stem + ".ico"), 1, 16, icon_image(rows), 1, 4)
+        images = [(size, icon_image(scaled(rows, size))) for size in ICON_SIZES]
+        write_file(out_dir / (source.stem + ".ico"), 1, images, 1, 4)
     elif source.suffix == ".cursor":
         rows, hotspot = read_map(source, 32)
         if hotspot is None:
             raise ValueError(f"{source}: a cursor needs a 'hotspot X Y' line")
-        write_file(out_dir / (source.stem + ".cur"), 2, 32, cursor_image(rows), *hotspot)
+        write_file(out_dir / (source.stem + ".cur"), 2, [(32, cursor_image(rows))], *hotspot)
     else:
         raise ValueError(f"{source}: not a .icon or .cursor map")
 

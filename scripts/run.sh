@@ -14,8 +14,16 @@ cmake --build "$BUILD64" -j "$(nproc)" --target samplehost wineprefix
 RUN="$BUILD64/wine/run"
 PROGRAM="$BUILD64/bin/samplehost.exe"
 
-if [[ -n "${DISPLAY:-}" ]]; then
-    exec "$RUN" "$PROGRAM" "$@"
+# The program writes its texts in code page 1252 to anything but a console: converted here for a
+# terminal that reads UTF-8.
+text_only=""
+for argument in "$@"; do
+    case "$argument" in --help|-h|/\?|--list-references) text_only=1 ;; esac
+done
+if [[ -n "${DISPLAY:-}" || -n "$text_only" ]]; then
+    set +e
+    "$RUN" "$PROGRAM" "$@" | iconv -f CP1252 -t UTF-8
+    exit "${PIPESTATUS[0]}"
 fi
 
 shots="$ROOT/build/screenshots"

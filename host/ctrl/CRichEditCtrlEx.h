@@ -1,6 +1,8 @@
 // CRichEditCtrlEx: a rich edit control whose link runs are clickable. Over a link the pointer is
 // the hand cursor; a click on one sends RTFN_LINKCLICKED to the parent with a pointer to an
 // RTFLinkClick record (the link's data word second) and the control's EN_LINK notification.
+// From the keyboard, Tab and Shift+Tab select the next and the previous link (leaving the control
+// past the last and the first one) and Enter follows the selected link as a click does.
 #pragma once
 
 #include "host/ctrl/CRTFBuilder.h"
@@ -31,6 +33,10 @@ public:
     int GetLinkCount() const { return static_cast<int>(m_links.size()); }
     // The control positions of link i.
     CHARRANGE GetLinkRange(int i) const { return m_links[static_cast<size_t>(i)].range; }
+    // The link the keyboard selected, -1 when none.
+    int GetFocusedLink() const { return m_focusedLink; }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     BOOL OnLink(NMHDR* header, LRESULT* result);
@@ -38,6 +44,10 @@ protected:
 
 private:
     CHARRANGE LocateRun(const RTFLinkRun& run, const CString& text);
+    // The link a Tab (or a Shift+Tab) moves to; -1 when it leaves the control.
+    int NextLink(bool backwards) const;
+    void FocusLink(int link);
+    void Follow(int link, UINT message);
 
     struct Link
     {
@@ -46,4 +56,5 @@ private:
     };
     std::vector<Link> m_links;
     HCURSOR m_hLinkCursor = nullptr;
+    int m_focusedLink = -1;
 };

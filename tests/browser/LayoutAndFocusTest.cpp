@@ -1,6 +1,6 @@
-// The dialog under the mouse and the keyboard: both splitters and their limits, shrinking the
-// window, the pane remembered as focused, the Copy button as the focus moves, help routed by the
-// focused pane, and a tool tip shown by the mouse resting on a button.
+// The dialog under the mouse and the keyboard: the pane remembered as focused, the Copy button as
+// the focus moves, help routed by the focused pane, and a tool tip shown by the mouse resting on a
+// button. (The splitters are tested at every scale with the scaling.)
 #include "tests/browser/TypeLibBrowserTestSupport.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
@@ -11,29 +11,6 @@ using ::testing::ElementsAre;
 
 namespace
 {
-CRect RectOf(CBrowserDlg& dialog, int id)
-{
-    CRect rect;
-    dialog.GetDlgItem(id)->GetWindowRect(&rect);
-    dialog.ScreenToClient(&rect);
-    return rect;
-}
-
-CRect WindowInClient(CBrowserDlg& dialog)
-{
-    CRect window;
-    dialog.GetWindowRect(&window);
-    dialog.ScreenToClient(&window);
-    return window;
-}
-
-void Drag(CBrowserDlg& dialog, CPoint from, CPoint to)
-{
-    dialog.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    dialog.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-    dialog.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-}
-
 // Answers the thread's messages for a while, as the dialog's own loop would.
 void Pump(DWORD milliseconds)
 {
@@ -60,50 +37,6 @@ BOOL CALLBACK FindVisibleToolTip(HWND window, LPARAM context)
 }
 } // namespace
 
-TEST_F(BrowserDialogTest, TheHorizontalSplitterMovesTheDescriptionWithinItsLimits)
-{
-    CBrowserDlg dialog(BROWSER_TYPELIB);
-    RunModal(dialog,
-             [](CBrowserDlg& d)
-             {
-                 const CPoint gap = d.m_rcHSplitter.CenterPoint();
-                 Drag(d, gap, CPoint(gap.x, gap.y - 40));
-                 EXPECT_EQ(gap.y - 40 + 1, RectOf(d, IDC_DESCRIPTION).top);
-                 EXPECT_EQ(gap.y - 40 - 1, RectOf(d, IDC_CLASSES_LIST).bottom);
-                 EXPECT_EQ(gap.y - 40 - 1, RectOf(d, IDC_MEMBERS_LIST).bottom);
-
-                 // Not above 85 pixels below the window's top edge, nor below 14 above its bottom.
-                 const CRect window = WindowInClient(d);
-                 Drag(d, d.m_rcHSplitter.CenterPoint(), CPoint(gap.x, window.top));
-                 EXPECT_EQ(window.top + 85 + 1, RectOf(d, IDC_DESCRIPTION).top);
-                 Drag(d, d.m_rcHSplitter.CenterPoint(), CPoint(gap.x, window.bottom + 100));
-                 EXPECT_EQ(window.bottom - 14 + 1, RectOf(d, IDC_DESCRIPTION).top);
-                 EXPECT_EQ(window.bottom - 14 - 1, RectOf(d, IDC_CLASSES_LIST).bottom);
-             });
-}
-
-TEST_F(BrowserDialogTest, ShrinkingTheWidthPullsTheVerticalSplitterLeft)
-{
-    CBrowserDlg dialog(BROWSER_TYPELIB);
-    RunModal(dialog,
-             [](CBrowserDlg& d)
-             {
-                 d.SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
-                 const CPoint gap = d.m_rcVSplitter.CenterPoint();
-                 Drag(d, gap, CPoint(600, gap.y));
-                 ASSERT_EQ(601, RectOf(d, IDC_MEMBERS_LIST).left);
-                 d.SetWindowPos(nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
-                 CRect client;
-                 d.GetClientRect(&client);
-                 const CRect members = RectOf(d, IDC_MEMBERS_LIST);
-                 // The members keep 32 pixels at least, up to the margin of 7.
-                 EXPECT_EQ(client.right - 32, members.left);
-                 EXPECT_EQ(client.right - 7, members.right);
-                 EXPECT_LT(RectOf(d, IDC_CLASSES_LIST).right, members.left);
-                 EXPECT_EQ(members.left, RectOf(d, IDC_MEMBERS_LABEL).left);
-             });
-}
-
 TEST_F(BrowserDialogTest, TheFocusedPaneIsRememberedBeforeTheBackEndHearsOfItAndRoutesHelp)
 {
     CBrowserDlg dialog(BROWSER_TYPELIB);
@@ -115,8 +48,9 @@ TEST_F(BrowserDialogTest, TheFocusedPaneIsRememberedBeforeTheBackEndHearsOfItAnd
                  backEnd = static_cast<RecordingBackEnd*>(d.m_pImpl);
                  backEnd->m_focusSeen.clear();
                  backEnd->m_helpControls.clear();
-                 for (CWnd* pane : {d.GetDlgItem(IDC_LIB_COMBO), static_cast<CWnd*>(d.m_pClassesList),
-                                    static_cast<CWnd*>(d.m_pMembersList), static_cast<CWnd*>(d.m_pDescription)})
+                 for (CWnd* pane :
+                      {d.GetDlgItem(IDC_LIB_COMBO), static_cast<CWnd*>(d.m_pClassesList),
+                       static_cast<CWnd*>(d.m_pMembersList), static_cast<CWnd*>(d.m_pDescription)})
                  {
                      pane->SetFocus();
                      d.SendMessage(WM_COMMAND, ID_HELP_ITEM);
@@ -167,41 +101,40 @@ TEST_F(BrowserDialogTest, AToolTipShowsWhenTheMouseRestsOnAButton)
     CBrowserDlg dialog(BROWSER_TYPELIB);
     HWND tip = nullptr;
     std::string text;
-    obrtest::RunModalSteps(dialog,
-                           {[&]
-                            {
-                                dialog.ShowWindow(SW_SHOW);
-                                ::SetForegroundWindow(dialog.m_hWnd);
-                            },
-                            [&]
-                            {
-                                // The mouse moves onto the search button, as a hand would move it.
-                                CRect button;
-                                dialog.GetDlgItem(IDC_SEARCH)->GetWindowRect(&button);
-                                const CPoint centre = button.CenterPoint();
-                                INPUT move = {};
-                                move.type = INPUT_MOUSE;
-                                move.mi.dx = centre.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-                                move.mi.dy = centre.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-                                move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-                                ::SendInput(1, &move, sizeof move);
-                                move.mi.dx += 2;
-                                ::SendInput(1, &move, sizeof move);
-                            },
-                            [&]
-                            {
-                                // The tip shows after the hover delay: up to 5 s on a loaded machine.
-                                for (int attempt = 0; attempt < 50 && !tip; ++attempt)
-                                {
-                                    Pump(100);
-                                    ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleToolTip,
-                                                        reinterpret_cast<LPARAM>(&tip));
-                                }
-                                char buffer[128] = {};
-                                if (tip)
-                                    ::GetWindowTextA(tip, buffer, sizeof buffer);
-                                text = buffer;
-                            }});
+    obrtest::RunModalSteps(dialog, {[&]
+                                    {
+                                        dialog.ShowWindow(SW_SHOW);
+                                        ::SetForegroundWindow(dialog.m_hWnd);
+                                    },
+                                    [&]
+                                    {
+                                        // The mouse moves onto the search button, as a hand would move it.
+                                        CRect button;
+                                        dialog.GetDlgItem(IDC_SEARCH)->GetWindowRect(&button);
+                                        const CPoint centre = button.CenterPoint();
+                                        INPUT move = {};
+                                        move.type = INPUT_MOUSE;
+                                        move.mi.dx = centre.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+                                        move.mi.dy = centre.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+                                        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+                                        ::SendInput(1, &move, sizeof move);
+                                        move.mi.dx += 2;
+                                        ::SendInput(1, &move, sizeof move);
+                                    },
+                                    [&]
+                                    {
+                                        // The tip shows after the hover delay: up to 5 s on a loaded machine.
+                                        for (int attempt = 0; attempt < 50 && !tip; ++attempt)
+                                        {
+                                            Pump(100);
+                                            ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleToolTip,
+                                                                reinterpret_cast<LPARAM>(&tip));
+                                        }
+                                        char buffer[128] = {};
+                                        if (tip)
+                                            ::GetWindowTextA(tip, buffer, sizeof buffer);
+                                        text = buffer;
+                                    }});
     ASSERT_NE(nullptr, tip) << "no tool tip appeared";
     EXPECT_EQ("Rechercher (Ctrl+F)", text);
 }

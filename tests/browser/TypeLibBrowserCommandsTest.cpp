@@ -336,3 +336,120 @@ TEST_F(TypeLibBrowserTest, TheContextMenuFromTheKeyboardOpensAtTheSelectedRow)
     EXPECT_NEAR(row.left, menu.left, 2);
     EXPECT_NEAR(row.bottom, menu.top, 2);
 }
+
+namespace
+{
+// The control that has the focus, as the dialog knows it (the search box's edit is the box's).
+int FocusedControl(HWND dialog)
+{
+    HWND focus = ::GetFocus();
+    while (focus && ::GetParent(focus) != dialog)
+        focus = ::GetParent(focus);
+    return focus ? ::GetDlgCtrlID(focus) : 0;
+}
+} // namespace
+
+TEST_F(TypeLibBrowserTest, TabGoesRoundAsTheEyeReadsAndEnterFollowsTheDescriptionsLinks)
+{
+    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}});
+    std::vector<int> visited, links;
+    int linkCount = 0, focusedLink = -1;
+    CString selected, followed, memberAfter = "unread";
+    std::deque<std::function<void()>> steps = {[&]
+                                               {
+                                                   dialog->ShowWindow(SW_SHOW);
+                                                   ::SetForegroundWindow(dialog->m_hWnd);
+                                                   Choose(dialog->m_pClassesList, "FileSystemObject");
+                                                   Choose(dialog->m_pMembersList, "GetFolder");
+                                                   dialog->GetDlgItem(IDC_LIB_COMBO)->SetFocus();
+                                                   obrtest::PressKeys({VK_TAB});
+                                               }};
+    // Once round the dialog from the combo: its stops, the description's three links, the combo.
+    // (Copy follows the focused pane: from the Back button there is nothing to copy.)
+    for (int press = 0; press < 9; ++press)
+        steps.push_back(
+            [&]
+            {
+                visited.push_back(FocusedControl(dialog->m_hWnd));
+                links.push_back(dialog->m_pDescription->GetFocusedLink());
+                obrtest::PressKeys({VK_TAB});
+            });
+    // From the members list into the description, on to its second link and back to the first,
+    // which Enter follows. (The combo's focus shows the library's description, with no link.)
+    steps.push_back(
+        [&]
+        {
+            dialog->m_pMembersList->SetFocus();
+            obrtest::PressKeys({VK_TAB});
+        });
+    steps.push_back([&] { obrtest::PressKeys({VK_TAB}); });
+    steps.push_back([&] { obrtest::PressKeys({VK_SHIFT, VK_TAB}); });
+    steps.push_back(
+        [&]
+        {
+            linkCount = dialog->m_pDescription->GetLinkCount();
+            focusedLink = dialog->m_pDescription->GetFocusedLink();
+            selected = dialog->m_pDescription->GetSelText();
+            obrtest::PressKeys({VK_RETURN});
+        });
+    steps.push_back(
+        [&]
+        {
+            followed = SelectedText(dialog->m_pClassesList);
+            memberAfter = SelectedText(dialog->m_pMembersList);
+        });
+    obrtest::RunModalSteps(*dialog, steps);
+
+    const std::vector<int> expected = {IDC_BACK,         IDC_SEARCH_TEXT,  IDC_SEARCH,
+                                       IDC_CLASSES_LIST, IDC_MEMBERS_LIST, IDC_DESCRIPTION,
+                                       IDC_DESCRIPTION,  IDC_DESCRIPTION,  IDC_LIB_COMBO};
+    EXPECT_EQ(expected, visited);
+    EXPECT_EQ((std::vector<int>{-1, -1, -1, -1, -1, 0, 1, 2, -1}), links);
+    EXPECT_EQ(3, linkCount);
+    EXPECT_EQ(0, focusedLink);
+    EXPECT_EQ(selected, followed) << "Enter on the selected link goes where a click would";
+    EXPECT_EQ("", memberAfter);
+}
+
+TEST_F(TypeLibBrowserTest, WhereTheKeyboardIsCanBeSeenAndTheIconButtonsHaveNames)
+{
+    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}});
+    COLORREF inactiveSelection = 0;
+    bool emptyListFramed = false;
+    CString back, copy;
+    obrtest::RunModalSteps(
+        *dialog, {[&]
+                  {
+                      dialog->ShowWindow(SW_SHOW);
+                      ::SetForegroundWindow(dialog->m_hWnd);
+                      Choose(dialog->m_pClassesList, "Dictionary");
+                      Choose(dialog->m_pMembersList, "Exists");
+                      dialog->m_pClassesList->SetFocus();
+                  },
+                  [&]
+                  {
+                      CListCtrl* members = dialog->m_pMembersList;
+                      CRect row;
+                      members->GetItemRect(members->GetNextItem(-1, LVNI_SELECTED), &row, LVIR_LABEL);
+                      HDC dc = ::GetDC(members->m_hWnd);
+                      inactiveSelection = ::GetPixel(dc, row.left + 1, row.top + 1);
+                      ::ReleaseDC(members->m_hWnd, dc);
+                      members->DeleteAllItems();
+                      members->SetFocus();
+                  },
+                  [&]
+                  {
+                      HWND members = dialog->m_pMembersList->m_hWnd;
+                      HDC dc = ::GetDC(members);
+                      for (int x = 1; x < 6; ++x)
+                          emptyListFramed =
+                              emptyListFramed || ::GetPixel(dc, x, 1) != ::GetSysColor(COLOR_WINDOW);
+                      ::ReleaseDC(members, dc);
+                      dialog->GetDlgItemText(IDC_BACK, back);
+                      dialog->GetDlgItemText(IDC_COPY, copy);
+                  }});
+    EXPECT_EQ(::GetSysColor(COLOR_INACTIVECAPTION), inactiveSelection);
+    EXPECT_TRUE(emptyListFramed) << "an empty list with the focus shows a focus rectangle";
+    EXPECT_EQ("Précédent", back);
+    EXPECT_EQ("Copier dans le Presse-papiers", copy);
+}

@@ -62,12 +62,13 @@ TEST(BrowserDialogTemplate, FrameCaptionAndFont)
     DialogTemplate dialog;
     ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), IDD_BROWSER, dialog));
     EXPECT_EQ("Explorateur d'Objets", dialog.caption);
-    EXPECT_EQ("MS Sans Serif", dialog.fontFace);
+    // The shell's dialog face: a TrueType face that grows with the display's scale.
+    EXPECT_EQ("MS Shell Dlg 2", dialog.fontFace);
     EXPECT_EQ(8, dialog.pointSize);
     EXPECT_EQ(418, dialog.cx);
     EXPECT_EQ(284, dialog.cy);
     // A sizing popup with a system menu; no minimise or maximise box.
-    EXPECT_EQ(DWORD(DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), dialog.style);
+    EXPECT_EQ(DWORD(DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), dialog.style);
 }
 
 TEST(BrowserDialogTemplate, ControlsInTabOrder)
@@ -90,6 +91,7 @@ TEST(BrowserDialogTemplate, ControlsInTabOrder)
             {1007, "RICHEDIT", "", 4, 234, 410, 48,
              kChild | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY},
             {3011, "Button", "Rechercher", 279, 5, 52, 14, WS_CHILD | BS_PUSHBUTTON},
+            {3016, "Static", "Rechercher :", 181, 6, 0, 0, kChild | SS_LEFT},
             {3013, "ComboBox", "", 181, 6, 87, 69, WS_CHILD | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL},
             {3015, "Button", "×", 335, 5, 14, 14, WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON},
             {3014, "SysListView32", "", 4, 26, 410, 60,
@@ -104,11 +106,11 @@ TEST(ReferencesDialogTemplate, FrameCaptionAndFont)
     DialogTemplate dialog;
     ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), IDD_REFERENCES, dialog));
     EXPECT_EQ("Références", dialog.caption);
-    EXPECT_EQ("MS Sans Serif", dialog.fontFace);
+    EXPECT_EQ("MS Shell Dlg 2", dialog.fontFace);
     EXPECT_EQ(8, dialog.pointSize);
     EXPECT_EQ(298, dialog.cx);
     EXPECT_EQ(206, dialog.cy);
-    EXPECT_EQ(DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU), dialog.style);
+    EXPECT_EQ(DWORD(DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU), dialog.style);
 }
 
 TEST(ReferencesDialogTemplate, ControlsInTabOrder)

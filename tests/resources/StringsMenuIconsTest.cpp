@@ -105,7 +105,7 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
 TEST(ModuleStrings, UnusedNumbersHoldNothing)
 {
     EXPECT_EQ("", LoadModuleString(12305));
-    EXPECT_EQ("", LoadModuleString(12329));
+    EXPECT_EQ("", LoadModuleString(12331));
 }
 
 TEST(ContextMenu, TwoPopupsWithTheirCommands)
@@ -130,7 +130,8 @@ TEST(ContextMenu, TwoPopupsWithTheirCommands)
         {32771, "&Références"},
         {9504, "&Aide"},
     };
-    const std::vector<Item> funcBrowse = {{9502, "&Copier"}, {9505, "Copier la &déclaration"}, {0, ""}, {9504, "&Aide"}};
+    const std::vector<Item> funcBrowse = {
+        {9502, "&Copier"}, {9505, "Copier la &déclaration"}, {0, ""}, {9504, "&Aide"}};
     const std::vector<Item>* expected[] = {&objBrowse, &funcBrowse};
     for (int popup = 0; popup < 2; ++popup)
     {

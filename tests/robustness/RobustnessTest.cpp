@@ -225,7 +225,7 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
     const std::vector<Source> sources = Sources();
     const std::string path = TemporaryFile("obr-robustness-registered.tlb");
     unsigned tried = 0, shown = 0, platformCrashes = 0, untraced = 0, platformHangs = 0;
-    std::string platformHangSeeds, untracedSeeds;
+    std::string platformHangSeeds, untracedSeeds, platformCrashSeeds;
     for (unsigned seed : Seeds())
     {
         const Source& source = sources[seed % sources.size()];
@@ -238,7 +238,11 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
             << "seed " << seed << " (" << source.path << "): a fault in our code, 0x" << std::hex << exitCode;
         EXPECT_NE(ChildEnd::Hung, end) << "seed " << seed << " (" << source.path << "): stuck in " << where;
         shown += end == ChildEnd::Shown;
-        platformCrashes += end == ChildEnd::CrashedInPlatform;
+        if (end == ChildEnd::CrashedInPlatform)
+        {
+            ++platformCrashes;
+            platformCrashSeeds += " " + std::to_string(seed);
+        }
         if (end == ChildEnd::CrashedUntraced)
         {
             ++untraced;
@@ -254,9 +258,9 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
         DeleteFileA(path.c_str());
     std::printf(
         "%u registered variants tried, %u shown in the object browser, %u ended by a fault inside the "
-        "platform that no guard could end, %u ended with their stack destroyed before any handler ran:%s; "
-        "%u stuck inside a platform call:%s\n",
-        tried, shown, platformCrashes, untraced, untracedSeeds.c_str(), platformHangs,
-        platformHangSeeds.c_str());
+        "platform that no guard could end:%s; %u ended with their stack destroyed before any handler "
+        "ran:%s; %u stuck inside a platform call:%s\n",
+        tried, shown, platformCrashes, platformCrashSeeds.c_str(), untraced, untracedSeeds.c_str(),
+        platformHangs, platformHangSeeds.c_str());
     EXPECT_GT(shown, 0u);
 }
