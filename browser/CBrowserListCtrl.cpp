@@ -43,11 +43,13 @@ LRESULT CBrowserListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        // The selection changes colours, and an empty list gains or loses its rectangle.
+        // The selection changes colours, and a list without a focused row gains or loses its
+        // rectangle.
         Invalidate();
         break;
     case WM_PAINT:
-        if (::GetFocus() == m_hWnd && GetItemCount() == 0)
+        // A list with the focus but no focused row (empty, or nothing chosen yet) shows it whole.
+        if (::GetFocus() == m_hWnd && GetNextItem(-1, LVNI_FOCUSED) == -1)
         {
             CClientDC dc(this);
             CRect client;

@@ -1,7 +1,8 @@
 // CBrowserListCtrl: a list of a browser dialog. Its selection stays plainly visible when another
 // control has the focus (in the system's inactive-caption colours, where the list's own grey is
-// barely off white), and an empty list that has the focus shows a focus rectangle, so the keyboard
-// never goes where the eye cannot follow it.
+// barely off white), and a list that has the focus but no focused row (an empty one, or one where
+// nothing was chosen yet) shows a focus rectangle, so the keyboard never goes where the eye cannot
+// follow it.
 #pragma once
 
 #include "module/BrowserApi.h"
