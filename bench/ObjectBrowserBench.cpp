@@ -32,7 +32,8 @@ const GUID kMshtml = {0x3050F1C5, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00,
 
 double Now()
 {
-    static LARGE_INTEGER frequency = [] {
+    static LARGE_INTEGER frequency = []
+    {
         LARGE_INTEGER f;
         QueryPerformanceFrequency(&f);
         return f;
@@ -68,14 +69,15 @@ struct Row
 
 void Print(const std::vector<Row>& rows, int runs)
 {
-    std::printf("| action (%d runs) | median ms | min-max ms | floor median ms | floor min-max ms | ratio |\n", runs);
+    std::printf(
+        "| action (%d runs) | median ms | min-max ms | floor median ms | floor min-max ms | ratio |\n", runs);
     std::printf("|---|---:|---:|---:|---:|---:|\n");
     for (const Row& row : rows)
     {
         if (row.hasFloor)
             std::printf("| %s | %.1f | %.1f-%.1f | %.1f | %.1f-%.1f | %.2f |\n", row.action.c_str(),
-                        row.action_ms.Median(), row.action_ms.Min(), row.action_ms.Max(), row.floor_ms.Median(),
-                        row.floor_ms.Min(), row.floor_ms.Max(),
+                        row.action_ms.Median(), row.action_ms.Min(), row.action_ms.Max(),
+                        row.floor_ms.Median(), row.floor_ms.Min(), row.floor_ms.Max(),
                         row.floor_ms.Median() > 0 ? row.action_ms.Median() / row.floor_ms.Median() : 0.0);
         else
             std::printf("| %s | %.1f | %.1f-%.1f | | | |\n", row.action.c_str(), row.action_ms.Median(),
@@ -125,7 +127,8 @@ void ReadMembers(ITypeInfo* info, int depth = 0)
     {
         HREFTYPE reference = 0;
         ITypeInfo* base = nullptr;
-        if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) && SUCCEEDED(info->GetRefTypeInfo(reference, &base)))
+        if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) &&
+            SUCCEEDED(info->GetRefTypeInfo(reference, &base)))
         {
             ReadMembers(base, depth + 1);
             base->Release();
@@ -187,8 +190,8 @@ double FloorOfReadingMembers(ITypeLib* library, const std::string& typeName)
 // list-filling action.
 double FloorOfFillingAList(HWND parent, int rows)
 {
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | LVS_SINGLESEL, 0, 0, 200, 300, parent,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | LVS_SINGLESEL, 0, 0, 200, 300,
+                                parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     LVCOLUMNA column = {};
     column.mask = LVCF_WIDTH;
     column.cx = 100;
@@ -227,8 +230,8 @@ double FloorOfTheDialogTemplate(bool shown)
 {
     const HMODULE module = GetModuleHandleA("objbrowser.dll");
     const HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(IDD_BROWSER), MAKEINTRESOURCEA(5));
-    const auto* dialogTemplate = resource ? static_cast<LPCDLGTEMPLATEA>(LockResource(LoadResource(module, resource)))
-                                          : nullptr;
+    const auto* dialogTemplate =
+        resource ? static_cast<LPCDLGTEMPLATEA>(LockResource(LoadResource(module, resource))) : nullptr;
     if (!dialogTemplate)
         return 0;
     const double start = Now();
@@ -363,7 +366,8 @@ MshtmlFigures TimeMshtml()
                           figures.toggles = (Now() - toggles) / 4;
                           // The first search reads the names the lists have not read yet.
                           figures.firstSearch = TimeSearch(dialog, "item", figures.searchHits);
-                          figures.search = TimeSearch(dialog, "item", figures.searchHits, &figures.searchFilled);
+                          figures.search =
+                              TimeSearch(dialog, "item", figures.searchHits, &figures.searchFilled);
                       });
     return figures;
 }
@@ -374,7 +378,8 @@ struct AllLibrariesSearch
     size_t hits = 0;
 };
 
-double TimeLibrarySwitches(const std::vector<Registered>& libraries, double& worst, AllLibrariesSearch& search)
+double TimeLibrarySwitches(const std::vector<Registered>& libraries, double& worst,
+                           AllLibrariesSearch& search)
 {
     CBrowserDlg dialog(BROWSER_TYPELIB);
     for (const Registered& library : libraries)
@@ -414,7 +419,8 @@ size_t PrivateBytes()
 {
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                         sizeof counters);
     // Wine answers 0 for PrivateUsage; PagefileUsage is the same committed private memory.
     return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
@@ -477,7 +483,8 @@ double MemoryOfWalkMb(const char* walk)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return 0;
     WaitForSingleObject(process.hProcess, 300000);
     DWORD kilobytes = 0;
@@ -511,7 +518,7 @@ int main(int argc, char** argv)
         {
             const std::vector<Registered> libraries = RegisteredLibraries();
             const size_t added = std::strcmp(argv[i + 1], "model") == 0 ? WalkWithModel(libraries)
-                                                                       : WalkWithPlatform(libraries);
+                                                                        : WalkWithPlatform(libraries);
             return static_cast<int>(added / 1024);
         }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
@@ -589,13 +596,14 @@ int main(int argc, char** argv)
         catalog2.floor_ms.Add(FloorOfTheDialogTemplate(true));
         bare.floor_ms.Add(FloorOfTheDialogTemplate(false));
         if (run == 0)
-            std::printf("MSHTML: largest class %s (%d rows), worst class to select %s; %zu libraries registered; "
-                        "\"item\" finds %zu hits in MSHTML, %zu in all\n\n",
-                        mshtml.largestName.c_str(), mshtml.largestRows, mshtml.worstName.c_str(), libraries.size(),
-                        mshtml.searchHits, allSearch.hits);
+            std::printf(
+                "MSHTML: largest class %s (%d rows), worst class to select %s; %zu libraries registered; "
+                "\"item\" finds %zu hits in MSHTML, %zu in all\n\n",
+                mshtml.largestName.c_str(), mshtml.largestRows, mshtml.worstName.c_str(), libraries.size(),
+                mshtml.searchHits, allSearch.hits);
     }
-    Print({open, classes, worst, describe, toggles, switches, worstSwitch, firstSearch, search, searchFilled, firstSearchAll,
-           searchAll, catalog1, catalog2, list, bare},
+    Print({open, classes, worst, describe, toggles, switches, worstSwitch, firstSearch, search, searchFilled,
+           firstSearchAll, searchAll, catalog1, catalog2, list, bare},
           runs);
     const double platformMb = MemoryOfWalkMb("platform");
     const double modelMb = MemoryOfWalkMb("model");

@@ -18,7 +18,8 @@ HMODULE LoadRegisteredHelpLibrary()
     char path[260] = {};
     DWORD size = sizeof path - 1; // room for the terminator a stored value may lack
     DWORD type = 0;
-    const LONG status = ::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
+    const LONG status =
+        ::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
     ::RegCloseKey(key);
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || !path[0])
         return nullptr;

@@ -29,8 +29,7 @@ bool ParseLocaleKey(const char* name, LCID& lcid)
 bool FirstRegisteredLocale(const GUID& guid, WORD major, WORD minor, LCID& lcid)
 {
     char path[96];
-    std::snprintf(path, sizeof path,
-                  "TypeLib\\{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}\\%x.%x",
+    std::snprintf(path, sizeof path, "TypeLib\\{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}\\%x.%x",
                   static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
                   guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5], guid.Data4[6],
                   guid.Data4[7], major, minor);
@@ -42,7 +41,8 @@ bool FirstRegisteredLocale(const GUID& guid, WORD major, WORD minor, LCID& lcid)
     for (DWORD index = 0; !found; ++index)
     {
         DWORD length = sizeof name;
-        const LONG status = ::RegEnumKeyExA(version, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        const LONG status =
+            ::RegEnumKeyExA(version, index, name, &length, nullptr, nullptr, nullptr, nullptr);
         if (status == ERROR_MORE_DATA)
             continue; // a name too long for a locale
         if (status != ERROR_SUCCESS)

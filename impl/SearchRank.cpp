@@ -55,7 +55,8 @@ bool IsCapital(unsigned char byte)
 bool StartsWord(std::string_view name, size_t position)
 {
     const auto byte = static_cast<unsigned char>(name[position]);
-    return position == 0 || IsCapital(byte) || !IsLetterOrDigit(static_cast<unsigned char>(name[position - 1]));
+    return position == 0 || IsCapital(byte) ||
+           !IsLetterOrDigit(static_cast<unsigned char>(name[position - 1]));
 }
 } // namespace
 

@@ -50,8 +50,9 @@ bool HasDefaultMark(CTMember* member)
 CImageList* CTypeLibBrowserImpl::CreateImageList()
 {
     // Image i is icon i; each serves the kinds beside it (-1 none). The last is the overlay.
-    CImageList* images = NewIconImageList(m_pDlg->Scaled(16), {IDI_CLASS, IDI_MODULE, IDI_ENUM, IDI_PROPERTY, IDI_METHOD,
-                                           IDI_EVENT, IDI_CONSTANT, IDI_GLOBALS, IDI_DEFAULT_MEMBER});
+    CImageList* images =
+        NewIconImageList(m_pDlg->Scaled(16), {IDI_CLASS, IDI_MODULE, IDI_ENUM, IDI_PROPERTY, IDI_METHOD,
+                                              IDI_EVENT, IDI_CONSTANT, IDI_GLOBALS, IDI_DEFAULT_MEMBER});
     const int kindsOfImage[][2] = {{TLIB_KIND_CLASS, TLIB_KIND_RECORD},
                                    {TLIB_KIND_MODULE, -1},
                                    {TLIB_KIND_ENUM, TLIB_KIND_UNION},

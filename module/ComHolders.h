@@ -1,6 +1,6 @@
 // Owners of COM resources: a counted interface reference, a BSTR, a VARIANT and the descriptors a
-// type library lends out, each released or given back when its holder goes. One convention throughout: a holder owns what it holds; Attach takes over a
-// reference without adding one, Copy adds one.
+// type library lends out, each released or given back when its holder goes. One convention throughout: a
+// holder owns what it holds; Attach takes over a reference without adding one, Copy adds one.
 #pragma once
 
 #include "framework/CString.h"

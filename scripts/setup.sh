@@ -6,7 +6,7 @@ packages=(
     cmake make python3
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine64 libwine-dev googletest
-    xvfb xauth fonts-wine fonts-liberation imagemagick
+    xvfb xauth fonts-wine fonts-liberation imagemagick clang-format
 )
 
 missing=()

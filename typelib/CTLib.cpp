@@ -105,7 +105,14 @@ CTLib::CTLib(const GUID& guid, WORD major, WORD minor, LCID lcid)
 
 CTLib::~CTLib()
 {
+    // The types and the attributes first, so that the library's last reference is the one let go
+    // here: the platform frees a library as its last reference goes, and freeing a damaged one can
+    // fault (custom data that point nowhere). That fault ends the release, not the host; the
+    // library's memory is then left as it is.
     ClearClasses();
+    m_libAttr.Reset();
+    if (ITypeLib* library = m_pTypeLib.Detach())
+        static_cast<void>(obr::GuardedCall([library] { library->Release(); }));
 }
 
 ITypeLib* CTLib::GetTypeLib() const

@@ -2,7 +2,8 @@
 #include "typelib/PlatformGuard.h"
 #include "typelib/CTClass.h"
 
-CTMember::CTMember(CTClass* owner, MEMBERID memid, UINT index) : m_pClass(owner), m_memid(memid), m_index(index)
+CTMember::CTMember(CTClass* owner, MEMBERID memid, UINT index)
+    : m_pClass(owner), m_memid(memid), m_index(index)
 {
     m_pTypeInfo.Attach(owner->GetTypeInfo());
     Bstr name;

@@ -178,12 +178,14 @@ TEST_F(BrowserDialogTest, CommandsGoToTheBackEnd)
                  link.nmhdr.hwndFrom = d.m_pDescription->m_hWnd;
                  link.nmhdr.idFrom = IDC_DESCRIPTION;
                  link.nmhdr.code = EN_LINK;
-                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click), reinterpret_cast<LPARAM>(&link));
+                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
+                               reinterpret_cast<LPARAM>(&link));
                  // The same number from anyone else is not a link: DM_SETDEFID, or a record
                  // that does not come from the pane.
                  d.SendMessage(DM_SETDEFID, IDC_COPY, 0);
                  link.nmhdr.hwndFrom = d.GetDlgItem(IDC_COPY)->m_hWnd;
-                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click), reinterpret_cast<LPARAM>(&link));
+                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
+                               reinterpret_cast<LPARAM>(&link));
                  d.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText("  Item ");
                  d.SendMessage(WM_COMMAND, IDC_SEARCH);
              });

@@ -183,11 +183,11 @@ void RecordingBackEnd::MembersListFocused(NMHDR*, LRESULT* result)
 void RecordingBackEnd::NoteFocus()
 {
     const CWnd* focus = m_pDlg->m_pFocusWnd;
-    m_focusSeen.push_back(!focus                                 ? "none"
-                          : focus == m_pDlg->m_pClassesList      ? "classes"
-                          : focus == m_pDlg->m_pMembersList      ? "members"
-                          : focus == m_pDlg->m_pDescription      ? "description"
-                                                                 : "other");
+    m_focusSeen.push_back(!focus                            ? "none"
+                          : focus == m_pDlg->m_pClassesList ? "classes"
+                          : focus == m_pDlg->m_pMembersList ? "members"
+                          : focus == m_pDlg->m_pDescription ? "description"
+                                                            : "other");
 }
 void RecordingBackEnd::EditReferences()
 {

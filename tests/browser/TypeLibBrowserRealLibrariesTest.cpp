@@ -83,7 +83,8 @@ TEST_F(TypeLibBrowserTest, TheScriptingRuntimeReadsAsABasicProgrammerSeesIt)
                  EXPECT_THAT(Description(d), HasSubstr("Dictionary"));
 
                  Choose(classes, "FileSystemObject");
-                 EXPECT_THAT(Rows(members), IsSupersetOf({"Drives", "CreateTextFile", "OpenTextFile", "GetFolder"}));
+                 EXPECT_THAT(Rows(members),
+                             IsSupersetOf({"Drives", "CreateTextFile", "OpenTextFile", "GetFolder"}));
 
                  SelectLibrary(d, "stdole");
                  EXPECT_THAT(Rows(classes), IsSupersetOf({"<globals>", "StdFont", "StdPicture"}));
@@ -114,9 +115,11 @@ TEST_F(TypeLibBrowserTest, TheLargestLibraryOpensAndItsLargestClassIsShown)
                  EXPECT_GT(d.m_pClassesList->GetItemCount(), 200);
                  const int largest = LargestClassRow(d);
                  ASSERT_GT(largest, 0);
-                 d.m_pClassesList->SetItemState(largest, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                 d.m_pClassesList->SetItemState(largest, LVIS_SELECTED | LVIS_FOCUSED,
+                                                LVIS_SELECTED | LVIS_FOCUSED);
                  EXPECT_GT(d.m_pMembersList->GetItemCount(), 300);
-                 d.m_pMembersList->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                 d.m_pMembersList->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED,
+                                                LVIS_SELECTED | LVIS_FOCUSED);
                  EXPECT_FALSE(Description(d).empty());
              });
 }

@@ -92,7 +92,9 @@ TEST_F(DescribeTest, ReadOnlyDefaultPropertyAndLinkedTypes)
     CTLib& lib = Fixture();
     CTClass* shape = ClassNamed(lib, "IShape");
     CString area = Show(*FunctionNamed(shape, "Area", INVOKE_PROPERTYGET));
-    EXPECT_THAT(area.str(), ::testing::StartsWith("Property Area As Double|   lecture seule|   Membre de ObrFixture.IShape|   "))
+    EXPECT_THAT(
+        area.str(),
+        ::testing::StartsWith("Property Area As Double|   lecture seule|   Membre de ObrFixture.IShape|   "))
         << area.GetString();
 
     CString name = Show(*FunctionNamed(shape, "Name", INVOKE_PROPERTYGET));
@@ -113,7 +115,8 @@ TEST_F(DescribeTest, AVariableKeepsTheDeclarationSize)
 {
     CTClass* colour = ClassNamed(Fixture(), "Colour");
     CString text = Show(*VariableNamed(colour, "colBlue"));
-    EXPECT_THAT(text.str(), ::testing::StartsWith("Const colBlue = 255 (&HFF)|   Membre de ObrFixture.Colour|   "))
+    EXPECT_THAT(text.str(),
+                ::testing::StartsWith("Const colBlue = 255 (&HFF)|   Membre de ObrFixture.Colour|   "))
         << text.GetString();
     EXPECT_EQ(FormatOf("Const").yHeight, FormatOf("Membre").yHeight);
 }
@@ -122,7 +125,9 @@ TEST_F(DescribeTest, TypesAndLibraries)
 {
     CTLib& lib = Fixture();
     CString shape = Show(*ClassNamed(lib, "IShape"));
-    EXPECT_THAT(shape.str(), ::testing::StartsWith("Class IShape|   Membre de ObrFixture|   A shape that can be moved and coloured"))
+    EXPECT_THAT(shape.str(),
+                ::testing::StartsWith(
+                    "Class IShape|   Membre de ObrFixture|   A shape that can be moved and coloured"))
         << shape.GetString();
     EXPECT_TRUE(Has(FormatOf("ObrFixture"), CFE_LINK));
     CString alias = Show(*ClassNamed(lib, "Length"));

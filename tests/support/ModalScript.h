@@ -61,11 +61,12 @@ inline VOID CALLBACK RunNextStep(HWND, UINT, UINT_PTR id, DWORD)
 // typed or posted before the next one looks; a dialog the steps leave open is cancelled afterwards.
 template <class Dialog> INT_PTR RunModalSteps(Dialog& dialog, std::deque<std::function<void()>> steps)
 {
-    steps.push_back([&dialog]()
-    {
-        if (dialog.m_hWnd)
-            dialog.PostMessage(WM_COMMAND, IDCANCEL);
-    });
+    steps.push_back(
+        [&dialog]()
+        {
+            if (dialog.m_hWnd)
+                dialog.PostMessage(WM_COMMAND, IDCANCEL);
+        });
     PendingSteps() = std::move(steps);
     ::SetTimer(nullptr, 0, 1, &RunNextStep);
     return dialog.DoModal();

@@ -10,8 +10,8 @@ const char kStandIn[] = "Software\\ObjectBrowserTests\\Classes";
 ScopedClassesRoot::ScopedClassesRoot()
 {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, kStandIn);
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kStandIn, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_root, nullptr) !=
-        ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kStandIn, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_root,
+                          nullptr) != ERROR_SUCCESS)
         return;
     m_inPlace = ::RegOverridePredefKey(HKEY_CLASSES_ROOT, m_root) == ERROR_SUCCESS;
 }
@@ -39,8 +39,9 @@ bool ScopedClassesRoot::SetKey(const std::string& path, const char* value)
     return written;
 }
 
-bool ScopedClassesRoot::AddLibrary(const std::string& guid, const std::string& version, const char* description,
-                                   const std::string& locale, const std::string& platform, const char* path)
+bool ScopedClassesRoot::AddLibrary(const std::string& guid, const std::string& version,
+                                   const char* description, const std::string& locale,
+                                   const std::string& platform, const char* path)
 {
     const std::string versionKey = "TypeLib\\" + guid + "\\" + version;
     return SetKey(versionKey, description) && SetKey(versionKey + "\\FLAGS", "0") &&

@@ -13,7 +13,8 @@ inline void MarkProgramStarted()
     const DWORD length = ::GetEnvironmentVariableW(L"OBR_START_MARK", path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return;
-    const HANDLE file = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE)
         ::CloseHandle(file);
 }

@@ -11,7 +11,7 @@ TEST_F(ModelTest, ATypeThatIsItsOwnBaseEndsTheWalkOfItsBases)
     {
         ITypeLib* raw = nullptr;
         ASSERT_EQ(S_OK, LoadRegTypeLib(obrtest::CyclicTypeLib::kGuid, 1, 0, 0, &raw));
-        ITypeInfo* self = nullptr, *base = nullptr;
+        ITypeInfo *self = nullptr, *base = nullptr;
         ASSERT_EQ(S_OK, raw->GetTypeInfo(0, &self));
         HREFTYPE reference = 0;
         ASSERT_EQ(S_OK, self->GetRefTypeOfImplType(0, &reference));
