@@ -74,42 +74,43 @@ void CBrowserDlg::OnSize(UINT type, int cx, int cy)
         return;
     if (cx - m_rcVSplitter.right - Scaled(kMembersRoom) < 0)
         m_rcVSplitter.OffsetRect(cx - m_rcVSplitter.right - Scaled(kMembersRoom), 0);
+    const int margin = Scaled(kMargin);
+    const int gap = Scaled(kSplitterGap);
+    const int labelTop = Scaled(kLabelTop);
     CWnd* description = GetDlgItem(IDC_DESCRIPTION);
     CRect descriptionRect = ClientRectOf(this, description);
     // The search pane, when shown, pushes the labels and the lists down.
     const int leastShift = m_bSearchPane ? Scaled(kLeastPaneHeight) + Scaled(kPaneGap) : 0;
-    int top = cy - Scaled(kMargin) - descriptionRect.Height();
+    int top = cy - margin - descriptionRect.Height();
     if (top < Scaled(kLowestDescriptionTop) + leastShift)
         top = Scaled(kLowestDescriptionTop) + leastShift;
     // In a small window the description gives way before the lists.
-    const int leastTop = Scaled(kListTop) + leastShift + Scaled(kLeastListHeight) + Scaled(kSplitterGap);
-    if (top < leastTop && cy - Scaled(kMargin) - leastTop >= Scaled(kLeastDescriptionHeight))
+    const int leastTop = Scaled(kListTop) + leastShift + Scaled(kLeastListHeight) + gap;
+    if (top < leastTop && cy - margin - leastTop >= Scaled(kLeastDescriptionHeight))
         top = leastTop;
     int shift = 0;
     if (m_bSearchPane)
     {
         // As tall as its rows need, within a third of the room above the description.
-        const int third = std::max(Scaled(kLeastPaneHeight), (top - Scaled(kLabelTop)) / 3);
+        const int third = std::max(Scaled(kLeastPaneHeight), (top - labelTop) / 3);
         const int paneHeight = std::clamp(ResultsHeightNeeded(), Scaled(kLeastPaneHeight), third);
-        PlaceSearchPane(Scaled(kLabelTop), cx, paneHeight);
+        PlaceSearchPane(labelTop, cx, paneHeight);
         shift = paneHeight + Scaled(kPaneGap);
     }
     m_nListsShift = shift;
     m_rcHSplitter.bottom = top;
-    m_rcHSplitter.top = top - Scaled(kSplitterGap);
+    m_rcHSplitter.top = top - gap;
 
     const CRect& v = m_rcVSplitter;
     const int listTop = Scaled(kListTop) + shift;
-    const int listHeight = std::max(0, top - Scaled(kSplitterGap) - listTop);
+    const int listHeight = std::max(0, top - gap - listTop);
     if (CWnd* label = GetDlgItem(IDC_CLASSES_LABEL))
-        label->MoveWindow(Scaled(kMargin), Scaled(kLabelTop) + shift, v.left - Scaled(kMargin),
-                          Scaled(kLabelHeight));
+        label->MoveWindow(margin, labelTop + shift, v.left - margin, Scaled(kLabelHeight));
     if (CWnd* label = GetDlgItem(IDC_MEMBERS_LABEL))
-        label->MoveWindow(v.right, Scaled(kLabelTop) + shift, cx - Scaled(kMargin) - v.right,
-                          Scaled(kLabelHeight));
-    m_pClassesList->MoveWindow(Scaled(kMargin), listTop, v.left - Scaled(kMargin), listHeight);
-    m_pMembersList->MoveWindow(v.right, listTop, cx - Scaled(kMargin) - v.right, listHeight);
-    description->MoveWindow(Scaled(kMargin), top, cx - 2 * Scaled(kMargin), cy - Scaled(kMargin) - top);
+        label->MoveWindow(v.right, labelTop + shift, cx - margin - v.right, Scaled(kLabelHeight));
+    m_pClassesList->MoveWindow(margin, listTop, v.left - margin, listHeight);
+    m_pMembersList->MoveWindow(v.right, listTop, cx - margin - v.right, listHeight);
+    description->MoveWindow(margin, top, cx - 2 * margin, cy - margin - top);
     SetSplitterRectangles();
     // Moved panes repaint themselves, but not what they uncovered in each other (a label left
     // over a list's rows, a description left blank): everything is drawn anew.
