@@ -34,6 +34,8 @@ foreach(dpi ${OBR_WINE_DPIS})
     list(APPEND OBR_WINE_DPI_STAMPS ${OBR_WINE_DIR}/prefix-dpi${dpi}.ready)
 endforeach()
 add_custom_target(wineprefix_scales ALL DEPENDS ${OBR_WINE_DPI_STAMPS})
+# The prefix first, by the target that makes it: a parallel build must not make it twice.
+add_dependencies(wineprefix_scales wineprefix)
 
 # Runs the suite's tests of scaling (gtest filter Scaling.*) in each scaled prefix, on a screen of
 # its own large enough for its desktop.
