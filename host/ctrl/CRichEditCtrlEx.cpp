@@ -114,7 +114,8 @@ void CRichEditCtrlEx::FocusLink(int link)
 
 LRESULT CRichEditCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
+    // Which way a Tab goes; read only for the few messages that need it.
+    auto backwards = [] { return ::GetKeyState(VK_SHIFT) < 0; };
     switch (message)
     {
     case WM_GETDLGCODE:
@@ -124,16 +125,16 @@ LRESULT CRichEditCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         LRESULT code =
             CRichEditCtrl::WindowProc(message, wParam, lParam) & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-        if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB && NextLink(shift) >= 0)
+        if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB && NextLink(backwards()) >= 0)
             code |= DLGC_WANTTAB | DLGC_WANTMESSAGE;
         if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && m_focusedLink >= 0)
             code |= DLGC_WANTMESSAGE;
         return code;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_TAB && NextLink(shift) >= 0)
+        if (wParam == VK_TAB && NextLink(backwards()) >= 0)
         {
-            FocusLink(NextLink(shift));
+            FocusLink(NextLink(backwards()));
             return 0;
         }
         if (wParam == VK_RETURN && m_focusedLink >= 0)
@@ -154,7 +155,7 @@ LRESULT CRichEditCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         const LRESULT handled = CRichEditCtrl::WindowProc(message, wParam, lParam);
         m_focusedLink = -1;
         if (::GetKeyState(VK_TAB) < 0)
-            FocusLink(NextLink(shift));
+            FocusLink(NextLink(backwards()));
         return handled;
     }
     case WM_LBUTTONDOWN:
