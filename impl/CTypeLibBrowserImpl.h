@@ -7,12 +7,11 @@
 #include "browser/CLibItemListCtrl.h"
 #include "typelib/CTLibItemAggregate.h"
 #include "typelib/LibItemOrder.h"
+#include "typelib/TypeLibView.h"
 #include "impl/TypeLibNameIndex.h"
 
 #include <map>
 #include <memory>
-#include <set>
-#include <string>
 #include <vector>
 
 class CTClass;
@@ -63,14 +62,8 @@ public:
     CTLib* GetCurrentLibrary();
 
 private:
-    typedef std::vector<CTMember*> MemberList;
-    typedef std::set<CTClass*, CTLibItemLess> ClassSet;
-    // Names given out during one rebuild of the shown classes, in byte order.
-    typedef std::set<std::string> NameRegister;
-    // The implemented types a walk has entered: each is walked once, so that a damaged library
-    // whose types name each other as bases cannot send it round for ever, nor a type reached
-    // along many paths cost a walk along each.
-    typedef std::vector<CTClass*> VisitedTypes;
+    typedef TypeLibView::MemberList MemberList;
+    typedef TypeLibView::ClassSet ClassSet;
 
     // Libraries
     void LoadLibraries();
@@ -81,15 +74,7 @@ private:
     CTLibItem* GetSelectedClass(bool firstWhenNone) const;
     CTLibItem* GetSelectedMember() const;
     void RebuildShownClasses(CTLib* library);
-    // The types the classes list shows for the library, hidden ones included, under their display names.
-    ClassSet ShownClassesOf(CTLib* library) const;
-    static void AddShownClass(CTClass* type, ClassSet& shown, NameRegister& names, VisitedTypes& path);
     void RebuildGlobals(CTLib* library);
-    static void CollectFunctions(CTClass* type, MemberList& list, VisitedTypes& path);
-    static void CollectVariables(CTClass* type, MemberList& list, VisitedTypes& path);
-    // The rows a type gives of its own, without those of the types it implements.
-    static void AddOwnFunctions(CTClass* type, MemberList& list);
-    static void AddOwnVariables(CTClass* type, MemberList& list);
     MemberList* GetMembersToShow();
     void FillClassesList();
     void FillMembersList(const MemberList& list);
@@ -106,7 +91,6 @@ private:
 
     // Search: the names of each library, gathered on its first search.
     const TypeLibNameIndex& NameIndexOf(size_t library);
-    void AddToNameIndex(CTClass* type, TypeLibNameIndex& index);
 
     // Description, copy and help
     void DescribeItem(CTLibItem* item);

@@ -1,10 +1,11 @@
-// The type-library back-end's two lists: which types of the selected library are shown and under
-// which names, the members gathered for the selected type, and the group and hidden options.
+// The type-library back-end's two lists, filled by the model's listing rules: the types of the
+// selected library, the members of the selected type, and the group and hidden options.
 #include "browser/CBrowserDlg.h"
 #include "typelib/CTClass.h"
 #include "typelib/CTFunction.h"
 #include "typelib/CTLib.h"
 #include "typelib/CTVariable.h"
+#include "typelib/TypeLibView.h"
 #include "impl/CTypeLibBrowserImpl.h"
 #include "impl/IconImageList.h"
 #include "module/ModuleServices.h"
@@ -12,33 +13,11 @@
 #include "framework/WindowUpdateLock.h"
 #include "resources/resource.h"
 
-#include <algorithm>
-#include <cstring>
 #include <mbstring.h>
 #include <typeinfo>
-#include <unordered_map>
 
 namespace
 {
-// The same type reached twice: the very object, or a type of the same identity and name (each
-// implemented type is an object of its own, built for the class that implements it).
-bool IsSameType(CTClass* a, CTClass* b)
-{
-    return a == b ||
-           (IsEqualGUID(a->GetGuid(), b->GetGuid()) && std::strcmp(a->GetOwnName(), b->GetOwnName()) == 0);
-}
-
-// Enters a type into the walk's visited types; false when the walk has been there already, along
-// this path (a loop) or another (a type implemented twice, or by two of the types below the start).
-// Each type is walked once: a walk that followed every path would unfold shared types into a tree.
-bool Enter(std::vector<CTClass*>& visited, CTClass* type)
-{
-    if (std::any_of(visited.begin(), visited.end(), [type](CTClass* seen) { return IsSameType(seen, type); }))
-        return false;
-    visited.push_back(type);
-    return true;
-}
-
 // A default member (member id 0) that is a method or property, not an event, carries the overlay.
 bool HasDefaultMark(CTMember* member)
 {
@@ -94,156 +73,12 @@ void CTypeLibBrowserImpl::RefillMembers()
 
 void CTypeLibBrowserImpl::RebuildShownClasses(CTLib* library)
 {
-    m_shownClasses = ShownClassesOf(library);
-}
-
-CTypeLibBrowserImpl::ClassSet CTypeLibBrowserImpl::ShownClassesOf(CTLib* library) const
-{
-    ClassSet shown{CTLibItemLess(m_pDlg->m_bGroupMembers)};
-    NameRegister names;
-    // Display names of an earlier rebuild must not survive into this one; the same library always
-    // gives its types the same display names.
-    for (int i = 0; i < library->GetClassCount(); ++i)
-        library->GetClass(i)->SetDisplayName("");
-    for (int i = 0; i < library->GetClassCount(); ++i)
-    {
-        VisitedTypes visited;
-        AddShownClass(library->GetClass(i), shown, names, visited);
-    }
-    return shown;
-}
-
-namespace
-{
-// Gives a type another display name. The shown set is ordered by name: a type listed in it is taken
-// out under its old name and put back under the new one, or the set's order would break.
-void Rename(std::set<CTClass*, CTLibItemLess>& shown, CTClass* type, const CString& name)
-{
-    const auto listed = shown.find(type);
-    const bool isListed = listed != shown.end() && *listed == type;
-    if (isListed)
-        shown.erase(listed);
-    type->SetDisplayName(name);
-    if (isListed)
-        shown.insert(type);
-}
-} // namespace
-
-void CTypeLibBrowserImpl::AddShownClass(CTClass* type, ClassSet& shown, NameRegister& names,
-                                        VisitedTypes& visited)
-{
-    const CString name = type->GetName();
-    if (!type->IsBrowsable() || !Enter(visited, type))
-        return;
-    // A coclass stands for its default interface: the interface answers to the coclass's name.
-    if (type->IsCoClass())
-        for (int j = 0; j < type->GetImplTypeCount(); ++j)
-        {
-            CTClass* implemented = type->GetImplType(j);
-            if (!implemented->IsDefaultImplementation())
-                continue;
-            Rename(shown, implemented, "");
-            if (!names.insert(implemented->GetName().GetString()).second)
-            {
-                auto listed = shown.find(implemented);
-                if (listed != shown.end())
-                {
-                    CTClass* earlier = *listed;
-                    shown.erase(listed);
-                    earlier->SetDisplayName(name);
-                }
-            }
-            Rename(shown, implemented, name);
-        }
-    // An alias of a type of the same library is listed as that type, under the alias's name; of
-    // several aliases of one type, the last names it.
-    CTClass* toList = type;
-    if (type->IsAlias())
-        if (CTClass* target = type->GetAliasTarget())
-        {
-            Rename(shown, target, "");
-            if (!names.insert(target->GetName().GetString()).second)
-            {
-                const auto listed = shown.find(target);
-                if (listed != shown.end() && IsSameType(*listed, target))
-                    shown.erase(listed);
-            }
-            Rename(shown, target, name);
-            toList = target;
-        }
-    // The first type to claim a name keeps it.
-    if (names.insert(name.GetString()).second)
-        shown.insert(toList);
-    for (int j = 0; j < type->GetImplTypeCount(); ++j)
-        AddShownClass(type->GetImplType(j), shown, names, visited);
+    m_shownClasses = TypeLibView::ShownClasses(library, m_pDlg->m_bGroupMembers);
 }
 
 void CTypeLibBrowserImpl::RebuildGlobals(CTLib* library)
 {
-    m_pGlobals->m_items.clear();
-    std::vector<CTLibItem*> globals;
-    library->GetGlobalClasses(globals);
-    for (CTLibItem* item : globals)
-    {
-        auto* type = dynamic_cast<CTClass*>(item);
-        if (!type || !type->IsBrowsable())
-            continue;
-        VisitedTypes functionsVisited, variablesVisited;
-        CollectFunctions(type, m_pGlobals->m_items, functionsVisited);
-        CollectVariables(type, m_pGlobals->m_items, variablesVisited);
-    }
-}
-
-void CTypeLibBrowserImpl::CollectFunctions(CTClass* type, MemberList& list, VisitedTypes& visited)
-{
-    if (!Enter(visited, type))
-        return;
-    // Inherited functions first; a coclass gives only those of its default interface.
-    for (int j = 0; j < type->GetImplTypeCount(); ++j)
-    {
-        CTClass* implemented = type->GetImplType(j);
-        if (!type->IsCoClass() || implemented->IsDefaultImplementation())
-            CollectFunctions(implemented, list, visited);
-    }
-    AddOwnFunctions(type, list);
-}
-
-void CTypeLibBrowserImpl::AddOwnFunctions(CTClass* type, MemberList& list)
-{
-    // The accessors of one property make one row: the get, or the only accessor there is. The
-    // functions of each member id are counted once, so that a type of many properties costs linear time.
-    std::unordered_map<MEMBERID, int> functionsOfId;
-    for (int i = 0; i < type->GetFunctionCount(); ++i)
-        ++functionsOfId[type->GetFunction(i)->GetMemberId()];
-    for (int i = 0; i < type->GetFunctionCount(); ++i)
-    {
-        CTFunction* function = type->GetFunction(i);
-        if (!function->IsBrowsable())
-            continue;
-        if (function->IsProperty() && !function->IsPropertyGet() &&
-            functionsOfId[function->GetMemberId()] > 1)
-            continue;
-        list.push_back(function);
-    }
-}
-
-void CTypeLibBrowserImpl::CollectVariables(CTClass* type, MemberList& list, VisitedTypes& visited)
-{
-    if (!Enter(visited, type))
-        return;
-    for (int j = 0; j < type->GetImplTypeCount(); ++j)
-        CollectVariables(type->GetImplType(j), list, visited);
-    AddOwnVariables(type, list);
-}
-
-void CTypeLibBrowserImpl::AddOwnVariables(CTClass* type, MemberList& list)
-{
-    for (int i = 0; i < type->GetVariableCount(); ++i)
-    {
-        CTVariable* variable = type->GetVariable(i);
-        if (variable->IsBrowsable())
-            list.push_back(variable);
-    }
+    m_pGlobals->m_items = TypeLibView::GlobalsOf(library);
 }
 
 CTypeLibBrowserImpl::MemberList* CTypeLibBrowserImpl::GetMembersToShow()
@@ -255,11 +90,7 @@ CTypeLibBrowserImpl::MemberList* CTypeLibBrowserImpl::GetMembersToShow()
         return &m_pGlobals->m_items;
     if (typeid(*selected) != typeid(CTClass))
         return nullptr;
-    auto* type = static_cast<CTClass*>(selected);
-    m_members.clear();
-    VisitedTypes functionsVisited, variablesVisited;
-    CollectFunctions(type, m_members, functionsVisited);
-    CollectVariables(type, m_members, variablesVisited);
+    m_members = TypeLibView::MembersOf(static_cast<CTClass*>(selected));
     return &m_members;
 }
 

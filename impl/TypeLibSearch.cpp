@@ -5,21 +5,12 @@
 #include "typelib/CTLib.h"
 #include "typelib/CTVariable.h"
 #include "impl/CTypeLibBrowserImpl.h"
+#include "typelib/TypeLibView.h"
 
 #include <algorithm>
-#include <map>
-#include <utility>
 
 namespace
 {
-// A type's identity: its GUID and own name, the same for the library's object and each object built
-// for it as an implemented type.
-std::pair<std::string, std::string> IdentityOf(CTClass* type)
-{
-    const GUID guid = type->GetGuid();
-    return {std::string(reinterpret_cast<const char*>(&guid), sizeof guid), type->GetOwnName().str()};
-}
-
 bool Contains(CString name, const CString& lowerText)
 {
     name.MakeLower();
@@ -67,43 +58,15 @@ const TypeLibNameIndex& CTypeLibBrowserImpl::NameIndexOf(size_t library)
     if (index)
         return *index;
     index = std::make_unique<TypeLibNameIndex>();
-    CTLib* lib = m_libraries[library].get();
-    // Every row the classes list can show, in the library's type order. A row may hold a type as
-    // reached from another (an interface a coclass implements, listed before the library's own
-    // object could claim its name): it is placed by its identity.
-    std::map<std::pair<std::string, std::string>, int> orderOf;
-    for (int i = lib->GetClassCount() - 1; i >= 0; --i)
-        orderOf[IdentityOf(lib->GetClass(i))] = i;
-    std::vector<std::pair<int, CTClass*>> ordered;
-    for (CTClass* type : ShownClassesOf(lib))
+    // Every row the classes list can show, in the library's type order, with the members each
+    // declares: a member is found where it is declared.
+    for (CTClass* type : TypeLibView::ShownClassesInTypeOrder(m_libraries[library].get()))
     {
-        const auto found = orderOf.find(IdentityOf(type));
-        ordered.emplace_back(found == orderOf.end() ? lib->GetClassCount() : found->second, type);
+        index->AddClass(type);
+        for (CTMember* member : TypeLibView::DeclaredBy(type))
+            index->AddMember(member);
     }
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& entry : ordered)
-        AddToNameIndex(entry.second, *index);
     return *index;
-}
-
-void CTypeLibBrowserImpl::AddToNameIndex(CTClass* type, TypeLibNameIndex& index)
-{
-    index.AddClass(type);
-    // A member is found where it is declared; a coclass declares the members of its default
-    // interfaces, which are not listed under their own names.
-    MemberList own;
-    if (type->IsCoClass())
-        for (int j = 0; j < type->GetImplTypeCount(); ++j)
-            if (CTClass* implemented = type->GetImplType(j); implemented->IsDefaultImplementation())
-            {
-                AddOwnFunctions(implemented, own);
-                AddOwnVariables(implemented, own);
-            }
-    AddOwnFunctions(type, own);
-    AddOwnVariables(type, own);
-    for (CTMember* member : own)
-        index.AddMember(member);
 }
 
 void CTypeLibBrowserImpl::FindAll(const CString& text, std::vector<SearchHit>* hits)

@@ -1,10 +1,10 @@
 #include "references/TypeLibProbe.h"
 #include "module/ComHolders.h"
 #include "module/ModuleServices.h"
+#include "module/TypeWalk.h"
 #include "module/WinHolders.h"
 
 #include <oleauto.h>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -13,7 +13,6 @@ namespace
 // Exit codes of the probing process; not 0 or 1, which a program that failed to start may give.
 constexpr DWORD kSound = 0x4F4B;
 constexpr DWORD kNotALibrary = 0x4E4F;
-constexpr int kDeepestBase = 64;
 constexpr SIZE_T kProbeMemoryLimit = SIZE_T(1) << 30;
 const char kProbeProgramName[] = "objbrowser_probe.exe";
 
@@ -25,10 +24,10 @@ void FreeNames(BSTR* names, UINT count)
 
 // Reads what the browser reads of a type: attributes, name, members with their names and doc
 // strings, and its bases, each type once however many paths lead to it.
-void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& visited, int depth)
+void WalkType(ITypeInfo* info, TypeWalk<ITypeInfo*>& walk, int depth)
 {
     TYPEATTR* lent = nullptr;
-    if (depth > kDeepestBase || !visited.insert(info).second || FAILED(info->GetTypeAttr(&lent)) || !lent)
+    if (!walk.Enter(info, depth) || FAILED(info->GetTypeAttr(&lent)) || !lent)
         return;
     const TypeAttrHolder attributes(info, lent);
     {
@@ -65,7 +64,7 @@ void WalkType(ITypeInfo* info, std::set<ITypeInfo*>& visited, int depth)
         if (SUCCEEDED(info->GetRefTypeOfImplType(i, &reference)) &&
             SUCCEEDED(info->GetImplTypeFlags(i, &flags)) &&
             SUCCEEDED(info->GetRefTypeInfo(reference, &base)) && base)
-            WalkType(base.Get(), visited, depth + 1);
+            WalkType(base.Get(), walk, depth + 1);
     }
 }
 
@@ -84,8 +83,8 @@ void WalkLibrary(ITypeLib* library)
         ComPtr<ITypeInfo> info;
         if (FAILED(library->GetTypeInfo(i, &info)) || !info)
             continue;
-        std::set<ITypeInfo*> visited;
-        WalkType(info.Get(), visited, 0);
+        TypeWalk<ITypeInfo*> walk;
+        WalkType(info.Get(), walk, 0);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "typelib/CTLib.h"
 #include "typelib/CTVariable.h"
 #include "typelib/PlatformGuard.h"
+#include "module/TypeWalk.h"
 
 namespace
 {
@@ -27,16 +28,18 @@ CTClass::CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags, const CTClass* 
 
 bool CTClass::RepeatsAnImplementer() const
 {
+    TypeWalk<Identity> path;
     int depth = 0;
-    for (const CTClass* above = m_pImplementer; above; above = above->m_pImplementer)
-    {
-        if (++depth >= kDeepestImplementation)
+    for (const CTClass* type = this; type; type = type->m_pImplementer)
+        if (!path.Enter(type->GetIdentity(), depth++))
             return true;
-        if (above->m_pTypeInfo.Get() == m_pTypeInfo.Get() ||
-            (IsEqualGUID(above->GetGuid(), GetGuid()) && above->m_strName == m_strName))
-            return true;
-    }
     return false;
+}
+
+CTClass::Identity CTClass::GetIdentity() const
+{
+    const GUID guid = GetGuid();
+    return {std::string(reinterpret_cast<const char*>(&guid), sizeof guid), m_strName.str()};
 }
 
 CTClass::~CTClass() = default;

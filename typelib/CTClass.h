@@ -8,6 +8,8 @@
 #include "typelib/CTLibItem.h"
 
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 class CTLib;
@@ -45,6 +47,10 @@ public:
     bool IsCoClass() const { return GetTypeKind() == TKIND_COCLASS; }
     bool IsAppObject() const { return (m_typeAttr->wTypeFlags & TYPEFLAG_FAPPOBJECT) != 0; }
     GUID GetGuid() const { return m_typeAttr->guid; }
+    // The type's GUID (as bytes) and own name: the same for the library's object and for each
+    // object built for it as an implemented type, and what a walk along implemented types enters.
+    typedef std::pair<std::string, std::string> Identity;
+    Identity GetIdentity() const;
     CTLib* GetLib() const { return m_pLib; }
     int GetImplTypeFlags() const { return m_implTypeFlags; }
     // Implemented as its implementer's default interface (or default source).
@@ -74,8 +80,6 @@ public:
     // Members the platform failed to give, over every class built so far (for diagnostics).
     static long MembersLeftOut();
 
-    // How deep implemented types are built: far deeper than any sound library goes.
-    static constexpr int kDeepestImplementation = 64;
     // How many implemented types of one type are read, at most.
     static constexpr int kMostImplTypes = 64;
 
@@ -83,7 +87,7 @@ private:
     // implementer: the class this one was built for as an implemented type, null for a library's own.
     CTClass(ITypeInfo* info, CTLib* lib, int implTypeFlags, const CTClass* implementer);
     // Whether this type is one of the classes it was built for (a damaged library naming a type as
-    // its own base, directly or round a loop), or lies too deep below them.
+    // its own base, directly or round a loop), or lies deeper below them than a walk goes.
     bool RepeatsAnImplementer() const;
     void LoadImplTypes();
     void LoadMembers();

@@ -2,6 +2,22 @@
 // implemented types end where a type repeats one it was reached through.
 #include "tests/support/CyclicTypeLib.h"
 #include "tests/support/ModelTestSupport.h"
+#include "typelib/TypeLibView.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+
+namespace
+{
+std::vector<std::string> Names(const TypeLibView::MemberList& members)
+{
+    std::vector<std::string> names;
+    for (CTMember* member : members)
+        names.push_back(member->GetName().str());
+    return names;
+}
+} // namespace
 
 TEST_F(ModelTest, ATypeThatIsItsOwnBaseEndsTheWalkOfItsBases)
 {
@@ -45,4 +61,24 @@ TEST_F(ModelTest, ATypeThatIsItsOwnBaseEndsTheWalkOfItsBases)
     EXPECT_EQ("IFirst", loop->GetImplType(0)->GetName());
     ASSERT_EQ(1, loop->GetImplType(0)->GetImplTypeCount());
     EXPECT_EQ(0, loop->GetImplType(0)->GetImplType(0)->GetImplTypeCount());
+
+    // The lists: each type once, with the members of the types it reaches before the loop closes.
+    // The coclass stands for IFirst; ISecond is listed as first reached, below IFirst.
+    std::vector<std::string> shown;
+    for (CTClass* type : TypeLibView::ShownClasses(&library, false))
+        shown.push_back(type->GetName().str());
+    EXPECT_THAT(shown, ElementsAre("IBase", "ISecond", "ISelf", "Loop"));
+    EXPECT_THAT(Names(TypeLibView::MembersOf(loop)), ElementsAre("Beta", "Alpha"));
+    EXPECT_THAT(Names(TypeLibView::MembersOf(self)), ElementsAre("Gamma"));
+}
+
+TEST_F(ModelTest, ATypeReachedAlongManyPathsIsWalkedOnce)
+{
+    // Forty rungs, each implementing the next twice: 2^40 paths down to one method.
+    obrtest::LadderTypeLib ladder(40);
+    ASSERT_EQ(S_OK, ladder.Result());
+    CTLib library(obrtest::LadderTypeLib::kGuid, 1, 0, 0);
+    CTClass* top = ClassNamed(library, "Rung0");
+    ASSERT_NE(nullptr, top);
+    EXPECT_THAT(Names(TypeLibView::MembersOf(top)), ElementsAre("Climb"));
 }
