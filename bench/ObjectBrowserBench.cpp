@@ -307,7 +307,7 @@ double TimeSearch(CBrowserDlg& dialog, const char* text, size_t& hits, double* f
     if (filled)
         *filled = Now() - start;
     dialog.UpdateWindow();
-    hits = dialog.GetSearchHits().size();
+    hits = dialog.SearchPane().GetHits().size();
     return Now() - start;
 }
 

@@ -82,6 +82,32 @@ CPoint CBrowserDlg::KeyboardMenuPoint()
     return place.TopLeft();
 }
 
+LRESULT CALLBACK CBrowserDlg::KeyFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    // The platform calls this filter: no C++ exception may cross back into it.
+    try
+    {
+        if (code == MSGF_DIALOGBOX)
+        {
+            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+            auto* dialog = dynamic_cast<CBrowserDlg*>(FromHandlePermanent(::GetAncestor(msg->hwnd, GA_ROOT)));
+            if (dialog && (dialog->m_searchPane.HandleKey(*msg) || dialog->HandleShortcutKey(*msg)))
+                return 1;
+        }
+    }
+    catch (...)
+    {
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL CBrowserDlg::PreTranslateMessage(MSG* msg)
+{
+    if (m_searchPane.HandleKey(*msg) || HandleShortcutKey(*msg))
+        return TRUE;
+    return CKivDialog::PreTranslateMessage(msg);
+}
+
 bool CBrowserDlg::HandleShortcutKey(const MSG& msg)
 {
     if (!::IsChild(m_hWnd, msg.hwnd) && msg.hwnd != m_hWnd)

@@ -80,7 +80,7 @@ void CBrowserDlg::OnSize(UINT type, int cx, int cy)
     CWnd* description = GetDlgItem(IDC_DESCRIPTION);
     CRect descriptionRect = ClientRectOf(this, description);
     // The search pane, when shown, pushes the labels and the lists down.
-    const int leastShift = m_bSearchPane ? Scaled(kLeastPaneHeight) + Scaled(kPaneGap) : 0;
+    const int leastShift = m_searchPane.IsShown() ? Scaled(kLeastPaneHeight) + Scaled(kPaneGap) : 0;
     int top = cy - margin - descriptionRect.Height();
     if (top < Scaled(kLowestDescriptionTop) + leastShift)
         top = Scaled(kLowestDescriptionTop) + leastShift;
@@ -89,12 +89,12 @@ void CBrowserDlg::OnSize(UINT type, int cx, int cy)
     if (top < leastTop && cy - margin - leastTop >= Scaled(kLeastDescriptionHeight))
         top = leastTop;
     int shift = 0;
-    if (m_bSearchPane)
+    if (m_searchPane.IsShown())
     {
         // As tall as its rows need, within a third of the room above the description.
         const int third = std::max(Scaled(kLeastPaneHeight), (top - labelTop) / 3);
-        const int paneHeight = std::clamp(ResultsHeightNeeded(), Scaled(kLeastPaneHeight), third);
-        PlaceSearchPane(labelTop, cx, paneHeight);
+        const int paneHeight = std::clamp(m_searchPane.HeightNeeded(), Scaled(kLeastPaneHeight), third);
+        m_searchPane.Place(margin, labelTop, cx - 2 * margin, paneHeight);
         shift = paneHeight + Scaled(kPaneGap);
     }
     m_nListsShift = shift;
@@ -150,23 +150,6 @@ void CBrowserDlg::PlaceSearchRow()
     }
 }
 
-int CBrowserDlg::ResultsHeightNeeded()
-{
-    CListCtrl* results = SearchResults();
-    if (!results)
-        return 0;
-    CRect row, window, client, header;
-    const int rows = std::max(1, results->GetItemCount());
-    const int rowHeight = results->GetItemCount() > 0 && results->GetItemRect(0, &row, LVIR_BOUNDS)
-                              ? row.Height()
-                              : Scaled(kLeastPaneHeight) / 3;
-    results->GetWindowRect(&window);
-    results->GetClientRect(&client);
-    if (HWND headerControl = reinterpret_cast<HWND>(results->SendMessage(LVM_GETHEADER)))
-        ::GetWindowRect(headerControl, &header);
-    return header.Height() + rows * rowHeight + window.Height() - client.Height();
-}
-
 int CBrowserDlg::TopRowRight()
 {
     int right = 0;
@@ -184,7 +167,7 @@ LRESULT CBrowserDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
     if (!m_pClassesList || !m_pClassesList->IsWindow())
         return Default();
-    const int paneRoom = m_bSearchPane ? Scaled(kLeastPaneHeight) + Scaled(kPaneGap) : 0;
+    const int paneRoom = m_searchPane.IsShown() ? Scaled(kLeastPaneHeight) + Scaled(kPaneGap) : 0;
     CRect least(0, 0, TopRowRight() + Scaled(kMargin),
                 Scaled(kListTop) + paneRoom + Scaled(kLeastListHeight) + Scaled(kSplitterGap) +
                     Scaled(kLeastDescriptionHeight) + Scaled(kMargin));
@@ -192,45 +175,6 @@ LRESULT CBrowserDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
     info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, least.Width());
     info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, least.Height());
     return 0;
-}
-
-void CBrowserDlg::PlaceSearchPane(int top, int cx, int height)
-{
-    CListCtrl* results = SearchResults();
-    if (!results)
-        return;
-    const int width = std::max(0, cx - 2 * Scaled(kMargin));
-    results->MoveWindow(Scaled(kMargin), top, width, height);
-    SizeResultColumns();
-}
-
-void CBrowserDlg::SizeResultColumns()
-{
-    CListCtrl* results = SearchResults();
-    if (!results)
-        return;
-    CRect pane;
-    results->GetWindowRect(&pane);
-    const int inner = std::max(0, pane.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - 4);
-    const bool libraries = m_pImpl && m_pImpl->SearchesLibraries();
-    if (m_searchHits.empty())
-    {
-        results->SetColumnWidth(0, inner);
-        for (int column = 1; column < (libraries ? 3 : 2); ++column)
-            results->SetColumnWidth(column, 0);
-    }
-    // Library and class share half of the width, the member the other half; or a third and the rest.
-    else if (libraries)
-    {
-        results->SetColumnWidth(0, inner / 4);
-        results->SetColumnWidth(1, inner / 4);
-        results->SetColumnWidth(2, inner - 2 * (inner / 4));
-    }
-    else
-    {
-        results->SetColumnWidth(0, inner / 3);
-        results->SetColumnWidth(1, inner - inner / 3);
-    }
 }
 
 void CBrowserDlg::Relayout()

@@ -39,10 +39,6 @@ BEGIN_MESSAGE_MAP(CBrowserDlg, CKivDialog)
     ON_NOTIFY(NM_RCLICK, IDC_CLASSES_LIST, OnClickClassesList)
     ON_COMMAND(IDC_SEARCH, OnSearch)
     ON_COMMAND(IDC_CLOSE_RESULTS, OnCloseResults)
-    ON_NOTIFY(LVN_GETDISPINFOA, IDC_SEARCH_RESULTS, OnGetdispinfoResults)
-    ON_NOTIFY(LVN_ITEMCHANGED, IDC_SEARCH_RESULTS, OnItemchangedResults)
-    ON_NOTIFY(NM_DBLCLK, IDC_SEARCH_RESULTS, OnDblclkResults)
-    ON_NOTIFY(NM_CLICK, IDC_SEARCH_RESULTS, OnClickResults)
     ON_COMMAND(ID_COPY_DECLARATION, OnCopyDeclaration)
     ON_WM_DESTROY()
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNotify)
@@ -138,8 +134,8 @@ void CBrowserDlg::LoadScaledImages()
     m_pImageList = m_pImpl->CreateImageList();
     m_pClassesList->SetImageList(m_pImageList, LVSIL_SMALL);
     m_pMembersList->SetImageList(m_pImageList, LVSIL_SMALL);
-    if (m_resultsList.m_hWnd)
-        m_resultsList.SetImageList(m_pImageList, LVSIL_SMALL);
+    if (m_searchPane.m_hWnd)
+        m_searchPane.SetImageList(m_pImageList, LVSIL_SMALL);
 
     fwk::ResourceScope moduleResources(ObrModuleInstance());
     // The dialog's own icons, at its scale (a shared icon may come in one size only); the ones they
@@ -322,4 +318,38 @@ LRESULT CBrowserDlg::OnLink(WPARAM wParam, LPARAM lParam)
     if (!wParam || !notification || notification->hwndFrom != m_pDescription->m_hWnd)
         return Default();
     return m_pImpl->FollowLink(wParam, lParam);
+}
+
+void CBrowserDlg::SetupSearch()
+{
+    if (!m_searchPane.Attach())
+        return;
+    PlaceSearchRow();
+    if (!m_strInitialSearch.IsEmpty())
+        m_searchPane.Run(m_strInitialSearch);
+    if (!m_hKeyFilter)
+        m_hKeyFilter =
+            ::SetWindowsHookExA(WH_MSGFILTER, &CBrowserDlg::KeyFilter, nullptr, ::GetCurrentThreadId());
+}
+
+void CBrowserDlg::OnSearch()
+{
+    m_searchPane.Search();
+}
+
+void CBrowserDlg::OnCloseResults()
+{
+    m_searchPane.Close();
+}
+
+void CBrowserDlg::OnDestroy()
+{
+    if (m_hKeyFilter)
+        ::UnhookWindowsHookEx(m_hKeyFilter);
+    m_hKeyFilter = nullptr;
+    CKivDialog::OnDestroy();
+    // The buttons and the window are going: their icons with them.
+    for (HICON icon : m_icons)
+        ::DestroyIcon(icon);
+    m_icons.clear();
 }

@@ -8,6 +8,7 @@
 #include "host/ctrl/CRichEditCtrlEx.h"
 #include "host/util/TypeLibraryExtensions.h"
 #include "browser/CBrowserListCtrl.h"
+#include "browser/CSearchPane.h"
 #include "framework/DisplayScale.h"
 
 #include <deque>
@@ -71,17 +72,14 @@ public:
     void EndDialog(int result);
     void SetSplitterRectangles();
 
-    // The search pane: the hits of the last search, shown under the search row until closed.
-    bool IsSearchPaneShown() const { return m_bSearchPane; }
+    // The search row and the pane of its hits.
+    CSearchPane& SearchPane() { return m_searchPane; }
     // Puts the text in the search box and searches, as the user would.
-    void RunSearch(const CString& text);
+    void RunSearch(const CString& text) { m_searchPane.Run(text); }
     // A search run as the dialog opens (a host's start-up option); empty for none.
     CString m_strInitialSearch;
-    const std::vector<SearchHit>& GetSearchHits() const { return m_searchHits; }
-    CListCtrl* SearchResults();
-    void CloseSearchPane();
-    // Ctrl+F, and Enter and Escape in the search row and pane; true when the key was the search's.
-    bool HandleSearchKey(const MSG& msg);
+    // Lays the panes out again for the client area as it is (the search pane, as it opens or closes).
+    void Relayout();
     // Ctrl+C and Ctrl+Insert in the lists (copy, as the context menu's Copy), Alt+Left and
     // Alt+Right (Back and Forward); true when the key was one of them.
     bool HandleShortcutKey(const MSG& msg);
@@ -124,20 +122,12 @@ protected:
     void OnBack();
     void OnForward();
     void KeepFocus(HWND focus);
-    // The results pane's columns: library, class and member (or category and entry) share the
-    // width; the line that says nothing was found has it all.
-    void SizeResultColumns();
-    static constexpr int kMostRememberedSearches = 10;
     // Where a context menu asked for from the keyboard opens, in screen coordinates.
     CPoint KeyboardMenuPoint();
     void OnSetfocusMembersList(NMHDR* header, LRESULT* result);
     void OnReferences();
     void OnSearch();
     void OnCloseResults();
-    void OnGetdispinfoResults(NMHDR* header, LRESULT* result);
-    void OnItemchangedResults(NMHDR* header, LRESULT* result);
-    void OnDblclkResults(NMHDR* header, LRESULT* result);
-    void OnClickResults(NMHDR* header, LRESULT* result);
     void OnCopyDeclaration();
     void OnDestroy();
     BOOL OnToolTipNotify(UINT id, NMHDR* header, LRESULT* result);
@@ -169,22 +159,17 @@ private:
     void OrderTabStops();
     void SetupSearch();
     void PlaceSearchRow();
-    void PlaceSearchPane(int top, int cx, int height);
-    int ResultsHeightNeeded();
     // The right edge of the last visible control of the top row.
     int TopRowRight();
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     // The lists' images and the buttons' icons at the dialog's scale.
     void LoadScaledImages();
-    void Relayout();
-    void GoToSearchHit(size_t index);
-    static LRESULT CALLBACK SearchKeyFilter(int code, WPARAM wParam, LPARAM lParam);
+    // The dialog box's own loop hands keys to no one before the dialog manager: a filter of the
+    // thread's dialog messages gives the search and the shortcuts theirs.
+    static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
 
-    std::vector<SearchHit> m_searchHits;
-    CString m_strNoHits;
-    bool m_bSearchPane = false;
     int m_nListsShift = 0; // how far the search pane pushes the labels and lists down
-    HHOOK m_hSearchKeyFilter = nullptr;
-    CBrowserListCtrl m_resultsList; // subclasses the results pane at each showing
+    HHOOK m_hKeyFilter = nullptr;
+    CSearchPane m_searchPane{*this}; // subclasses the results list at each showing
 };

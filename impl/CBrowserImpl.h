@@ -53,6 +53,9 @@ public:
     virtual BOOL CanCopy() = 0;
     virtual void FillLibraries() = 0;
     virtual void ReloadLibraries() = 0;
+    // The current library's names that hold the text (letter case ignored), in the library's
+    // order, as history entries. The dialog's search pane ranks its hits through FindAll instead;
+    // this plain search stays for the code that drives a back-end without a pane.
     virtual void Search(CString text, std::vector<_HistoryItem>* results) = 0;
 
     // The search pane's hits for a trimmed, non-empty text, best first; none by default.

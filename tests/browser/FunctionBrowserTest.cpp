@@ -381,7 +381,7 @@ TEST_F(FunctionBrowserTest, SearchIgnoresAccentsAndRanksNamesAboveDescriptions)
                  {
                      d.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText(text);
                      d.SendMessage(WM_COMMAND, IDC_SEARCH);
-                     for (const SearchHit& hit : d.GetSearchHits())
+                     for (const SearchHit& hit : d.SearchPane().GetHits())
                          members.push_back(hit.item.strMember.str());
                  };
                  CMenu* popup = d.m_pImpl->GetContextMenu();
@@ -390,10 +390,9 @@ TEST_F(FunctionBrowserTest, SearchIgnoresAccentsAndRanksNamesAboveDescriptions)
 
                  search("entiere", accentless);
                  search("fix", fix);
-                 firstRow[0] = d.SearchResults()->GetItemText(0, 0).str();
-                 firstRow[1] = d.SearchResults()->GetItemText(0, 1).str();
-                 d.SearchResults()->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED,
-                                                 LVIS_SELECTED | LVIS_FOCUSED);
+                 firstRow[0] = d.SearchPane().GetItemText(0, 0).str();
+                 firstRow[1] = d.SearchPane().GetItemText(0, 1).str();
+                 d.SearchPane().SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
                  chosen = SelectedText(d.m_pMembersList).str();
                  d.SendMessage(WM_COMMAND, ID_COPY_DECLARATION);
                  declaration = ClipboardText(d.m_hWnd);

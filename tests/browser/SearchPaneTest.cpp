@@ -35,7 +35,7 @@ std::string Hit(const SearchHit& hit)
 std::vector<std::string> HitsOf(CBrowserDlg& dialog, const char* library = nullptr)
 {
     std::vector<std::string> hits;
-    for (const SearchHit& hit : dialog.GetSearchHits())
+    for (const SearchHit& hit : dialog.SearchPane().GetHits())
         if (!library || hit.item.strLibrary == library)
             hits.push_back(Hit(hit));
     return hits;
@@ -48,7 +48,7 @@ void ChooseHit(CBrowserDlg& dialog, const std::string& hit)
     const auto found = std::find(hits.begin(), hits.end(), hit);
     ASSERT_NE(hits.end(), found) << hit;
     const int row = static_cast<int>(found - hits.begin());
-    dialog.SearchResults()->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    dialog.SearchPane().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 CRect RectOf(CBrowserDlg& dialog, int id)
@@ -91,15 +91,15 @@ TEST_F(SearchPaneTest, RanksWholeNamesThenBeginningsThenWordsThenPartsCurrentLib
                  SearchFor(d, "item");
                  fixtureHits = HitsOf(d, "ObrSearch");
                  allHits = HitsOf(d);
-                 for (const SearchHit& hit : d.GetSearchHits())
+                 for (const SearchHit& hit : d.SearchPane().GetHits())
                      if (hit.item.strLibrary == "ObrSearch")
                          hidden.push_back(hit.hidden);
                  SearchFor(d, "ITEM");
                  capitalHits = HitsOf(d);
                  SearchFor(d, "crate");
                  crateHits = HitsOf(d);
-                 ASSERT_EQ(1u, d.GetSearchHits().size());
-                 EXPECT_TRUE(d.GetSearchHits()[0].hidden);
+                 ASSERT_EQ(1u, d.SearchPane().GetHits().size());
+                 EXPECT_TRUE(d.SearchPane().GetHits()[0].hidden);
              });
     // The never-shown member is not offered; within a rank, the library's type order.
     EXPECT_THAT(fixtureHits,
@@ -144,21 +144,21 @@ TEST_F(SearchPaneTest, NothingFoundShowsALineSayingSoAcrossThePaneAndTheBoxKeeps
         *dialog,
         [&](CBrowserDlg& d)
         {
-            EXPECT_FALSE(d.IsSearchPaneShown());
-            EXPECT_FALSE(d.SearchResults()->GetStyle() & WS_VISIBLE);
+            EXPECT_FALSE(d.SearchPane().IsShown());
+            EXPECT_FALSE(d.SearchPane().GetStyle() & WS_VISIBLE);
             SearchFor(d, "  zzzz ");
-            EXPECT_TRUE(d.IsSearchPaneShown());
-            EXPECT_TRUE(d.SearchResults()->GetStyle() & WS_VISIBLE);
-            EXPECT_THAT(d.GetSearchHits(), IsEmpty());
-            ASSERT_EQ(1, d.SearchResults()->GetItemCount());
-            EXPECT_EQ("Aucun r\xE9sultat pour \xAB zzzz \xBB.", d.SearchResults()->GetItemText(0, 0).str());
+            EXPECT_TRUE(d.SearchPane().IsShown());
+            EXPECT_TRUE(d.SearchPane().GetStyle() & WS_VISIBLE);
+            EXPECT_THAT(d.SearchPane().GetHits(), IsEmpty());
+            ASSERT_EQ(1, d.SearchPane().GetItemCount());
+            EXPECT_EQ("Aucun r\xE9sultat pour \xAB zzzz \xBB.", d.SearchPane().GetItemText(0, 0).str());
             // The line is not cut by the first column.
-            const int lineWidth = static_cast<int>(d.SearchResults()->SendMessage(
+            const int lineWidth = static_cast<int>(d.SearchPane().SendMessage(
                 LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("Aucun r\xE9sultat pour \xAB zzzz \xBB.")));
-            EXPECT_GT(d.SearchResults()->SendMessage(LVM_GETCOLUMNWIDTH, 0), lineWidth + 8);
+            EXPECT_GT(d.SearchPane().SendMessage(LVM_GETCOLUMNWIDTH, 0), lineWidth + 8);
             // Choosing that line leads nowhere.
             const _HistoryItem before = d.m_history[0].front();
-            d.SearchResults()->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+            d.SearchPane().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
             EXPECT_EQ(before, d.m_history[0].front());
 
             // The box keeps the searches that found something, the latest first, each once, ten at most.
@@ -170,9 +170,9 @@ TEST_F(SearchPaneTest, NothingFoundShowsALineSayingSoAcrossThePaneAndTheBoxKeeps
             CString latest;
             box->GetLBText(0, latest);
             EXPECT_EQ("item", latest);
-            EXPECT_EQ("ObrSearch", d.SearchResults()->GetItemText(0, 0).str());
-            EXPECT_EQ("IShelf", d.SearchResults()->GetItemText(0, 1).str());
-            EXPECT_EQ("Item", d.SearchResults()->GetItemText(0, 2).str());
+            EXPECT_EQ("ObrSearch", d.SearchPane().GetItemText(0, 0).str());
+            EXPECT_EQ("IShelf", d.SearchPane().GetItemText(0, 1).str());
+            EXPECT_EQ("Item", d.SearchPane().GetItemText(0, 2).str());
         });
 }
 
@@ -220,7 +220,7 @@ TEST_F(SearchPaneTest, AHitSelectsLibraryClassAndMemberAsOneHistoryEntryAndBackR
                  EXPECT_EQ("Exists", SelectedText(d.m_pMembersList).str());
                  EXPECT_THAT(Description(d), HasSubstr("Function Exists(Key As Variant) As Boolean"));
                  EXPECT_EQ(entries + 1, d.m_history[0].size());
-                 EXPECT_EQ(d.SearchResults()->m_hWnd, Focus());
+                 EXPECT_EQ(d.SearchPane().m_hWnd, Focus());
 
                  d.SendMessage(WM_COMMAND, IDC_BACK);
                  EXPECT_EQ("ObrSearch", SelectedLibrary(d).str());
@@ -271,16 +271,16 @@ TEST_F(SearchPaneTest, CtrlFFocusesTheBoxEnterSearchesEscapeInThePaneClosesIt)
                                      },
                                      [&]
                                      {
-                                         shown = dialog->IsSearchPaneShown();
-                                         if (!dialog->GetSearchHits().empty())
-                                             firstHit = Hit(dialog->GetSearchHits().front());
-                                         dialog->SearchResults()->SetFocus();
+                                         shown = dialog->SearchPane().IsShown();
+                                         if (!dialog->SearchPane().GetHits().empty())
+                                             firstHit = Hit(dialog->SearchPane().GetHits().front());
+                                         dialog->SearchPane().SetFocus();
                                          obrtest::PressKeys({VK_ESCAPE});
                                      },
                                      [&]
                                      {
-                                         closed = !dialog->IsSearchPaneShown() &&
-                                                  !(dialog->SearchResults()->GetStyle() & WS_VISIBLE);
+                                         closed = !dialog->SearchPane().IsShown() &&
+                                                  !(dialog->SearchPane().GetStyle() & WS_VISIBLE);
                                          dialogOpen = dialog->m_hWnd && dialog->IsWindowVisible();
                                      }});
     EXPECT_TRUE(shown);
@@ -377,10 +377,10 @@ TEST_F(SearchPaneTest, ADoubleClickOnAHitChoosesItsName)
                      SearchFor(d, "exists");
                      ChooseHit(d, "Scripting.Dictionary.Exists");
                      NMITEMACTIVATE click = {};
-                     click.hdr.hwndFrom = d.SearchResults()->m_hWnd;
+                     click.hdr.hwndFrom = d.SearchPane().m_hWnd;
                      click.hdr.idFrom = IDC_SEARCH_RESULTS;
                      click.hdr.code = NM_DBLCLK;
-                     click.iItem = d.SearchResults()->GetNextItem(-1, LVNI_SELECTED);
+                     click.iItem = d.SearchPane().GetNextItem(-1, LVNI_SELECTED);
                      d.SendMessage(WM_NOTIFY, IDC_SEARCH_RESULTS, reinterpret_cast<LPARAM>(&click));
                  });
     EXPECT_EQ(IDOK, result);
@@ -392,31 +392,30 @@ TEST_F(SearchPaneTest, ClickingTheHitThatIsStillSelectedGoesToItAgain)
     auto dialog = MakeSearchBrowser();
     std::string before, after;
     obrtest::RunModalSteps(
-        *dialog, {[&]
-                  {
-                      dialog->ShowWindow(SW_SHOW);
-                      ::SetForegroundWindow(dialog->m_hWnd);
-                      SearchFor(*dialog, "exists");
-                      dialog->SearchResults()->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED,
-                                                            LVIS_SELECTED | LVIS_FOCUSED);
-                      Choose(dialog->m_pMembersList, "Add");
-                      before = SelectedText(dialog->m_pMembersList).str();
-                      CRect row;
-                      dialog->SearchResults()->GetItemRect(0, &row, LVIR_BOUNDS);
-                      dialog->SearchResults()->ClientToScreen(&row);
-                      INPUT click[3] = {};
-                      const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-                      for (int i = 0; i < 3; ++i)
-                      {
-                          click[i].type = INPUT_MOUSE;
-                          click[i].mi.dx = (row.left + 20) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-                          click[i].mi.dy =
-                              (row.top + row.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-                          click[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-                      }
-                      SendInput(3, click, sizeof(INPUT));
-                  },
-                  [&] { after = SelectedText(dialog->m_pMembersList).str(); }});
+        *dialog,
+        {[&]
+         {
+             dialog->ShowWindow(SW_SHOW);
+             ::SetForegroundWindow(dialog->m_hWnd);
+             SearchFor(*dialog, "exists");
+             dialog->SearchPane().SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+             Choose(dialog->m_pMembersList, "Add");
+             before = SelectedText(dialog->m_pMembersList).str();
+             CRect row;
+             dialog->SearchPane().GetItemRect(0, &row, LVIR_BOUNDS);
+             dialog->SearchPane().ClientToScreen(&row);
+             INPUT click[3] = {};
+             const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+             for (int i = 0; i < 3; ++i)
+             {
+                 click[i].type = INPUT_MOUSE;
+                 click[i].mi.dx = (row.left + 20) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+                 click[i].mi.dy = (row.top + row.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+                 click[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+             }
+             SendInput(3, click, sizeof(INPUT));
+         },
+         [&] { after = SelectedText(dialog->m_pMembersList).str(); }});
     EXPECT_EQ("Add", before);
     EXPECT_EQ("Exists", after);
 }

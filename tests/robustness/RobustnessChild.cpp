@@ -156,7 +156,7 @@ int wmain(int argc, wchar_t** argv)
                           SelectEachRow(classes, [&] { SelectEachRow(members, [&] { ++shown; }); });
                           // The search reads every name once more, and going to a hit selects across.
                           dialog.RunSearch("e");
-                          CListCtrl* hits = dialog.SearchResults();
+                          CListCtrl* hits = &dialog.SearchPane();
                           for (int row = 0; row < hits->GetItemCount() && row < 50; ++row)
                               hits->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED,
                                                  LVIS_SELECTED | LVIS_FOCUSED);
