@@ -3,6 +3,8 @@
 //
 //   objbrowser_bench.exe [--runs N]
 #include "browser/CBrowserDlg.h"
+#include "module/ModuleServices.h"
+#include "module/WinHolders.h"
 #include "typelib/CTClass.h"
 #include "typelib/CTFunction.h"
 #include "typelib/CTLib.h"
@@ -271,28 +273,20 @@ struct Registered
 std::vector<Registered> RegisteredLibraries()
 {
     std::vector<Registered> found;
-    HKEY typeLibs = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "TypeLib", 0, KEY_READ, &typeLibs) != ERROR_SUCCESS)
+    RegistryKey typeLibs;
+    if (!typeLibs.Open(HKEY_CLASSES_ROOT, "TypeLib"))
         return found;
-    char guidText[128];
-    for (DWORD i = 0; RegEnumKeyA(typeLibs, i, guidText, sizeof guidText) == ERROR_SUCCESS; ++i)
+    for (const std::string& guidText : typeLibs.SubkeyNames())
     {
-        HKEY versions = nullptr;
         GUID guid;
-        std::wstring wide(guidText, guidText + std::strlen(guidText));
-        if (FAILED(IIDFromString(wide.c_str(), &guid)) ||
-            RegOpenKeyExA(typeLibs, guidText, 0, KEY_READ, &versions) != ERROR_SUCCESS)
+        RegistryKey versions;
+        if (!ParseGuidText(guidText.c_str(), guid) || !versions.Open(typeLibs.Get(), guidText.c_str()))
             continue;
-        char version[128];
-        if (RegEnumKeyA(versions, 0, version, sizeof version) == ERROR_SUCCESS)
-        {
-            unsigned major = 0, minor = 0;
-            if (std::sscanf(version, "%x.%x", &major, &minor) == 2)
-                found.push_back({guid, static_cast<WORD>(major), static_cast<WORD>(minor)});
-        }
-        RegCloseKey(versions);
+        const std::vector<std::string> names = versions.SubkeyNames();
+        unsigned major = 0, minor = 0;
+        if (!names.empty() && std::sscanf(names.front().c_str(), "%x.%x", &major, &minor) == 2)
+            found.push_back({guid, static_cast<WORD>(major), static_cast<WORD>(minor)});
     }
-    RegCloseKey(typeLibs);
     return found;
 }
 

@@ -61,7 +61,7 @@ CString CTDSVBBuilder::GetVariableKindName(CTVariable* variable)
 void CTDSVBBuilder::WriteFunctionDeclaration(CTFunction* function, CRTFBuilder& rtf)
 {
     rtf << push << size(kDeclarationSize) << black << font(DeclarationFace());
-    rtf << function->GetKindName(0) << " " << bold << function->GetName() << bold(false);
+    rtf << function->GetKindName(kDescriptionLanguage) << " " << bold << function->GetName() << bold(false);
     int shown = function->GetParamCount();
     if (function->IsPropertyPut())
         --shown;
@@ -82,11 +82,11 @@ void CTDSVBBuilder::WriteFunctionDeclaration(CTFunction* function, CRTFBuilder& 
     {
         // The assigned value's type; a put without any parameter shows none.
         if (CTParameter* value = shown >= 0 ? function->GetParam(shown) : nullptr)
-            type = value->GetTypeName(0);
+            type = value->GetTypeName(kDescriptionLanguage);
     }
     else if (function->HasReturnValue())
     {
-        type = function->GetReturnTypeName(0);
+        type = function->GetReturnTypeName(kDescriptionLanguage);
     }
     if (!type.IsEmpty())
     {
@@ -105,7 +105,7 @@ void CTDSVBBuilder::WriteParameter(CTParameter* parameter, CRTFBuilder& rtf)
     if (parameter->IsOptional())
         rtf << "[";
     rtf << italic << parameter->GetName() << " As ";
-    CString type = parameter->GetTypeName(0);
+    CString type = parameter->GetTypeName(kDescriptionLanguage);
     if (CTClass* linked = LinkedClass(parameter->GetFunction()->GetClass()->GetLib(), type))
         rtf << push << color(kLinkColor) << normal << underline << bold << LinkTo(linked) << pull;
     else
@@ -154,7 +154,7 @@ void CTDSVBBuilder::DescribeVariable(CTVariable* variable, CRTFBuilder& rtf)
 CString CTDSVBBuilder::GetParameterText(CTParameter* parameter)
 {
     CString text = parameter->IsOptional() ? "[" : "";
-    text += parameter->GetName() + " As " + parameter->GetTypeName(0);
+    text += parameter->GetName() + " As " + parameter->GetTypeName(kDescriptionLanguage);
     if (parameter->HasDefaultValue())
         text += " = " + parameter->GetDefaultValueText();
     if (parameter->IsOptional())
@@ -164,7 +164,7 @@ CString CTDSVBBuilder::GetParameterText(CTParameter* parameter)
 
 CString CTDSVBBuilder::GetFunctionDeclaration(CTFunction* function)
 {
-    CString text = function->GetKindName(0) + " " + function->GetName();
+    CString text = function->GetKindName(kDescriptionLanguage) + " " + function->GetName();
     const int count = function->GetParamCount();
     const bool parentheses = ShowsParentheses(function, count);
     if (parentheses)
@@ -179,7 +179,7 @@ CString CTDSVBBuilder::GetFunctionDeclaration(CTFunction* function)
         text += ")";
     if (function->HasReturnValue())
     {
-        CString type = function->GetReturnTypeName(0);
+        CString type = function->GetReturnTypeName(kDescriptionLanguage);
         if (CTClass* linked = LinkedClass(function->GetClass()->GetLib(), type))
             type = linked->GetName();
         text += " As " + type;

@@ -53,9 +53,9 @@ CString CTDSVBBuilder::GetLibraryKindName(CTLib*)
 void CTDSVBBuilder::DescribeClass(CTClass* type, CRTFBuilder& rtf)
 {
     rtf.AddColor(kLinkColor);
-    CString shownName = type->IsAlias() ? type->GetAliasTypeName(0) : type->GetName();
-    rtf << size(kDeclarationSize) << black << font(DeclarationFace()) << type->GetKindName(0) << " " << bold
-        << shownName << normal;
+    CString shownName = type->IsAlias() ? type->GetAliasTypeName(kDescriptionLanguage) : type->GetName();
+    rtf << size(kDeclarationSize) << black << font(DeclarationFace())
+        << type->GetKindName(kDescriptionLanguage) << " " << bold << shownName << normal;
     rtf << size(kNoteSize) << szGetStringObr(IDS_MEMBER_OF) << underline << bold << color(kLinkColor)
         << LinkTo(type->GetLib()) << black << normal << "\n"
         << "   ";

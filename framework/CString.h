@@ -4,6 +4,7 @@
 #include "framework/FrameworkApi.h"
 
 #include <windows.h>
+#include <cstdio> // the printf format checking of Format
 #include <string>
 
 class FWK_API CString
@@ -51,7 +52,8 @@ public:
     int CompareNoCase(const char* other) const;
 
     // printf-style formatting; the text is replaced.
-    void Format(const char* format, ...);
+    // The format is checked against the arguments as printf's is.
+    void Format(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
     void FormatV(const char* format, va_list args);
 
     // Position of the first occurrence at or after start, or -1.

@@ -159,8 +159,15 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
     {
         CWnd* object = g_creating;
         g_creating = nullptr;
-        // CreateEx looks at the outcome once the window exists, and tries again.
-        static_cast<void>(object->SubclassWindow(reinterpret_cast<HWND>(wParam)));
+        // CreateEx looks at the outcome once the window exists, and tries again; the platform
+        // calls this hook, so no C++ exception may cross back into it.
+        try
+        {
+            static_cast<void>(object->SubclassWindow(reinterpret_cast<HWND>(wParam)));
+        }
+        catch (...)
+        {
+        }
     }
     return ::CallNextHookEx(g_creationHook, code, wParam, lParam);
 }

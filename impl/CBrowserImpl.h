@@ -75,9 +75,6 @@ protected:
     // Empties the description pane (when it exists).
     void ClearDescription();
 
-    // The language of descriptions: the Basic declaration builder.
-    static constexpr int kDescriptionLanguage = 0;
-
     // Implementations load the context menu into m_contextMenu, create the two list objects into
     // the dialog and set the dialog's help id in their constructors.
     explicit CBrowserImpl(CBrowserDlg* dialog);

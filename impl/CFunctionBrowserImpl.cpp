@@ -5,6 +5,7 @@
 #include "framework/RedrawScope.h"
 #include "framework/WindowUpdateLock.h"
 #include "impl/SearchRank.h"
+#include "typelib/CTLibItem.h"
 #include "resources/resource.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "impl/HtmlHelpEntry.h"
 #include "framework/PlatformCalls.h"
+#include "module/WinHolders.h"
 
 namespace
 {
@@ -12,16 +13,9 @@ bool g_failed = false;
 
 HMODULE LoadRegisteredHelpLibrary()
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, kHtmlHelpServerKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return nullptr;
-    char path[260] = {};
-    DWORD size = sizeof path - 1; // room for the terminator a stored value may lack
-    DWORD type = 0;
-    const LONG status =
-        ::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
-    ::RegCloseKey(key);
-    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || !path[0])
+    RegistryKey key;
+    CString path;
+    if (!key.Open(HKEY_CLASSES_ROOT, kHtmlHelpServerKey) || !key.ReadDefault(path) || path.IsEmpty())
         return nullptr;
     return ::LoadLibraryA(path);
 }

@@ -12,7 +12,3 @@ class CTLib;
 // no locale: the neutral locale is tried first, then the user's, then the first locale the
 // library is registered under for that version (a library registered under 409 only).
 OBR_API std::unique_ptr<CTLib> LoadReferencedLibrary(const GUID& guid, WORD major, WORD minor);
-
-// The first locale registered under HKEY_CLASSES_ROOT\TypeLib\{guid}\major.minor; false when the
-// version is not registered or lists no locale.
-OBR_API bool FirstRegisteredLocale(const GUID& guid, WORD major, WORD minor, LCID& lcid);

@@ -1,6 +1,9 @@
 #include "module/ModuleServices.h"
 #include "host/util/HostUtilities.h"
 
+#include <objbase.h>
+#include <string>
+
 namespace
 {
 HINSTANCE g_moduleInstance = nullptr;
@@ -35,5 +38,25 @@ bool IsAllHex(const char* text)
         if (!hex)
             return false;
     }
+    return true;
+}
+
+CString GuidText(const GUID& guid)
+{
+    wchar_t text[40] = {};
+    ::StringFromGUID2(guid, text, 40);
+    return CString::FromWide(text);
+}
+
+bool ParseGuidText(const char* text, GUID& guid)
+{
+    // "{" eight, four, four, four and twelve digits "}": 38 characters, no more.
+    if (!text || std::char_traits<char>::length(text) != 38)
+        return false;
+    const std::wstring wide(text, text + 38);
+    GUID parsed;
+    if (FAILED(::IIDFromString(wide.c_str(), &parsed)))
+        return false;
+    guid = parsed;
     return true;
 }

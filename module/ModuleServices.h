@@ -17,3 +17,9 @@ OBR_API CString strGetStringObr(UINT id);
 
 // True when the text is empty or every character is a hexadecimal digit.
 OBR_API bool IsAllHex(const char* text);
+
+// A GUID as the registry and the project files write it: in braces, upper-case hexadecimal.
+OBR_API CString GuidText(const GUID& guid);
+// The GUID such a text names (braces required, either letter case); false, the GUID untouched,
+// for any other text.
+[[nodiscard]] OBR_API bool ParseGuidText(const char* text, GUID& guid);

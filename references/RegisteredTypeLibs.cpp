@@ -1,9 +1,11 @@
 #include "references/RegisteredTypeLibs.h"
 #include "module/ModuleServices.h"
+#include "module/WinHolders.h"
 #include "resources/resource.h"
 
 #include <oleauto.h>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <mbstring.h>
 #include <string>
@@ -11,69 +13,12 @@
 
 namespace
 {
-constexpr DWORD kKeyNameBuffer = 128;
-
 // The platform keys a path is registered under, the running build's own first.
 #ifdef _WIN64
 const char* const kPlatformKeys[] = {"win64", "win32", "win16"};
 #else
 const char* const kPlatformKeys[] = {"win32", "win16"};
 #endif
-
-// An open registry key, closed when it goes.
-class Key
-{
-public:
-    Key() = default;
-    ~Key()
-    {
-        if (m_key)
-            ::RegCloseKey(m_key);
-    }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-
-    bool Open(HKEY parent, const char* name)
-    {
-        return ::RegOpenKeyExA(parent, name, 0, KEY_READ, &m_key) == ERROR_SUCCESS;
-    }
-    HKEY Get() const { return m_key; }
-
-    // The names of the subkeys, in registry order. A name longer than the buffer is skipped so that
-    // the names after it are still seen.
-    std::vector<std::string> SubkeyNames() const
-    {
-        std::vector<std::string> names;
-        char name[kKeyNameBuffer];
-        for (DWORD index = 0;; ++index)
-        {
-            const LONG status = ::RegEnumKeyA(m_key, index, name, sizeof name);
-            if (status == ERROR_MORE_DATA)
-                continue;
-            if (status != ERROR_SUCCESS)
-                break;
-            names.emplace_back(name);
-        }
-        return names;
-    }
-
-    // The default value of the key; false when it does not read.
-    bool ReadDefault(CString& value) const
-    {
-        LONG size = 0;
-        if (::RegQueryValueA(m_key, nullptr, nullptr, &size) != ERROR_SUCCESS || size < 0)
-            return false;
-        std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
-        LONG read = size + 1;
-        if (::RegQueryValueA(m_key, nullptr, buffer.data(), &read) != ERROR_SUCCESS)
-            return false;
-        value = buffer.data();
-        return true;
-    }
-
-private:
-    HKEY m_key = nullptr;
-};
 
 // "2.0" or "1.a": hexadecimal major and minor; no minor when there is no ".".
 void ParseVersion(const std::string& text, WORD& major, WORD& minor)
@@ -108,27 +53,21 @@ CString Formatted(UINT id, const CString& argument)
     return text;
 }
 
-bool ParseGuid(const std::string& text, GUID& guid)
-{
-    std::wstring wide(text.begin(), text.end());
-    return SUCCEEDED(::IIDFromString(wide.c_str(), &guid));
-}
-
 // The path under the version's first locale key, and that locale; false when the locale key or
 // every platform key fails to open. A version without a locale key has no path.
-bool ReadLocaleAndPath(const Key& version, TLVLibId& entry)
+bool ReadLocaleAndPath(const RegistryKey& version, TLVLibId& entry)
 {
     for (const std::string& name : version.SubkeyNames())
     {
         if (name.empty() || !IsAllHex(name.c_str()))
             continue;
         entry.lcid = static_cast<LCID>(std::strtol(name.c_str(), nullptr, 16) & 0xFFFF);
-        Key locale;
+        RegistryKey locale;
         if (!locale.Open(version.Get(), name.c_str()))
             return false;
         for (const char* platformName : kPlatformKeys)
         {
-            Key platform;
+            RegistryKey platform;
             if (platform.Open(locale.Get(), platformName))
                 return platform.ReadDefault(entry.strPath);
         }
@@ -140,7 +79,7 @@ bool ReadLocaleAndPath(const Key& version, TLVLibId& entry)
 // Appends the entry of one version key; false when a step failed (nothing is appended then).
 bool ReadVersion(HKEY library, const GUID& guid, const std::string& versionName, TypeLibTable& table)
 {
-    Key version;
+    RegistryKey version;
     CString description;
     if (!version.Open(library, versionName.c_str()) || !version.ReadDefault(description))
         return false;
@@ -160,15 +99,15 @@ bool ReadVersion(HKEY library, const GUID& guid, const std::string& versionName,
 bool EnumRegisteredTypeLibs(TypeLibTable& table)
 {
     table.clear();
-    Key typeLibs;
+    RegistryKey typeLibs;
     if (!typeLibs.Open(HKEY_CLASSES_ROOT, "TypeLib"))
         return false;
     bool complete = true;
     for (const std::string& guidName : typeLibs.SubkeyNames())
     {
-        Key library;
+        RegistryKey library;
         GUID guid = {};
-        if (!library.Open(typeLibs.Get(), guidName.c_str()) || !ParseGuid(guidName, guid))
+        if (!library.Open(typeLibs.Get(), guidName.c_str()) || !ParseGuidText(guidName.c_str(), guid))
         {
             complete = false;
             continue;
@@ -219,7 +158,7 @@ const TLVLibId* FindRegistered(const TypeLibTable& table, const TLVLibId& refere
 
 CString WhyMissing(const TLVLibId& reference)
 {
-    Key library;
+    RegistryKey library;
     const std::string libraryKey = std::string("TypeLib\\") + GuidText(reference.guid).GetString();
     if (!library.Open(HKEY_CLASSES_ROOT, libraryKey.c_str()))
         return strGetStringObr(IDS_MISSING_NOT_REGISTERED);
@@ -228,7 +167,7 @@ CString WhyMissing(const TLVLibId& reference)
     std::string sameVersion;
     for (const std::string& name : library.SubkeyNames())
     {
-        Key version;
+        RegistryKey version;
         CString description;
         if (!version.Open(library.Get(), name.c_str()) || !version.ReadDefault(description) ||
             description.IsEmpty())
@@ -243,7 +182,7 @@ CString WhyMissing(const TLVLibId& reference)
     if (sameVersion.empty())
         return versions.empty() ? strGetStringObr(IDS_MISSING_NOT_REGISTERED)
                                 : Formatted(IDS_MISSING_OTHER_VERSION, Joined(versions));
-    Key version;
+    RegistryKey version;
     if (!version.Open(library.Get(), sameVersion.c_str()))
         return strGetStringObr(IDS_MISSING_NOT_REGISTERED);
     // The locale of the reference's language, else the first, as the walk takes it.
@@ -256,7 +195,7 @@ CString WhyMissing(const TLVLibId& reference)
         if (localeName.empty() || LANGIDFROMLCID(lcid) == LANGIDFROMLCID(reference.lcid))
             localeName = name;
     }
-    Key locale;
+    RegistryKey locale;
     if (localeName.empty() || !locale.Open(version.Get(), localeName.c_str()))
         return strGetStringObr(IDS_MISSING_NOT_REGISTERED);
     std::vector<std::string> otherPlatforms;
@@ -264,7 +203,7 @@ CString WhyMissing(const TLVLibId& reference)
     bool ours = false;
     for (const char* platformName : kPlatformKeys)
     {
-        Key platform;
+        RegistryKey platform;
         if (platform.Open(locale.Get(), platformName))
         {
             ours = platform.ReadDefault(path);
@@ -295,9 +234,19 @@ CString LanguageName(LCID lcid)
     return name;
 }
 
-CString GuidText(const GUID& guid)
+bool FirstRegisteredLocale(const GUID& guid, WORD major, WORD minor, LCID& lcid)
 {
-    wchar_t text[64] = {};
-    ::StringFromGUID2(guid, text, 64);
-    return CString::FromWide(text);
+    char version[16];
+    std::snprintf(version, sizeof version, "\\%x.%x", major, minor);
+    RegistryKey key;
+    if (!key.Open(HKEY_CLASSES_ROOT, (std::string("TypeLib\\") + GuidText(guid).str() + version).c_str()))
+        return false;
+    // Locale keys are hexadecimal numbers; FLAGS and HELPDIR sit beside them.
+    for (const std::string& name : key.SubkeyNames())
+        if (!name.empty() && IsAllHex(name.c_str()))
+        {
+            lcid = static_cast<LCID>(std::strtoul(name.c_str(), nullptr, 16));
+            return true;
+        }
+    return false;
 }

@@ -32,8 +32,9 @@ OBR_API bool RegisteredFileExists(const CString& path);
 // versions, registered but its file is gone, or registered for another language.
 OBR_API CString WhyMissing(const TLVLibId& reference);
 
-// A GUID as the registry writes it: in braces, upper-case hexadecimal.
-OBR_API CString GuidText(const GUID& guid);
+// The first locale registered under HKEY_CLASSES_ROOT\TypeLib\{guid}\major.minor; false when the
+// version is not registered or lists no locale.
+[[nodiscard]] OBR_API bool FirstRegisteredLocale(const GUID& guid, WORD major, WORD minor, LCID& lcid);
 
 // The name of a locale's language; "Standard" for the neutral one.
 OBR_API CString LanguageName(LCID lcid);

@@ -180,14 +180,12 @@ extern "C" void RunTypeLibraryProbe(const wchar_t* path)
     ::SetUnhandledExceptionFilter(&EndOnFault);
     ::CoInitialize(nullptr);
     const std::string scratchKey = ScratchKey(::GetCurrentProcessId());
-    HKEY scratch = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, scratchKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &scratch, nullptr) == ERROR_SUCCESS)
-        ::RegOverridePredefKey(HKEY_CLASSES_ROOT, scratch);
+    RegistryKey scratch;
+    if (scratch.Create(HKEY_CURRENT_USER, scratchKey.c_str()))
+        ::RegOverridePredefKey(HKEY_CLASSES_ROOT, scratch.Get());
     const DWORD result = path && *path ? WalkFile(path) : kNotALibrary;
     ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-    if (scratch)
-        ::RegCloseKey(scratch);
+    scratch.Close();
     ::RegDeleteTreeA(HKEY_CURRENT_USER, scratchKey.c_str());
     ::ExitProcess(result);
 }

@@ -1,5 +1,7 @@
 #include "samplehost/MacroProject.h"
 #include "module/ComHolders.h"
+#include "module/ModuleServices.h"
+#include "module/WinHolders.h"
 #include "references/RegisteredTypeLibs.h"
 
 #include <oleauto.h>
@@ -18,14 +20,6 @@ const char kReferencesSection[] = "References";
 // Files of format 2 write names and paths escaped; files without a format were written raw.
 constexpr unsigned long kEscapedFormat = 2;
 constexpr unsigned long kMostReferences = 10000;
-
-bool ParseGuid(const CString& text, GUID& guid)
-{
-    if (text.GetLength() != 38)
-        return false;
-    std::wstring wide(text.GetString(), text.GetString() + text.GetLength());
-    return SUCCEEDED(::IIDFromString(wide.c_str(), &guid));
-}
 
 CString ReadValue(const CString& path, const CString& section, const char* key)
 {
@@ -72,7 +66,7 @@ std::set<unsigned long> ReferenceSections(const CString& path)
 bool ReadReference(const CString& path, const CString& section, bool escaped, TLVLibId& reference)
 {
     unsigned long major = 0, minor = 0, lcid = 0;
-    if (!ParseGuid(ReadValue(path, section, "Guid"), reference.guid) ||
+    if (!ParseGuidText(ReadValue(path, section, "Guid"), reference.guid) ||
         !ParseNumber(ReadValue(path, section, "Major"), 0xFFFF, major) ||
         !ParseNumber(ReadValue(path, section, "Minor"), 0xFFFF, minor) ||
         !ParseNumber(ReadValue(path, section, "Lcid"), 0xFFFFFFFF, lcid))
@@ -93,13 +87,9 @@ bool ReadReference(const CString& path, const CString& section, bool escaped, TL
 // The file's bytes reach the disk before it replaces anything.
 bool FlushToDisk(const CString& path)
 {
-    HANDLE file =
-        ::CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const bool flushed = ::FlushFileBuffers(file) != FALSE;
-    ::CloseHandle(file);
-    return flushed;
+    const KernelHandle file(
+        ::CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && ::FlushFileBuffers(file.Get()) != FALSE;
 }
 
 CString DamagedCopyPath(const CString& path)

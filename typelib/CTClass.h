@@ -32,7 +32,7 @@ public:
     CString GetName() override;
     bool IsHidden() override;
     bool IsBrowsable() override;
-    bool GetHelpInfo(DWORD* helpContext, CString& helpFile) override;
+    [[nodiscard]] bool GetHelpInfo(DWORD* helpContext, CString& helpFile) override;
     void Describe(int language, CRTFBuilder& rtf) override;
     CString GetKindName(int language) override;
     // A new counted reference to the type.
@@ -69,7 +69,7 @@ public:
     CTFunction* FindFunction(MEMBERID id, int invokeKindMask);
     int CountFunctions(MEMBERID id);
     // The name of the first constant of that value; name is untouched when none has it.
-    bool FindConstantName(long value, CString& name);
+    [[nodiscard]] bool FindConstantName(long value, CString& name);
     // For an alias, the Basic name of the aliased type; empty for any other kind.
     CString GetAliasTypeName(int language);
     // For an alias of a user-defined type of the same library, that type's class; else null.

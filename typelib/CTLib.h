@@ -24,7 +24,7 @@ public:
     CString GetDescription() override;
     bool IsHidden() override;
     bool IsBrowsable() override;
-    bool GetHelpInfo(DWORD* helpContext, CString& helpFile) override;
+    [[nodiscard]] bool GetHelpInfo(DWORD* helpContext, CString& helpFile) override;
     void Describe(int language, CRTFBuilder& rtf) override;
     CString GetKindName(int language) override;
 

@@ -25,6 +25,10 @@ enum TLIB_ITEM_KIND
     TLIB_KIND_VARIABLE = 10
 };
 
+// The language of descriptions, declarations and type names: Basic, the only one the declaration
+// builder writes.
+constexpr int kDescriptionLanguage = 0;
+
 class OBR_API CTLibItem
 {
 public:
@@ -34,7 +38,7 @@ public:
     virtual CString GetName() { return m_strName; }
     virtual bool IsHidden() = 0;
     virtual bool IsBrowsable() = 0;
-    virtual bool GetHelpInfo(DWORD* helpContext, CString& helpFile) = 0;
+    [[nodiscard]] virtual bool GetHelpInfo(DWORD* helpContext, CString& helpFile) = 0;
     virtual void Describe(int language, CRTFBuilder& rtf) = 0;
     virtual CString GetKindName(int language) = 0;
 

@@ -16,7 +16,7 @@ public:
     CString GetDescription() override { return CString(); }
     bool IsHidden() override { return false; }
     bool IsBrowsable() override { return true; }
-    bool GetHelpInfo(DWORD*, CString&) override { return false; }
+    [[nodiscard]] bool GetHelpInfo(DWORD*, CString&) override { return false; }
     // Its own name, whatever the language.
     void Describe(int, CRTFBuilder& rtf) override
     {

@@ -14,7 +14,7 @@ public:
     ~CTMember() override;
 
     CString GetDescription() override;
-    bool GetHelpInfo(DWORD* helpContext, CString& helpFile) override;
+    [[nodiscard]] bool GetHelpInfo(DWORD* helpContext, CString& helpFile) override;
     virtual MEMBERID GetMemberId() { return m_memid; }
     virtual CString GetDeclaration(int language) = 0;
 

@@ -73,9 +73,11 @@ CString CTParameter::GetDefaultValueText()
     {
         m_pDefaultText = std::make_unique<CString>();
         long value = 0;
+        // The name of the enumeration's constant of that value, when it has one.
         if (IsUserDefined() && GetDefaultValue(value))
-            if (CTClass* type = GetUserDefinedClass())
-                type->FindConstantName(value, *m_pDefaultText);
+            if (CTClass* type = GetUserDefinedClass();
+                type && !type->FindConstantName(value, *m_pDefaultText))
+                m_pDefaultText->Empty();
         // A text default is written as Basic writes a string, so that a copied declaration compiles.
         if (m_pDefaultText->IsEmpty() && GetDefaultValue(*m_pDefaultText) && DefaultValue()->vt == VT_BSTR)
             *m_pDefaultText = obr::BasicStringLiteral(*m_pDefaultText);

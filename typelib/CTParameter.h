@@ -26,8 +26,8 @@ public:
     bool HasDefaultValue() const { return (m_elemDesc.paramdesc.wParamFlags & PARAMFLAG_FHASDEFAULT) != 0; }
     bool IsOptional() const { return (m_elemDesc.paramdesc.wParamFlags & PARAMFLAG_FOPT) != 0; }
     bool IsUserDefined() const { return m_elemDesc.tdesc.vt == VT_USERDEFINED; }
-    bool GetDefaultValue(long& value) const;
-    bool GetDefaultValue(CString& text) const;
+    [[nodiscard]] bool GetDefaultValue(long& value) const;
+    [[nodiscard]] bool GetDefaultValue(CString& text) const;
     // The class of a user-defined type of the function's own library; null otherwise.
     CTClass* GetUserDefinedClass();
     // The name of the enumeration constant the default value stands for, else the value as text;

@@ -24,8 +24,8 @@ public:
     VARKIND GetVarKind() const { return m_varKind; }
     // A constant's value as a long, or as text (Booleans in the user's language); false for a
     // variable that is no constant or a value that does not convert.
-    bool GetConstValue(long& value) const;
-    bool GetConstValue(CString& text) const;
+    [[nodiscard]] bool GetConstValue(long& value) const;
+    [[nodiscard]] bool GetConstValue(CString& text) const;
     // The whole descriptor, read again on first use; null when the platform no longer gives it.
     const VARDESC* GetVarDesc() const { return LendAgain(m_varDesc); }
 

@@ -19,6 +19,15 @@ bool CTLibItemLess::operator()(CTLibItem* a, CTLibItem* b) const
 
 int CALLBACK CompareLibItems(LPARAM item1, LPARAM item2, LPARAM sortParam)
 {
-    const CTLibItemLess& less = *reinterpret_cast<const CTLibItemLess*>(sortParam);
-    return less(reinterpret_cast<CTLibItem*>(item1), reinterpret_cast<CTLibItem*>(item2)) ? -1 : 1;
+    // The list view calls this: no C++ exception (a name that could not be read) may cross back into
+    // it. Items that cannot be compared are answered as equal ones are: the first is not less.
+    try
+    {
+        const CTLibItemLess& less = *reinterpret_cast<const CTLibItemLess*>(sortParam);
+        return less(reinterpret_cast<CTLibItem*>(item1), reinterpret_cast<CTLibItem*>(item2)) ? -1 : 1;
+    }
+    catch (...)
+    {
+        return 1;
+    }
 }

@@ -1,4 +1,5 @@
 #include "typelib/PlatformGuard.h"
+#include "module/WinHolders.h"
 
 #include <windows.h>
 
@@ -113,18 +114,17 @@ IsolatedEnd RunIsolated(const std::shared_ptr<IsolatedWork>& work, unsigned long
                               reinterpret_cast<LPCWSTR>(&RunIsolatedThread), &pin))
         return IsolatedEnd::NotStarted;
     auto* start = new IsolatedStart{work, pin};
-    HANDLE thread = ::CreateThread(nullptr, kIsolatedStack, &RunIsolatedThread, start,
-                                   STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    const KernelHandle thread(::CreateThread(nullptr, kIsolatedStack, &RunIsolatedThread, start,
+                                             STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
     if (!thread)
     {
         delete start;
         ::FreeLibrary(pin);
         return IsolatedEnd::NotStarted;
     }
-    const bool ended = ::WaitForSingleObject(thread, timeLimitMs) == WAIT_OBJECT_0;
+    const bool ended = ::WaitForSingleObject(thread.Get(), timeLimitMs) == WAIT_OBJECT_0;
     DWORD exitCode = 0;
-    ::GetExitCodeThread(thread, &exitCode);
-    ::CloseHandle(thread);
+    ::GetExitCodeThread(thread.Get(), &exitCode);
     if (!ended)
         return IsolatedEnd::TimedOut;
     return exitCode == kEndedByFault ? IsolatedEnd::Faulted : IsolatedEnd::Finished;

@@ -9,9 +9,9 @@
 
 namespace obr
 {
-bool VariantToLong(const VARIANT& value, long& result);
+[[nodiscard]] bool VariantToLong(const VARIANT& value, long& result);
 // Booleans read as the user's language's words (VARIANT_ALPHABOOL | VARIANT_LOCALBOOL).
-bool VariantToText(const VARIANT& value, CString& result);
+[[nodiscard]] bool VariantToText(const VARIANT& value, CString& result);
 // A text as a Basic string literal: in quotes, an inner quote doubled.
 OBR_API CString BasicStringLiteral(const CString& text);
 } // namespace obr

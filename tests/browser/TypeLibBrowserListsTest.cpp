@@ -3,6 +3,7 @@
 #include "typelib/CTLib.h"
 #include "tests/support/PlatformRecorder.h"
 #include "impl/ReferenceLoader.h"
+#include "references/RegisteredTypeLibs.h"
 #include "tests/support/TestPaths.h"
 #include "tests/browser/TypeLibBrowserTestSupport.h"
 

@@ -1,6 +1,7 @@
 // The references dialog on a registry of the test's own making: the host's references on top,
 // moving, browsing to a file, choosing by letter, OK and Cancel.
 #include "references/CReferencesDialog.h"
+#include "module/ModuleServices.h"
 #include "tests/support/DamagedTypeLib.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
@@ -39,7 +40,7 @@ const char kFixtureGuid[] = "{6B71A616-BF9F-424A-9D30-6589D9CF0ACE}";
 TLVLibId Reference(const char* guid, const char* name, WORD major = 1)
 {
     TLVLibId reference = {};
-    EXPECT_TRUE(obrtest::ParseGuid(guid, reference.guid)) << guid;
+    EXPECT_TRUE(ParseGuidText(guid, reference.guid)) << guid;
     reference.wMajor = major;
     reference.strName = name;
     return reference;
@@ -330,7 +331,7 @@ TEST_F(ReferencesDialogTest, BrowsingChecksTheListedItemOfThatLibraryOrInsertsAN
                           ASSERT_GE(chosen, 0);
                           EXPECT_EQ(1, list.GetCheck(chosen));
                           GUID fixture;
-                          ASSERT_TRUE(obrtest::ParseGuid(kFixtureGuid, fixture));
+                          ASSERT_TRUE(ParseGuidText(kFixtureGuid, fixture));
                           EXPECT_TRUE(IsEqualGUID(fixture, EntryOf(dialog, chosen).guid));
                           EXPECT_EQ(1, EntryOf(dialog, chosen).wMajor)
                               << "the listed item of that very version";

@@ -1,5 +1,6 @@
 // The walk of the registered type libraries, on registry trees of the tests' own making.
 #include "references/RegisteredTypeLibs.h"
+#include "module/ModuleServices.h"
 #include "tests/support/ScopedClassesRoot.h"
 #include "tests/support/TestPaths.h"
 
@@ -47,7 +48,7 @@ TEST_F(RegisteredTypeLibsTest, EachVersionWithADescriptionIsAnEntry)
     EXPECT_EQ(0x409u, first.lcid);
     EXPECT_EQ("C:\\alpha.tlb", first.strPath);
     GUID a;
-    ASSERT_TRUE(obrtest::ParseGuid("{0A000000-0000-0000-0000-00000000000A}", a));
+    ASSERT_TRUE(ParseGuidText("{0A000000-0000-0000-0000-00000000000A}", a));
     EXPECT_TRUE(IsEqualGUID(a, first.guid));
     // Two versions of one library and locale are the same library.
     EXPECT_EQ(0u, table[1].lcid);
@@ -109,7 +110,7 @@ TEST_F(RegisteredTypeLibsTest, AReferenceStandsForItsVersionWhoseFileIsThereOrSa
     auto reference = [](const char* guid, WORD major, LCID lcid = 0)
     {
         TLVLibId id = {};
-        obrtest::ParseGuid(guid, id.guid);
+        EXPECT_TRUE(ParseGuidText(guid, id.guid)) << guid;
         id.wMajor = major;
         id.lcid = lcid;
         return id;

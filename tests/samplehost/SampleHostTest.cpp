@@ -1,5 +1,6 @@
 // The sample host: its project file, the text it inserts, and its command line.
 #include "browser/CBrowserDlg.h"
+#include "module/ModuleServices.h"
 #include "samplehost/HostCommands.h"
 #include "samplehost/HostWindow.h"
 #include "impl/CBrowserImpl.h"
@@ -27,7 +28,7 @@ std::string TempPath(const char* name)
 TLVLibId Reference(const char* guid, WORD major, WORD minor, LCID lcid, const char* name, const char* path)
 {
     TLVLibId reference = {};
-    EXPECT_TRUE(obrtest::ParseGuid(guid, reference.guid)) << guid;
+    EXPECT_TRUE(ParseGuidText(guid, reference.guid)) << guid;
     reference.wMajor = major;
     reference.wMinor = minor;
     reference.lcid = lcid;

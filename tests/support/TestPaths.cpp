@@ -89,11 +89,3 @@ std::string Narrow(const std::wstring& text)
     return narrow;
 }
 } // namespace obrtest
-
-bool obrtest::ParseGuid(const std::string& text, GUID& guid)
-{
-    if (SUCCEEDED(::IIDFromString(Widen(text).c_str(), &guid)))
-        return true;
-    guid = GUID();
-    return false;
-}

@@ -35,7 +35,4 @@ public:
 private:
     std::string m_path;
 };
-
-// A GUID written "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}"; false, and GUID_NULL, for anything else.
-bool ParseGuid(const std::string& text, GUID& guid);
 } // namespace obrtest
