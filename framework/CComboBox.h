@@ -43,5 +43,4 @@ public:
     {
         return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, index));
     }
-    void ShowDropDown(BOOL show = TRUE) { SendMessage(CB_SHOWDROPDOWN, show); }
 };

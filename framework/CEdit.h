@@ -27,7 +27,4 @@ public:
     }
     // Inserts the clipboard's text at the caret.
     void Paste() { SendMessage(WM_PASTE); }
-    void SetReadOnly(BOOL readOnly = TRUE) { SendMessage(EM_SETREADONLY, readOnly); }
-    void LimitText(int limit) { SendMessage(EM_LIMITTEXT, limit); }
-    int GetLineCount() const { return static_cast<int>(SendMessage(EM_GETLINECOUNT)); }
 };

@@ -30,6 +30,4 @@ public:
     {
         return ImageList_SetOverlayImage(m_hImageList, image, overlay);
     }
-    int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
-    HICON ExtractIcon(int image) { return ImageList_GetIcon(m_hImageList, image, ILD_NORMAL); }
 };

@@ -54,7 +54,6 @@ public:
         return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, index, height));
     }
     int GetItemHeight(int index) const { return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, index)); }
-    int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
     // The item under a client point, and whether the point lies outside every item.
     UINT ItemFromPoint(CPoint point, BOOL& outside) const;
 

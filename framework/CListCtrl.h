@@ -17,7 +17,6 @@ public:
     {
         return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, column, width));
     }
-    int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, column)); }
 
     // Items
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
@@ -58,7 +57,6 @@ public:
     {
         return static_cast<int>(SendMessage(LVM_GETNEXTITEM, start, flags));
     }
-    int GetSelectedCount() const { return static_cast<int>(SendMessage(LVM_GETSELECTEDCOUNT)); }
     int FindItem(LVFINDINFOA* find, int start = -1) const
     {
         return static_cast<int>(SendMessage(LVM_FINDITEMA, start, reinterpret_cast<LPARAM>(find)));
@@ -69,12 +67,7 @@ public:
     {
         return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, index, partialOk));
     }
-    int HitTest(LVHITTESTINFO* info) const
-    {
-        return static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(info)));
-    }
     BOOL GetItemRect(int index, LPRECT rect, UINT code) const;
-    int GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
 
     // Sorting: the callback compares the item data of two items.
     BOOL SortItems(PFNLVCOMPARE compare, DWORD_PTR data)
@@ -84,13 +77,8 @@ public:
 
     // Image lists (LVSIL_SMALL, LVSIL_NORMAL, LVSIL_STATE); returns the previous list's handle.
     HIMAGELIST SetImageList(CImageList* list, int which);
-    HIMAGELIST GetImageList(int which) const
-    {
-        return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, which));
-    }
     DWORD SetExtendedStyle(DWORD style)
     {
         return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style));
     }
-    DWORD GetExtendedStyle() const { return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE)); }
 };

@@ -21,7 +21,6 @@ public:
 
     HMENU m_hMenu = nullptr;
     operator HMENU() const { return m_hMenu; }
-    HMENU GetSafeHmenu() const { return m_hMenu; }
 
     // Loads a menu resource from the resource chain.
     BOOL LoadMenu(UINT id);

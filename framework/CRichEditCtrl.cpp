@@ -44,12 +44,6 @@ DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT2A& format) const
         SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format)));
 }
 
-int CRichEditCtrl::CharFromPos(CPoint point) const
-{
-    POINTL at = {point.x, point.y};
-    return static_cast<int>(SendMessage(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
-}
-
 CPoint CRichEditCtrl::PosFromChar(long position) const
 {
     POINTL at = {};

@@ -25,16 +25,7 @@ public:
     {
         return static_cast<long>(SendMessage(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream)));
     }
-    BOOL SetReadOnly(BOOL readOnly = TRUE)
-    {
-        return static_cast<BOOL>(SendMessage(EM_SETREADONLY, readOnly));
-    }
     BOOL SetSelectionCharFormat(CHARFORMAT2A& format);
     DWORD GetSelectionCharFormat(CHARFORMAT2A& format) const;
-    COLORREF SetBackgroundColor(BOOL systemColor, COLORREF color)
-    {
-        return static_cast<COLORREF>(SendMessage(EM_SETBKGNDCOLOR, systemColor, color));
-    }
-    int CharFromPos(CPoint point) const;
     CPoint PosFromChar(long position) const;
 };

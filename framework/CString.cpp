@@ -106,13 +106,6 @@ CString& CString::MakeLower()
     return *this;
 }
 
-CString& CString::MakeUpper()
-{
-    if (!m_text.empty())
-        CharUpperBuffA(m_text.data(), static_cast<DWORD>(m_text.size()));
-    return *this;
-}
-
 CString& CString::Trim()
 {
     return TrimRight().TrimLeft();

@@ -22,9 +22,7 @@ public:
     operator const char*() const { return m_text.c_str(); }
     const char* GetString() const { return m_text.c_str(); }
     const std::string& str() const { return m_text; }
-    char GetAt(int index) const { return m_text[index]; }
     char operator[](int index) const { return m_text[index]; }
-    void SetAt(int index, char c) { m_text[index] = c; }
 
     CString& operator=(const char* text)
     {
@@ -68,7 +66,6 @@ public:
 
     // Letter case by the ANSI code page, so accented letters change too.
     CString& MakeLower();
-    CString& MakeUpper();
     // Removes blanks (space, tab, line feed, carriage return) from one or both ends.
     CString& Trim();
     CString& TrimLeft();

@@ -139,20 +139,6 @@ BOOL CWnd::SubclassWindow(HWND window)
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
-{
-    HWND control = parent ? ::GetDlgItem(parent->m_hWnd, static_cast<int>(id)) : nullptr;
-    return control && SubclassWindow(control);
-}
-
-HWND CWnd::UnsubclassWindow()
-{
-    if (m_pfnSuper && m_hWnd)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    m_pfnSuper = nullptr;
-    return Detach();
-}
-
 LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND && g_creating)
@@ -231,11 +217,6 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
     return ModifyWindowLong(GWL_STYLE, remove, add, swpFlags);
 }
 
-BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
-{
-    return ModifyWindowLong(GWL_EXSTYLE, remove, add, swpFlags);
-}
-
 BOOL CWnd::ModifyWindowLong(int index, DWORD remove, DWORD add, UINT swpFlags)
 {
     DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, index));
@@ -260,30 +241,10 @@ void CWnd::ClientToScreen(LPRECT rect) const
     ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(rect), 2);
 }
 
-void CWnd::CenterWindow(CWnd* alternateOwner)
-{
-    HWND owner = alternateOwner ? alternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
-    CRect area;
-    if (owner && ::IsWindowVisible(owner))
-        ::GetWindowRect(owner, &area);
-    else
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    CRect window;
-    GetWindowRect(&window);
-    int x = area.left + (area.Width() - window.Width()) / 2;
-    int y = area.top + (area.Height() - window.Height()) / 2;
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 HICON CWnd::SetIcon(HICON icon, BOOL big)
 {
     return reinterpret_cast<HICON>(
         SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
-}
-
-HICON CWnd::GetIcon(BOOL big) const
-{
-    return reinterpret_cast<HICON>(SendMessage(WM_GETICON, big ? ICON_BIG : ICON_SMALL, 0));
 }
 
 void CWnd::SetFont(CFont* font, BOOL redraw)

@@ -37,8 +37,6 @@ public:
     [[nodiscard]] BOOL Attach(HWND window);
     HWND Detach();
     [[nodiscard]] BOOL SubclassWindow(HWND window);
-    BOOL SubclassDlgItem(UINT id, CWnd* parent);
-    HWND UnsubclassWindow();
 
     // Creates a window of any class with this object attached from its first message on.
     BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
@@ -49,7 +47,6 @@ public:
     void SetWindowText(LPCSTR text) { ::SetWindowTextA(m_hWnd, text); }
     void GetWindowText(CString& text) const;
     CString GetWindowText() const;
-    int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
     void SetDlgItemText(int id, LPCSTR text) { ::SetDlgItemTextA(m_hWnd, id, text); }
     int GetDlgItemText(int id, CString& text) const;
 
@@ -63,7 +60,6 @@ public:
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)); }
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
-    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
 
@@ -86,18 +82,14 @@ public:
     void ScreenToClient(LPRECT rect) const;
     void ClientToScreen(LPPOINT point) const { ::ClientToScreen(m_hWnd, point); }
     void ClientToScreen(LPRECT rect) const;
-    void CenterWindow(CWnd* alternateOwner = nullptr);
 
     // Relatives
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
-    CWnd* GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
 
     // Focus and mouse capture
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
     static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
     CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-    static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
 
     // Painting
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
@@ -111,7 +103,6 @@ public:
     // Freezes drawing of this window (one window of the desktop at a time) until UnlockWindowUpdate.
     BOOL LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
     static void UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
-    void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw, 0); }
 
     // Messages
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
@@ -122,14 +113,9 @@ public:
     {
         return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }
-    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::SendDlgItemMessageA(m_hWnd, id, message, wParam, lParam);
-    }
 
     // Icons and fonts
     HICON SetIcon(HICON icon, BOOL big);
-    HICON GetIcon(BOOL big) const;
     void SetFont(CFont* font, BOOL redraw = TRUE);
     CFont* GetFont() const;
 

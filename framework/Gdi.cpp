@@ -84,14 +84,6 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height)
     return m_hObject != nullptr;
 }
 
-CSize CBitmap::GetSize() const
-{
-    BITMAP info = {};
-    if (!m_hObject || !::GetObjectA(m_hObject, sizeof info, &info))
-        return CSize();
-    return CSize(info.bmWidth, info.bmHeight);
-}
-
 CDC::~CDC()
 {
     DeleteDC();
@@ -152,25 +144,11 @@ void CDC::RestoreSelections()
     }
 }
 
-CPoint CDC::MoveTo(int x, int y)
-{
-    POINT previous = {};
-    ::MoveToEx(m_hDC, x, y, &previous);
-    return CPoint(previous);
-}
-
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
 {
     COLORREF previous = ::SetBkColor(m_hDC, color);
     ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
     ::SetBkColor(m_hDC, previous);
-}
-
-CSize CDC::GetTextExtent(LPCSTR text, int length) const
-{
-    SIZE size = {};
-    ::GetTextExtentPoint32A(m_hDC, text, length, &size);
-    return CSize(size);
 }
 
 CDC* CDC::FromHandle(HDC dc)

@@ -62,7 +62,6 @@ class FWK_API CBitmap : public CGdiObject
 public:
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
-    CSize GetSize() const;
 };
 
 // A device context. The plain form owns a memory context made by CreateCompatibleDC; the derived
@@ -96,13 +95,9 @@ public:
     {
         return ::Rectangle(m_hDC, rect->left, rect->top, rect->right, rect->bottom);
     }
-    CPoint MoveTo(int x, int y);
-    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     void FillSolidRect(LPCRECT rect, COLORREF color);
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
     int DrawText(LPCSTR text, LPRECT rect, UINT format) { return ::DrawTextA(m_hDC, text, -1, rect, format); }
-    BOOL TextOut(int x, int y, LPCSTR text, int length) { return ::TextOutA(m_hDC, x, y, text, length); }
-    CSize GetTextExtent(LPCSTR text, int length) const;
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
     COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }

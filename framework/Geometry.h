@@ -24,11 +24,6 @@ public:
         : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))}
     {
     }
-    void Offset(int dx, int dy)
-    {
-        x += dx;
-        y += dy;
-    }
     bool operator==(const POINT& other) const { return x == other.x && y == other.y; }
     bool operator!=(const POINT& other) const { return !(*this == other); }
 };
@@ -45,7 +40,6 @@ public:
     int Height() const { return bottom - top; }
     CSize Size() const { return CSize(Width(), Height()); }
     CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint BottomRight() const { return CPoint(right, bottom); }
     CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
     bool IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
     // The left and top edges are inside, the right and bottom edges outside.
