@@ -2,6 +2,7 @@
 // the focus moves, help routed by the focused pane, and a tool tip shown by the mouse resting on a
 // button. (The splitters are tested at every scale with the scaling.)
 #include "tests/browser/TypeLibBrowserTestSupport.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
 
@@ -11,22 +12,6 @@ using ::testing::ElementsAre;
 
 namespace
 {
-// Answers the thread's messages for a while, as the dialog's own loop would.
-void Pump(DWORD milliseconds)
-{
-    const DWORD end = ::GetTickCount() + milliseconds;
-    while (static_cast<LONG>(end - ::GetTickCount()) > 0)
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(10);
-    }
-}
-
 BOOL CALLBACK FindVisibleToolTip(HWND window, LPARAM context)
 {
     char className[64] = {};
@@ -124,12 +109,15 @@ TEST_F(BrowserDialogTest, AToolTipShowsWhenTheMouseRestsOnAButton)
                                     [&]
                                     {
                                         // The tip shows after the hover delay: up to 5 s on a loaded machine.
-                                        for (int attempt = 0; attempt < 50 && !tip; ++attempt)
-                                        {
-                                            Pump(100);
-                                            ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleToolTip,
-                                                                reinterpret_cast<LPARAM>(&tip));
-                                        }
+                                        obrtest::PumpUntil(
+                                            [&]
+                                            {
+                                                ::EnumThreadWindows(::GetCurrentThreadId(),
+                                                                    &FindVisibleToolTip,
+                                                                    reinterpret_cast<LPARAM>(&tip));
+                                                return tip != nullptr;
+                                            },
+                                            5000);
                                         char buffer[128] = {};
                                         if (tip)
                                             ::GetWindowTextA(tip, buffer, sizeof buffer);

@@ -1,6 +1,7 @@
 // The modeless browser beside an owner window: its caption, pasting into the owner, hiding, new
 // references while it is open, and its end.
 #include "browser/CModelessBrowserDlg.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/PlatformRecorder.h"
 #include "tests/browser/TypeLibBrowserTestSupport.h"
 
@@ -41,16 +42,6 @@ private:
     HWND m_window;
 };
 
-void Pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 class ModelessBrowserTest : public TypeLibBrowserTest
 {
 protected:
@@ -74,7 +65,7 @@ protected:
         m_browser = new CModelessBrowserDlg(BROWSER_TYPELIB, &m_references, &m_browser, suffix, owner);
         ASSERT_NE(nullptr, m_browser);
         m_browser->ShowWindow(SW_SHOW);
-        Pump();
+        obrtest::PumpPending();
     }
     // Opens beside the owner on Scripting's Dictionary.Exists.
     void OpenOnExists(CWnd* owner)
@@ -88,7 +79,7 @@ protected:
     {
         Choose(m_browser->m_pMembersList, name);
         DoubleClick(*m_browser, IDC_MEMBERS_LIST);
-        Pump();
+        obrtest::PumpPending();
     }
 
     TypeLibraryExtensions m_references;
@@ -126,7 +117,7 @@ TEST_F(ModelessBrowserTest, ADoubleClickPastesIntoTheOwnerAndStaysOpen)
     Choose(m_browser->m_pMembersList, "Paint");
     m_browser->GetDlgItem(IDC_COPY)->SetFocus();
     Click(*m_browser, IDC_COPY);
-    Pump();
+    obrtest::PumpPending();
     EXPECT_EQ("Paint", ClipboardText());
     EXPECT_EQ(1, g_pastes);
     EXPECT_EQ(m_browser->m_pMembersList->m_hWnd, GetFocus());
@@ -144,7 +135,7 @@ TEST_F(ModelessBrowserTest, ADoubleClickPastesIntoTheOwnerAndStaysOpen)
     keys[VK_RETURN] = 0;
     SetKeyboardState(keys);
     CloseClipboard();
-    Pump();
+    obrtest::PumpPending();
     EXPECT_EQ(2, g_pastes);
 }
 
@@ -270,7 +261,7 @@ TEST_F(ModelessBrowserTest, TheContextMenusCopyChosenWithEnterOnlyCopies)
     m_browser->SendMessage(WM_COMMAND, ID_COPY);
     keys[VK_RETURN] = 0;
     SetKeyboardState(keys);
-    Pump();
+    obrtest::PumpPending();
     EXPECT_TRUE(m_browser->IsWindowVisible());
     EXPECT_EQ(0, g_pastes);
     EXPECT_EQ("Exists", ClipboardText(m_browser->m_hWnd));
@@ -282,14 +273,14 @@ TEST_F(ModelessBrowserTest, ABrowserThatCannotOpenGoesAndEmptiesTheSlot)
     TypeLibraryExtensions none;
     m_browser = new CModelessBrowserDlg(BROWSER_TYPELIB, &none, &m_browser, nullptr, nullptr);
     ASSERT_NE(nullptr, m_browser);
-    Pump();
+    obrtest::PumpPending();
     EXPECT_EQ(nullptr, m_browser);
     ASSERT_EQ(1u, platform.m_messages.size());
     EXPECT_EQ("Aucune bibliothèque n'a été chargée !", platform.m_messages[0]);
 
     m_browser = new CModelessBrowserDlg(static_cast<BROWSER_TYPE>(7), nullptr, &m_browser, nullptr, nullptr);
     ASSERT_NE(nullptr, m_browser);
-    Pump();
+    obrtest::PumpPending();
     EXPECT_EQ(nullptr, m_browser);
 }
 

@@ -463,9 +463,8 @@ TEST_F(ReferencesDialogTest, ADamagedFileThatBringsTheLoaderDownIsToldAndTheHost
 {
     const std::vector<unsigned char> sound = obrtest::ReadBytes(obrtest::FixturePath("BrowserFixture.tlb"));
     ASSERT_GT(sound.size(), 100u);
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string path = std::string(folder) + "obr-damaged.tlb";
+    obrtest::TemporaryFile file("obr-damaged.tlb");
+    const std::string& path = file.Path();
     // The first variant that makes the platform's loader fault when it reads it.
     unsigned faulting = 0;
     for (unsigned seed = 1; seed <= 40 && !faulting; ++seed)
@@ -475,10 +474,7 @@ TEST_F(ReferencesDialogTest, ADamagedFileThatBringsTheLoaderDownIsToldAndTheHost
             faulting = seed;
     }
     if (!faulting)
-    {
-        DeleteFileA(path.c_str());
         GTEST_SKIP() << "no variant of the first 40 makes this platform's loader fault";
-    }
     obrtest::PlatformRecorder platform;
     platform.m_openFileAnswer = path;
     CReferencesDialog dialog(&m_references);
@@ -489,7 +485,6 @@ TEST_F(ReferencesDialogTest, ADamagedFileThatBringsTheLoaderDownIsToldAndTheHost
                           Press(dialog, IDC_BROWSE);
                           count = dialog.ReferenceList().GetCount();
                       });
-    DeleteFileA(path.c_str());
     EXPECT_EQ(8, count) << "seed " << faulting;
     ASSERT_EQ(1u, platform.m_messages.size()) << "seed " << faulting;
     EXPECT_EQ("Le fichier " + path + " n'est pas un fichier de type de bibliothèque valide",

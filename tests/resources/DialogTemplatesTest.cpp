@@ -79,22 +79,23 @@ TEST(BrowserDialogTemplate, ControlsInTabOrder)
     const DWORD label = kChild | SS_LEFT | SS_SUNKEN | SS_CENTERIMAGE;
     ExpectItems(
         {
-            {1001, "ComboBox", "", 7, 7, 102, 65,
+            {IDC_LIB_COMBO, "ComboBox", "", 7, 7, 102, 65,
              kChild | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT},
-            {1000, "SysListView32", "List1", 4, 38, 128, 194, kListStyle},
-            {1003, "SysListView32", "List3", 134, 38, 280, 194, kListStyle},
-            {1008, "Button", "Copier", 153, 7, 16, 13, iconButton | BS_DEFPUSHBUTTON},
-            {28001, "Button", "Button2", 131, 7, 16, 13, iconButton},
-            {28000, "Button", "Button1", 115, 7, 16, 13, iconButton},
-            {1005, "Static", " Classes", 4, 26, 128, 11, label},
-            {1006, "Static", " Membre de <>", 134, 26, 280, 11, label},
-            {1007, "RICHEDIT", "", 4, 234, 410, 48,
+            {IDC_CLASSES_LIST, "SysListView32", "List1", 4, 38, 128, 194, kListStyle},
+            {IDC_MEMBERS_LIST, "SysListView32", "List3", 134, 38, 280, 194, kListStyle},
+            {IDC_COPY, "Button", "Copier", 153, 7, 16, 13, iconButton | BS_DEFPUSHBUTTON},
+            {IDC_FORWARD, "Button", "Button2", 131, 7, 16, 13, iconButton},
+            {IDC_BACK, "Button", "Button1", 115, 7, 16, 13, iconButton},
+            {IDC_CLASSES_LABEL, "Static", " Classes", 4, 26, 128, 11, label},
+            {IDC_MEMBERS_LABEL, "Static", " Membre de <>", 134, 26, 280, 11, label},
+            {IDC_DESCRIPTION, "RICHEDIT", "", 4, 234, 410, 48,
              kChild | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY},
-            {3011, "Button", "Rechercher", 279, 5, 52, 14, WS_CHILD | BS_PUSHBUTTON},
-            {3016, "Static", "Rechercher :", 181, 6, 0, 0, kChild | SS_LEFT},
-            {3013, "ComboBox", "", 181, 6, 87, 69, WS_CHILD | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL},
-            {3015, "Button", "×", 335, 5, 14, 14, WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON},
-            {3014, "SysListView32", "", 4, 26, 410, 60,
+            {IDC_SEARCH, "Button", "Rechercher", 279, 5, 52, 14, WS_CHILD | BS_PUSHBUTTON},
+            {IDC_SEARCH_LABEL, "Static", "Rechercher :", 181, 6, 0, 0, kChild | SS_LEFT},
+            {IDC_SEARCH_TEXT, "ComboBox", "", 181, 6, 87, 69,
+             WS_CHILD | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL},
+            {IDC_CLOSE_RESULTS, "Button", "×", 335, 5, 14, 14, WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON},
+            {IDC_SEARCH_RESULTS, "SysListView32", "", 4, 26, 410, 60,
              WS_CHILD | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                  LVS_SHAREIMAGELISTS | LVS_OWNERDATA},
         },
@@ -122,16 +123,17 @@ TEST(ReferencesDialogTemplate, ControlsInTabOrder)
         {
             {IDOK, "Button", "OK", 222, 18, 68, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
             {IDCANCEL, "Button", "Annuler", 222, 36, 68, 14, button},
-            {3004, "ListBox", "", 7, 18, 206, 104,
+            {IDC_REF_LIST, "ListBox", "", 7, 18, 206, 104,
              kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
                  LBS_WANTKEYBOARDINPUT | LBS_NOINTEGRALHEIGHT},
             {-1, "Static", "Références disponibles :", 7, 7, 206, 8, kChild | SS_LEFT},
-            {3005, "Button", "Nom", 7, 128, 284, 71, kChild | BS_GROUPBOX},
-            {3006, "Edit", "", 14, 140, 270, 53, kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY},
-            {3007, "Button", "", 248, 78, 16, 14, button | BS_ICON},
-            {3008, "Button", "", 248, 106, 16, 14, button | BS_ICON},
-            {3009, "Static", "Priorité", 222, 95, 68, 8, kChild | SS_CENTER},
-            {3010, "Button", "Parcourir", 222, 54, 68, 14, button},
+            {IDC_LIB_NAME, "Button", "Nom", 7, 128, 284, 71, kChild | BS_GROUPBOX},
+            {IDC_LIB_DETAILS, "Edit", "", 14, 140, 270, 53,
+             kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY},
+            {IDC_UP_BUTTON, "Button", "", 248, 78, 16, 14, button | BS_ICON},
+            {IDC_DOWN_BUTTON, "Button", "", 248, 106, 16, 14, button | BS_ICON},
+            {IDC_PRIORITY_LABEL, "Static", "Priorité", 222, 95, 68, 8, kChild | SS_CENTER},
+            {IDC_BROWSE, "Button", "Parcourir", 222, 54, 68, 14, button},
         },
         dialog.items);
 }
@@ -143,10 +145,19 @@ TEST(DialogWindows, BrowserDialogOpensWithEveryControl)
                                      QuietDialogProc, 0);
     ASSERT_NE(nullptr, dialog) << "error " << GetLastError();
     const std::pair<int, const char*> classes[] = {
-        {1001, "ComboBox"},      {1000, "SysListView32"}, {1003, "SysListView32"}, {1008, "Button"},
-        {28001, "Button"},       {28000, "Button"},       {1005, "Static"},        {1006, "Static"},
-        {1007, "RICHEDIT"},      {3011, "Button"},        {3013, "ComboBox"},      {3015, "Button"},
-        {3014, "SysListView32"},
+        {IDC_LIB_COMBO, "ComboBox"},
+        {IDC_CLASSES_LIST, "SysListView32"},
+        {IDC_MEMBERS_LIST, "SysListView32"},
+        {IDC_COPY, "Button"},
+        {IDC_FORWARD, "Button"},
+        {IDC_BACK, "Button"},
+        {IDC_CLASSES_LABEL, "Static"},
+        {IDC_MEMBERS_LABEL, "Static"},
+        {IDC_DESCRIPTION, "RICHEDIT"},
+        {IDC_SEARCH, "Button"},
+        {IDC_SEARCH_TEXT, "ComboBox"},
+        {IDC_CLOSE_RESULTS, "Button"},
+        {IDC_SEARCH_RESULTS, "SysListView32"},
     };
     for (const auto& [id, className] : classes)
     {
@@ -161,8 +172,8 @@ TEST(DialogWindows, BrowserDialogOpensWithEveryControl)
     EXPECT_STREQ("Explorateur d'Objets", caption);
     // Dialog units become pixels through the template's font: the Copy button sits right of Forward.
     RECT copy, forward;
-    GetWindowRect(GetDlgItem(dialog, 1008), &copy);
-    GetWindowRect(GetDlgItem(dialog, 28001), &forward);
+    GetWindowRect(GetDlgItem(dialog, IDC_COPY), &copy);
+    GetWindowRect(GetDlgItem(dialog, IDC_FORWARD), &forward);
     EXPECT_GT(copy.left, forward.right);
     EXPECT_EQ(copy.top, forward.top);
     DestroyWindow(dialog);
@@ -177,10 +188,10 @@ TEST(DialogWindows, ReferencesDialogOpensWithFrenchTexts)
     char text[64] = {};
     GetWindowTextA(dialog, text, sizeof text);
     EXPECT_STREQ("Références", text);
-    GetDlgItemTextA(dialog, 3009, text, sizeof text);
+    GetDlgItemTextA(dialog, IDC_PRIORITY_LABEL, text, sizeof text);
     EXPECT_STREQ("Priorité", text);
     GetDlgItemTextA(dialog, IDCANCEL, text, sizeof text);
     EXPECT_STREQ("Annuler", text);
-    EXPECT_NE(nullptr, GetDlgItem(dialog, 3004));
+    EXPECT_NE(nullptr, GetDlgItem(dialog, IDC_REF_LIST));
     DestroyWindow(dialog);
 }

@@ -4,6 +4,7 @@
 // member selected; the suite fails on any crash or hang of that child. The seed in a failure
 // message replays the variant: OBR_ROBUSTNESS_SEED=<seed> OBR_ROBUSTNESS_VARIANTS=1.
 #include "tests/support/DamagedTypeLib.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TestPaths.h"
 #include "references/TypeLibProbe.h"
 
@@ -109,16 +110,13 @@ ChildEnd ShowInChild(const std::string& path, const Source* registered, DWORD ti
     if (registered)
         commandLine +=
             std::string(" ") + registered->guid + " " + registered->major + " " + registered->minor;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        obrtest::ModuleDirectory().c_str(), &startup, &process))
+    obrtest::ChildProcess child(commandLine, obrtest::ModuleDirectory());
+    if (!child.Started())
         return ChildEnd::NotShown;
     ChildEnd end;
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    if (child.Wait(timeoutMs))
     {
-        GetExitCodeProcess(process.hProcess, &exitCode);
+        exitCode = child.ExitCode();
         end = exitCode == 0                    ? ChildEnd::Shown
               : exitCode == 3 || exitCode == 4 ? ChildEnd::NotShown
               : exitCode == 5                  ? ChildEnd::CrashedInPlatform
@@ -128,13 +126,10 @@ ChildEnd ShowInChild(const std::string& path, const Source* registered, DWORD ti
     else
     {
         bool ours = false;
-        where = WhereStuck(process.hProcess, process.hThread, ours);
+        where = WhereStuck(child.Process(), child.Thread(), ours);
         end = ours ? ChildEnd::Hung : ChildEnd::HungInPlatform;
-        TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, 5000);
+        child.Terminate();
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
     return end;
 }
@@ -167,18 +162,13 @@ std::vector<unsigned> Seeds()
     return seeds;
 }
 
-std::string TemporaryFile(const char* name)
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
 } // namespace
 
 TEST(Robustness, DamagedLibrariesNeverTakeTheHostDown)
 {
     const std::vector<Source> sources = Sources();
-    const std::string path = TemporaryFile("obr-robustness.tlb");
+    obrtest::TemporaryFile file("obr-robustness.tlb");
+    const std::string& path = file.Path();
     unsigned tried = 0, loaded = 0, probeFaulted = 0, shown = 0;
     for (unsigned seed : Seeds())
     {
@@ -206,8 +196,8 @@ TEST(Robustness, DamagedLibrariesNeverTakeTheHostDown)
             ++shown;
     }
     // OBR_ROBUSTNESS_KEEP leaves the last variant for a look: robustness_child.exe FILE KEY.
-    if (!std::getenv("OBR_ROBUSTNESS_KEEP"))
-        DeleteFileA(path.c_str());
+    if (std::getenv("OBR_ROBUSTNESS_KEEP"))
+        file.Keep();
     std::printf(
         "%u variants tried, %u loaded cleanly in the probe, %u made the platform's loader fault or hang "
         "in the probe, %u shown in the object browser\n",
@@ -223,7 +213,8 @@ TEST(Robustness, DamagedLibrariesNeverTakeTheHostDown)
 TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
 {
     const std::vector<Source> sources = Sources();
-    const std::string path = TemporaryFile("obr-robustness-registered.tlb");
+    obrtest::TemporaryFile file("obr-robustness-registered.tlb");
+    const std::string& path = file.Path();
     unsigned tried = 0, shown = 0, platformCrashes = 0, untraced = 0, platformHangs = 0;
     std::string platformHangSeeds, untracedSeeds, platformCrashSeeds;
     for (unsigned seed : Seeds())
@@ -258,8 +249,8 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
             platformHangSeeds += " " + std::to_string(seed) + " (" + where + ")";
         }
     }
-    if (!std::getenv("OBR_ROBUSTNESS_KEEP"))
-        DeleteFileA(path.c_str());
+    if (std::getenv("OBR_ROBUSTNESS_KEEP"))
+        file.Keep();
     std::printf(
         "%u registered variants tried, %u shown in the object browser, %u ended by a fault inside the "
         "platform that no guard could end:%s; %u ended with their stack destroyed before any handler "

@@ -1,8 +1,11 @@
 // The sample host as a program: its standard output and exit codes.
+#include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
+#include "resources/resource.h"
 #include "tests/support/TestPaths.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
@@ -15,37 +18,15 @@ struct HostRun
     std::string output;
 };
 
-// Starts samplehost.exe with the arguments; `whileRunning` runs once its process is up.
+// Runs samplehost.exe with the arguments; `whileRunning` runs once its process is up.
 HostRun RunHost(const std::string& arguments, void (*whileRunning)(DWORD processId) = nullptr)
 {
-    HostRun run;
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE readPipe = nullptr, writePipe = nullptr;
-    CreatePipe(&readPipe, &writePipe, &inherit, 0);
-    SetHandleInformation(readPipe, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writePipe;
-    startup.hStdError = writePipe;
-    PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" + obrtest::ModuleDirectory() + "\\samplehost.exe\" " + arguments;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return run;
-    CloseHandle(writePipe);
-    if (whileRunning)
-        whileRunning(process.dwProcessId);
-    char buffer[512];
-    DWORD read = 0;
-    while (ReadFile(readPipe, buffer, sizeof buffer, &read, nullptr) && read)
-        run.output.append(buffer, read);
-    WaitForSingleObject(process.hProcess, 30000);
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    CloseHandle(readPipe);
-    return run;
+    obrtest::ChildProcess host("\"" + obrtest::ModuleDirectory() + "\\samplehost.exe\" " + arguments,
+                               std::string(), true);
+    if (host.Started() && whileRunning)
+        whileRunning(host.Id());
+    host.Wait(30000);
+    return {host.ExitCode(), host.Output()};
 }
 
 struct Search
@@ -73,11 +54,13 @@ BOOL CALLBACK FindWindowOf(HWND window, LPARAM context)
 HWND WaitForWindow(DWORD processId, const char* captionStart)
 {
     Search search = {processId, captionStart, nullptr};
-    for (int attempt = 0; attempt < 300 && !search.found; ++attempt)
-    {
-        Sleep(50);
-        EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
-    }
+    obrtest::WaitUntil(
+        [&]
+        {
+            EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        15000);
     return search.found;
 }
 
@@ -106,7 +89,7 @@ void CancelTheBrowser(DWORD processId)
 void DoubleClickTheFirstMember(HWND browser)
 {
     RECT list;
-    GetWindowRect(GetDlgItem(browser, 1003), &list);
+    GetWindowRect(GetDlgItem(browser, IDC_MEMBERS_LIST), &list);
     SetForegroundWindow(browser);
     const LONG x = (list.left + 30) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
     const LONG y = (list.top + 10) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
@@ -124,11 +107,29 @@ void DoubleClickTheFirstMember(HWND browser)
     }
 }
 
+// Once the browser's members list has rows and the browser has the keyboard.
+bool WaitForMembers(HWND browser)
+{
+    return obrtest::WaitUntil(
+        [browser]
+        {
+            return SendMessageA(GetDlgItem(browser, IDC_MEMBERS_LIST), LVM_GETITEMCOUNT, 0, 0) > 0 &&
+                   GetForegroundWindow() == browser;
+        });
+}
+
+// Once the window has the keyboard.
+bool WaitForForeground(HWND window)
+{
+    SetForegroundWindow(window);
+    return obrtest::WaitUntil([window] { return GetForegroundWindow() == window; });
+}
+
 void ChooseTheFirstEntry(DWORD processId)
 {
     HWND browser = WaitForBrowser(processId);
     ASSERT_NE(nullptr, browser);
-    Sleep(500); // the posted splitter drag and the first painting
+    ASSERT_TRUE(WaitForMembers(browser));
     DoubleClickTheFirstMember(browser);
 }
 
@@ -139,24 +140,22 @@ void PasteFromTheObjectBrowser(DWORD processId)
 {
     HWND host = WaitForWindow(processId, "Hôte d'exemple");
     ASSERT_NE(nullptr, host);
-    SetForegroundWindow(host);
-    Sleep(300);
+    ASSERT_TRUE(WaitForForeground(host));
     Press(VK_F2);
     HWND browser = WaitForWindow(processId, "Explorateur d'Objets");
     ASSERT_NE(nullptr, browser);
-    Sleep(500);
+    ASSERT_TRUE(WaitForMembers(browser));
     char before[256] = {};
     SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof before, reinterpret_cast<LPARAM>(before));
     DoubleClickTheFirstMember(browser);
     // The name arrives when the host has handled the paste: up to 10 s on a loaded machine.
     char text[256] = {};
-    for (int attempt = 0; attempt < 200; ++attempt)
-    {
-        SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        if (std::strcmp(text, before) != 0)
-            break;
-        Sleep(50);
-    }
+    obrtest::WaitUntil(
+        [&]
+        {
+            SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            return std::strcmp(text, before) != 0;
+        });
     g_editorText = text;
     obrtest::LingerIfAsked();
     PostMessageA(host, WM_CLOSE, 0, 0);
@@ -173,14 +172,10 @@ TEST(SampleHostProgram, AChoiceIsPrintedAndExitsWithZero)
 
 TEST(SampleHostProgram, F2AndADoubleClickPasteAMemberAtTheEditorsCaret)
 {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string project = std::string(folder) + "obr-process-projet.ini";
-    DeleteFileA(project.c_str());
+    obrtest::TemporaryFolder folder("obr-process-coller");
     g_editorText.clear();
-    HostRun run =
-        RunHost("--project \"" + project + "\" --select Scripting.Dictionary", &PasteFromTheObjectBrowser);
-    DeleteFileA(project.c_str());
+    HostRun run = RunHost("--project \"" + folder.File("projet.ini") + "\" --select Scripting.Dictionary",
+                          &PasteFromTheObjectBrowser);
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ("Sub Main\r\n    CompareMode\r\nEnd Sub\r\n", g_editorText);
 }
@@ -236,13 +231,7 @@ TEST(SampleHostProgram, ReadOnlyStartsNeverWriteTheProjectAndTellADamagedOne)
                               "Reference2."));
     run = RunHost("--browse 2 --project \"" + path + "\"");
     EXPECT_EQ(3u, run.exitCode);
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    char kept[512] = {};
-    DWORD read = 0;
-    ReadFile(file, kept, sizeof kept - 1, &read, nullptr);
-    CloseHandle(file);
-    EXPECT_EQ(damaged, std::string(kept, read));
+    EXPECT_EQ(damaged, obrtest::ReadFileText(path));
 }
 
 namespace
@@ -256,13 +245,14 @@ void TypeAfterTheReferencesDialog(DWORD processId)
 {
     HWND host = WaitForWindow(processId, "Hôte d'exemple");
     ASSERT_NE(nullptr, host);
-    SetForegroundWindow(host);
-    Sleep(300);
+    ASSERT_TRUE(WaitForForeground(host));
     Press(VK_F2);
-    ASSERT_NE(nullptr, WaitForWindow(processId, "Explorateur d'Objets"));
-    Sleep(300);
+    HWND browser = WaitForWindow(processId, "Explorateur d'Objets");
+    ASSERT_NE(nullptr, browser);
+    ASSERT_TRUE(WaitForMembers(browser));
     Press(VK_ESCAPE);
-    Sleep(300);
+    ASSERT_TRUE(
+        obrtest::WaitUntil([&] { return !IsWindowVisible(browser) && GetForegroundWindow() == host; }));
     INPUT alt[4] = {};
     const WORD keys[2] = {VK_MENU, 'O'};
     for (int i = 0; i < 2; ++i)
@@ -272,22 +262,30 @@ void TypeAfterTheReferencesDialog(DWORD processId)
         alt[3 - i].ki.dwFlags = KEYEVENTF_KEYUP;
     }
     SendInput(4, alt, sizeof(INPUT));
-    Sleep(200);
+    // The menu opens (a platform that does not say so gets two seconds).
+    const DWORD hostThread = GetWindowThreadProcessId(host, nullptr);
+    obrtest::WaitUntil(
+        [hostThread]
+        {
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(hostThread, &info) && (info.flags & GUI_INMENUMODE);
+        },
+        2000);
     Press('R');
     HWND references = WaitForWindow(processId, "Références");
     ASSERT_NE(nullptr, references);
-    Sleep(300);
+    ASSERT_TRUE(obrtest::WaitUntil([&] { return GetForegroundWindow() == references; }));
     Press(VK_RETURN);
-    for (int attempt = 0; attempt < 100 && IsWindow(references); ++attempt)
-        Sleep(50);
-    Sleep(300);
+    ASSERT_TRUE(obrtest::WaitUntil([&] { return !IsWindow(references) && GetForegroundWindow() == host; }));
     Press('X');
     char text[256] = {};
-    for (int attempt = 0; attempt < 100 && !std::strchr(text, 'x'); ++attempt)
-    {
-        Sleep(50);
-        SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    }
+    obrtest::WaitUntil(
+        [&]
+        {
+            SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            return std::strchr(text, 'x') != nullptr;
+        });
     g_typed = text;
     g_hostActive = GetForegroundWindow() == host;
     PostMessageA(host, WM_CLOSE, 0, 0);

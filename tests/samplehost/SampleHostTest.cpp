@@ -7,6 +7,7 @@
 #include "browser/CModelessBrowserDlg.h"
 #include "references/CReferencesDialog.h"
 #include "samplehost/MacroProject.h"
+#include "tests/support/ModalScript.h"
 #include "tests/support/RegisteredTypeLib.h"
 #include "resources/resource.h"
 #include "tests/support/TestPaths.h"
@@ -18,13 +19,6 @@
 
 namespace
 {
-std::string TempPath(const char* name)
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
 TLVLibId Reference(const char* guid, WORD major, WORD minor, LCID lcid, const char* name, const char* path)
 {
     TLVLibId reference = {};
@@ -35,19 +29,6 @@ TLVLibId Reference(const char* guid, WORD major, WORD minor, LCID lcid, const ch
     reference.strName = name;
     reference.strPath = path;
     return reference;
-}
-
-std::string ReadFileText(const std::string& path)
-{
-    std::string text;
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    char buffer[4096];
-    DWORD read = 0;
-    while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read)
-        text.append(buffer, read);
-    CloseHandle(file);
-    return text;
 }
 
 void ExpectSame(const TLVLibId& a, const TLVLibId& b)
@@ -69,27 +50,11 @@ protected:
         INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&init);
         LoadLibraryA("riched32.dll");
-        m_path = TempPath("obr-projet.ini");
-        DeleteFileA(m_path.c_str());
     }
-    void TearDown() override
-    {
-        DeleteFileA(m_path.c_str());
-        CoUninitialize();
-    }
-    std::string m_path;
+    void TearDown() override { CoUninitialize(); }
+    obrtest::TemporaryFolder m_folder{"obr-hote"};
+    const std::string m_path = m_folder.File("obr-projet.ini");
 };
-
-// Runs once the browser is up (inside its modal loop): chooses an entry by double-click.
-std::function<void()> g_script;
-VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    auto script = std::move(g_script);
-    g_script = nullptr;
-    if (script)
-        script();
-}
 
 BOOL CALLBACK CountReferencesDialogs(HWND window, LPARAM count)
 {
@@ -102,25 +67,25 @@ BOOL CALLBACK CountReferencesDialogs(HWND window, LPARAM count)
 void ChooseWhenTheBrowserOpens(const char* entry, const char* caption = "Explorateur de Fonctions")
 {
     std::string name = entry, title = caption;
-    g_script = [name, title]()
-    {
-        HWND window = FindWindowA(nullptr, title.c_str());
-        auto* browser = dynamic_cast<CBrowserDlg*>(CWnd::FromHandlePermanent(window));
-        ASSERT_NE(nullptr, browser);
-        CListCtrl* members = browser->m_pMembersList;
-        members->SetFocus(); // as the mouse gives it
-        for (int i = 0; i < members->GetItemCount(); ++i)
-            if (members->GetItemText(i, 0) == name.c_str())
-                members->SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        NMITEMACTIVATE activate = {};
-        activate.hdr.hwndFrom = members->m_hWnd;
-        activate.hdr.idFrom = 1003;
-        activate.hdr.code = NM_DBLCLK;
-        browser->SendMessage(WM_NOTIFY, 1003, reinterpret_cast<LPARAM>(&activate));
-        if (IsWindow(window))
-            browser->PostMessage(WM_COMMAND, IDCANCEL);
-    };
-    SetTimer(nullptr, 0, 1, &RunScript);
+    obrtest::RunSoon(
+        [name, title]()
+        {
+            HWND window = FindWindowA(nullptr, title.c_str());
+            auto* browser = dynamic_cast<CBrowserDlg*>(CWnd::FromHandlePermanent(window));
+            ASSERT_NE(nullptr, browser);
+            CListCtrl* members = browser->m_pMembersList;
+            members->SetFocus(); // as the mouse gives it
+            for (int i = 0; i < members->GetItemCount(); ++i)
+                if (members->GetItemText(i, 0) == name.c_str())
+                    members->SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            NMITEMACTIVATE activate = {};
+            activate.hdr.hwndFrom = members->m_hWnd;
+            activate.hdr.idFrom = IDC_MEMBERS_LIST;
+            activate.hdr.code = NM_DBLCLK;
+            browser->SendMessage(WM_NOTIFY, IDC_MEMBERS_LIST, reinterpret_cast<LPARAM>(&activate));
+            if (IsWindow(window))
+                browser->PostMessage(WM_COMMAND, IDCANCEL);
+        });
 }
 } // namespace
 
@@ -201,7 +166,7 @@ TEST_F(SampleHostTest, ADamagedProjectIsKeptAsideBeforeItsFirstSaveAndNothingEls
     bool saved = false;
     EXPECT_FALSE(OpenProject(project, path.c_str(), true, problem, saved));
     EXPECT_TRUE(project.m_references.empty());
-    EXPECT_EQ(damaged, ReadFileText(path));
+    EXPECT_EQ(damaged, obrtest::ReadFileText(path));
 
     // The first save keeps the damaged file beside it; the next one keeps nothing more.
     project.m_references = MacroProject::DefaultReferences();
@@ -210,7 +175,7 @@ TEST_F(SampleHostTest, ADamagedProjectIsKeptAsideBeforeItsFirstSaveAndNothingEls
     EXPECT_THAT(kept.str(), ::testing::StartsWith(path + ".endommagé-"));
     EXPECT_EQ(path.size() + std::string(".endommagé-AAAAMMJJ-HHMMSS").size(), kept.str().size())
         << kept.str();
-    EXPECT_EQ(damaged, ReadFileText(kept.str()));
+    EXPECT_EQ(damaged, obrtest::ReadFileText(kept.str()));
     EXPECT_FALSE(project.IsDamaged());
     CString keptAgain;
     ASSERT_TRUE(project.Save(path.c_str(), &keptAgain));
@@ -283,8 +248,7 @@ TEST_F(SampleHostTest, ChosenReferencesAreSavedAndBrowsedNextTime)
     ASSERT_TRUE(window.Create(false, &project, m_path.c_str()));
 
     // Cancelled: nothing changes, in memory or on disk.
-    g_script = []() { PostMessageA(FindWindowA(nullptr, "Références"), WM_COMMAND, IDCANCEL, 0); };
-    SetTimer(nullptr, 0, 1, &RunScript);
+    obrtest::RunSoon([]() { PostMessageA(FindWindowA(nullptr, "Références"), WM_COMMAND, IDCANCEL, 0); });
     EXPECT_FALSE(window.EditReferences());
     MacroProject saved;
     CString problem;
@@ -292,18 +256,18 @@ TEST_F(SampleHostTest, ChosenReferencesAreSavedAndBrowsedNextTime)
     EXPECT_EQ(2u, saved.m_references.size());
 
     // The fixture ticked and confirmed: saved after the project's own references.
-    g_script = []()
-    {
-        auto* dialog =
-            dynamic_cast<CReferencesDialog*>(CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
-        ASSERT_NE(nullptr, dialog);
-        CCheckListBox& list = dialog->ReferenceList();
-        const int item = list.FindString(-1, " Object browser test fixture");
-        ASSERT_GE(item, 2);
-        list.SetCheck(item, 1);
-        dialog->SendMessage(WM_COMMAND, IDOK);
-    };
-    SetTimer(nullptr, 0, 1, &RunScript);
+    obrtest::RunSoon(
+        []()
+        {
+            auto* dialog = dynamic_cast<CReferencesDialog*>(
+                CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+            ASSERT_NE(nullptr, dialog);
+            CCheckListBox& list = dialog->ReferenceList();
+            const int item = list.FindString(-1, " Object browser test fixture");
+            ASSERT_GE(item, 2);
+            list.SetCheck(item, 1);
+            dialog->SendMessage(WM_COMMAND, IDOK);
+        });
     EXPECT_TRUE(window.EditReferences());
     ASSERT_TRUE(saved.Load(m_path.c_str(), problem));
     ASSERT_EQ(3u, saved.m_references.size());
@@ -311,19 +275,19 @@ TEST_F(SampleHostTest, ChosenReferencesAreSavedAndBrowsedNextTime)
 
     // The next object browser shows it.
     std::vector<std::string> libraries;
-    g_script = [&libraries]()
-    {
-        HWND browser = FindWindowA(nullptr, "Explorateur d'Objets");
-        HWND combo = GetDlgItem(browser, IDC_LIB_COMBO);
-        for (int i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i)
+    obrtest::RunSoon(
+        [&libraries]()
         {
-            char text[256] = {};
-            SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-            libraries.push_back(text);
-        }
-        PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
-    };
-    SetTimer(nullptr, 0, 1, &RunScript);
+            HWND browser = FindWindowA(nullptr, "Explorateur d'Objets");
+            HWND combo = GetDlgItem(browser, IDC_LIB_COMBO);
+            for (int i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i)
+            {
+                char text[256] = {};
+                SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+                libraries.push_back(text);
+            }
+            PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+        });
     window.BrowseAndInsert(BROWSER_TYPELIB);
     EXPECT_EQ((std::vector<std::string>{"ObrFixture", "Scripting", "stdole"}), libraries);
     window.DestroyWindow();
@@ -337,22 +301,23 @@ TEST_F(SampleHostTest, TheBrowsersReferencesCommandOpensTheReferencesDialog)
     ASSERT_TRUE(window.Create(false, &project));
     static bool referencesOpened;
     referencesOpened = false;
-    g_script = []()
-    {
-        HWND browser = FindWindowA(nullptr, "Explorateur d'Objets");
-        ASSERT_NE(nullptr, browser);
-        // Posted to the host, which opens the dialog once the browser's loop runs again.
-        SendMessageA(browser, WM_COMMAND, ID_REFERENCES, 0);
-        g_script = [browser]()
+    obrtest::RunSoon(
+        []()
         {
-            HWND references = FindWindowA(nullptr, "Références");
-            referencesOpened = references != nullptr;
-            PostMessageA(references, WM_COMMAND, IDCANCEL, 0);
-            PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
-        };
-        SetTimer(nullptr, 0, 50, &RunScript);
-    };
-    SetTimer(nullptr, 0, 1, &RunScript);
+            HWND browser = FindWindowA(nullptr, "Explorateur d'Objets");
+            ASSERT_NE(nullptr, browser);
+            // Posted to the host, which opens the dialog once the browser's loop runs again.
+            SendMessageA(browser, WM_COMMAND, ID_REFERENCES, 0);
+            obrtest::RunSoon(
+                [browser]()
+                {
+                    HWND references = FindWindowA(nullptr, "Références");
+                    referencesOpened = references != nullptr;
+                    PostMessageA(references, WM_COMMAND, IDCANCEL, 0);
+                    PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+                },
+                50);
+        });
     window.BrowseAndInsert(BROWSER_TYPELIB);
     EXPECT_TRUE(referencesOpened);
     window.DestroyWindow();
@@ -406,30 +371,31 @@ TEST_F(SampleHostTest, TheModelessObjectBrowserPastesBesideTheEditorAndEndsWithI
     static int dialogsOpen;
     browserEnabled = true;
     dialogsOpen = 0;
-    g_script = [&window]()
-    {
-        browserEnabled = window.ObjectBrowser()->IsWindowEnabled() != FALSE;
-        window.PostMessage(WM_COMMAND, ID_EDIT_REFERENCES);
-        g_script = []()
+    obrtest::RunSoon(
+        [&window]()
         {
-            EnumThreadWindows(GetCurrentThreadId(), &CountReferencesDialogs,
-                              reinterpret_cast<LPARAM>(&dialogsOpen));
-            auto* dialog = dynamic_cast<CReferencesDialog*>(
-                CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
-            ASSERT_NE(nullptr, dialog);
-            if (dialogsOpen > 1)
-            {
-                dialog->SendMessage(WM_COMMAND, IDCANCEL);
-                dialog = dynamic_cast<CReferencesDialog*>(
-                    CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
-            }
-            CCheckListBox& list = dialog->ReferenceList();
-            list.SetCheck(list.FindString(-1, " Object browser test fixture"), 1);
-            dialog->SendMessage(WM_COMMAND, IDOK);
-        };
-        SetTimer(nullptr, 0, 50, &RunScript);
-    };
-    SetTimer(nullptr, 0, 1, &RunScript);
+            browserEnabled = window.ObjectBrowser()->IsWindowEnabled() != FALSE;
+            window.PostMessage(WM_COMMAND, ID_EDIT_REFERENCES);
+            obrtest::RunSoon(
+                []()
+                {
+                    EnumThreadWindows(GetCurrentThreadId(), &CountReferencesDialogs,
+                                      reinterpret_cast<LPARAM>(&dialogsOpen));
+                    auto* dialog = dynamic_cast<CReferencesDialog*>(
+                        CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+                    ASSERT_NE(nullptr, dialog);
+                    if (dialogsOpen > 1)
+                    {
+                        dialog->SendMessage(WM_COMMAND, IDCANCEL);
+                        dialog = dynamic_cast<CReferencesDialog*>(
+                            CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+                    }
+                    CCheckListBox& list = dialog->ReferenceList();
+                    list.SetCheck(list.FindString(-1, " Object browser test fixture"), 1);
+                    dialog->SendMessage(WM_COMMAND, IDOK);
+                },
+                50);
+        });
     ASSERT_TRUE(window.EditReferences());
     EXPECT_FALSE(browserEnabled);
     EXPECT_EQ(1, dialogsOpen);

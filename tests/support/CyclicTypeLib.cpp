@@ -67,13 +67,6 @@ HRESULT CreateLibrary(const std::string& path, const GUID& guid, const wchar_t* 
     return hr;
 }
 
-std::string TemporaryLibraryPath(const char* name)
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
 HRESULT Register(const std::string& path)
 {
     Held<ITypeLib> saved;
@@ -128,7 +121,7 @@ HRESULT CreateType(ICreateTypeLib2* library, const wchar_t* name, TYPEKIND kind,
 const GUID CyclicTypeLib::kGuid = {
     0x5e1f0c0a, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
 
-CyclicTypeLib::CyclicTypeLib() : m_path(TemporaryLibraryPath("obr-cyclic.tlb"))
+CyclicTypeLib::CyclicTypeLib() : m_path(TemporaryPath("obr-cyclic.tlb"))
 {
     m_result = Build();
     if (SUCCEEDED(m_result))
@@ -189,7 +182,7 @@ HRESULT CyclicTypeLib::Build()
 const GUID LadderTypeLib::kGuid = {
     0x6f2e1d0b, 0x8c3e, 0x4d4f, {0xa0, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6, 0xb7}};
 
-LadderTypeLib::LadderTypeLib(int rungs) : m_path(TemporaryLibraryPath("obr-ladder.tlb"))
+LadderTypeLib::LadderTypeLib(int rungs) : m_path(TemporaryPath("obr-ladder.tlb"))
 {
     m_result = Build(rungs);
     if (SUCCEEDED(m_result))

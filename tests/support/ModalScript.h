@@ -26,16 +26,24 @@ inline VOID CALLBACK RunPendingScript(HWND, UINT, UINT_PTR id, DWORD)
         script();
 }
 
+// The script runs from the thread's next message loop (a modal dialog's, say) once it has
+// nothing else to do, at the earliest after the delay; one script is pending at a time.
+inline void RunSoon(std::function<void()> script, UINT delayMs = 1)
+{
+    PendingScript() = std::move(script);
+    ::SetTimer(nullptr, 0, delayMs, &RunPendingScript);
+}
+
 // The script runs once the dialog's loop is up; a dialog it leaves open is cancelled afterwards.
 template <class Dialog> INT_PTR RunModal(Dialog& dialog, std::function<void()> script)
 {
-    PendingScript() = [&dialog, script]()
-    {
-        script();
-        if (dialog.m_hWnd)
-            dialog.PostMessage(WM_COMMAND, IDCANCEL);
-    };
-    ::SetTimer(nullptr, 0, 1, &RunPendingScript);
+    RunSoon(
+        [&dialog, script]()
+        {
+            script();
+            if (dialog.m_hWnd)
+                dialog.PostMessage(WM_COMMAND, IDCANCEL);
+        });
     return dialog.DoModal();
 }
 inline std::deque<std::function<void()>>& PendingSteps()

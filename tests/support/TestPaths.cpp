@@ -1,4 +1,5 @@
 #include "tests/support/TestPaths.h"
+#include "module/WinHolders.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -43,11 +44,26 @@ void RemoveTree(const std::string& folder)
 }
 } // namespace
 
-TemporaryFolder::TemporaryFolder(const std::string& name)
+std::string TemporaryPath(const std::string& name)
 {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
-    m_path = std::string(folder) + name;
+    return std::string(folder) + name;
+}
+
+TemporaryFile::TemporaryFile(const std::string& name) : m_path(TemporaryPath(name))
+{
+    DeleteFileA(m_path.c_str());
+}
+
+TemporaryFile::~TemporaryFile()
+{
+    if (!m_keep)
+        DeleteFileA(m_path.c_str());
+}
+
+TemporaryFolder::TemporaryFolder(const std::string& name) : m_path(TemporaryPath(name))
+{
     RemoveTree(m_path);
     CreateDirectoryA(m_path.c_str(), nullptr);
 }
@@ -60,10 +76,9 @@ TemporaryFolder::~TemporaryFolder()
 std::string TemporaryFolder::Write(const std::string& name, const std::string& text) const
 {
     const std::string path = File(name);
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     return path;
 }
 
@@ -89,3 +104,15 @@ std::string Narrow(const std::wstring& text)
     return narrow;
 }
 } // namespace obrtest
+
+std::string obrtest::ReadFileText(const std::string& path)
+{
+    std::string text;
+    const KernelHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    char buffer[4096];
+    DWORD read = 0;
+    while (file && ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read)
+        text.append(buffer, read);
+    return text;
+}

@@ -16,6 +16,30 @@ std::string FixturePath(const std::string& fileName);
 std::wstring Widen(const std::string& text);
 std::string Narrow(const std::wstring& text);
 
+// The bytes of a file; empty when it cannot be read.
+std::string ReadFileText(const std::string& path);
+
+// The full path of a name in the temporary folder.
+std::string TemporaryPath(const std::string& name);
+
+// A file of the test's own in the temporary folder: absent at the start, deleted at the end unless
+// kept for a look.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const std::string& name);
+    ~TemporaryFile();
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    void Keep() { m_keep = true; }
+
+private:
+    std::string m_path;
+    bool m_keep = false;
+};
+
 // A folder of the test's own below the temporary folder (its name may hold blanks, commas and
 // accents, in code page 1252), made empty at the start and removed with all it holds at the end.
 class TemporaryFolder

@@ -56,9 +56,7 @@ ITypeInfo* BuildOtherLibrary(const std::string& path, ICreateTypeLib2** library)
 // Remote (a coclass implementing IStore and the other library's IElsewhere).
 std::string BuildLibrary()
 {
-    char folder[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    std::string path = std::string(folder) + "obr-built.tlb";
+    const std::string path = obrtest::TemporaryPath("obr-built.tlb");
     ICreateTypeLib2* library = nullptr;
     if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), &library)))
         return {};
