@@ -97,13 +97,13 @@ void BrowserDialogTest::Click(CBrowserDlg& dialog, int buttonId)
                        reinterpret_cast<LPARAM>(dialog.GetDlgItem(buttonId)->m_hWnd));
 }
 
-void BrowserDialogTest::DoubleClick(CBrowserDlg& dialog, int listId)
+void BrowserDialogTest::DoubleClick(CBrowserDlg& dialog, int listId, int row)
 {
     NMITEMACTIVATE activate = {};
     activate.hdr.hwndFrom = dialog.GetDlgItem(listId)->m_hWnd;
     activate.hdr.idFrom = static_cast<UINT_PTR>(listId);
     activate.hdr.code = NM_DBLCLK;
-    activate.iItem = -1;
+    activate.iItem = row;
     dialog.SendMessage(WM_NOTIFY, static_cast<WPARAM>(listId), reinterpret_cast<LPARAM>(&activate));
 }
 

@@ -22,7 +22,7 @@ protected:
     static void SelectClass(CBrowserDlg& dialog, const char* name);
     static void SelectMember(CBrowserDlg& dialog, const char* name);
     static void Click(CBrowserDlg& dialog, int buttonId);
-    static void DoubleClick(CBrowserDlg& dialog, int listId);
+    static void DoubleClick(CBrowserDlg& dialog, int listId, int row = -1);
     static CString SelectedLibrary(CBrowserDlg& dialog);
     static CString SelectedText(CListCtrl* list);
     static bool IsEnabled(CBrowserDlg& dialog, int id);

@@ -376,12 +376,7 @@ TEST_F(SearchPaneTest, ADoubleClickOnAHitChoosesItsName)
                  {
                      SearchFor(d, "exists");
                      ChooseHit(d, "Scripting.Dictionary.Exists");
-                     NMITEMACTIVATE click = {};
-                     click.hdr.hwndFrom = d.SearchPane().m_hWnd;
-                     click.hdr.idFrom = IDC_SEARCH_RESULTS;
-                     click.hdr.code = NM_DBLCLK;
-                     click.iItem = d.SearchPane().GetNextItem(-1, LVNI_SELECTED);
-                     d.SendMessage(WM_NOTIFY, IDC_SEARCH_RESULTS, reinterpret_cast<LPARAM>(&click));
+                     DoubleClick(d, IDC_SEARCH_RESULTS, d.SearchPane().GetNextItem(-1, LVNI_SELECTED));
                  });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("Exists", dialog->GetResultString().str());

@@ -107,14 +107,22 @@ void DoubleClickTheFirstMember(HWND browser)
     }
 }
 
-// Once the browser's members list has rows and the browser has the keyboard.
+// Once the browser's members list has rows, the browser has the keyboard and the list has stayed
+// in place for a tenth of a second (the function browsers place their splitter by a posted drag).
 bool WaitForMembers(HWND browser)
 {
+    HWND members = GetDlgItem(browser, IDC_MEMBERS_LIST);
+    RECT last = {};
+    int steady = 0;
     return obrtest::WaitUntil(
-        [browser]
+        [&]
         {
-            return SendMessageA(GetDlgItem(browser, IDC_MEMBERS_LIST), LVM_GETITEMCOUNT, 0, 0) > 0 &&
-                   GetForegroundWindow() == browser;
+            RECT now = {};
+            GetWindowRect(members, &now);
+            steady = EqualRect(&now, &last) ? steady + 1 : 0;
+            last = now;
+            return SendMessageA(members, LVM_GETITEMCOUNT, 0, 0) > 0 && GetForegroundWindow() == browser &&
+                   steady >= 10;
         });
 }
 

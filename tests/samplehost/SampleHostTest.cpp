@@ -7,6 +7,7 @@
 #include "browser/CModelessBrowserDlg.h"
 #include "references/CReferencesDialog.h"
 #include "samplehost/MacroProject.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/RegisteredTypeLib.h"
 #include "resources/resource.h"
@@ -56,6 +57,21 @@ protected:
     const std::string m_path = m_folder.File("obr-projet.ini");
 };
 
+// Selects the member by name, gives its list the focus (as the mouse would) and double-clicks it.
+void DoubleClickMember(CBrowserDlg& browser, const char* name)
+{
+    CListCtrl* members = browser.m_pMembersList;
+    members->SetFocus();
+    const int row = members->FindItemText(name);
+    members->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    NMITEMACTIVATE activate = {};
+    activate.hdr.hwndFrom = members->m_hWnd;
+    activate.hdr.idFrom = IDC_MEMBERS_LIST;
+    activate.hdr.code = NM_DBLCLK;
+    activate.iItem = row;
+    browser.SendMessage(WM_NOTIFY, IDC_MEMBERS_LIST, reinterpret_cast<LPARAM>(&activate));
+}
+
 BOOL CALLBACK CountReferencesDialogs(HWND window, LPARAM count)
 {
     char caption[64] = {};
@@ -73,16 +89,7 @@ void ChooseWhenTheBrowserOpens(const char* entry, const char* caption = "Explora
             HWND window = FindWindowA(nullptr, title.c_str());
             auto* browser = dynamic_cast<CBrowserDlg*>(CWnd::FromHandlePermanent(window));
             ASSERT_NE(nullptr, browser);
-            CListCtrl* members = browser->m_pMembersList;
-            members->SetFocus(); // as the mouse gives it
-            for (int i = 0; i < members->GetItemCount(); ++i)
-                if (members->GetItemText(i, 0) == name.c_str())
-                    members->SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            NMITEMACTIVATE activate = {};
-            activate.hdr.hwndFrom = members->m_hWnd;
-            activate.hdr.idFrom = IDC_MEMBERS_LIST;
-            activate.hdr.code = NM_DBLCLK;
-            browser->SendMessage(WM_NOTIFY, IDC_MEMBERS_LIST, reinterpret_cast<LPARAM>(&activate));
+            DoubleClickMember(*browser, name.c_str());
             if (IsWindow(window))
                 browser->PostMessage(WM_COMMAND, IDCANCEL);
         });
@@ -342,21 +349,9 @@ TEST_F(SampleHostTest, TheModelessObjectBrowserPastesBesideTheEditorAndEndsWithI
     EXPECT_GT(browserRect.left, hostRect.left) << "beside the editor, not over its left edge";
 
     CListCtrl* members = browser->m_pMembersList;
-    int exists = -1;
-    for (int i = 0; i < members->GetItemCount(); ++i)
-        if (members->GetItemText(i, 0) == "Exists")
-            exists = i;
-    ASSERT_NE(-1, exists);
-    members->SetFocus();
-    members->SetItemState(exists, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    NMITEMACTIVATE activate = {};
-    activate.hdr.hwndFrom = members->m_hWnd;
-    activate.hdr.idFrom = IDC_MEMBERS_LIST;
-    activate.hdr.code = NM_DBLCLK;
-    browser->SendMessage(WM_NOTIFY, IDC_MEMBERS_LIST, reinterpret_cast<LPARAM>(&activate));
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
+    ASSERT_NE(-1, members->FindItemText("Exists"));
+    DoubleClickMember(*browser, "Exists");
+    obrtest::PumpPending();
     EXPECT_EQ("x = Exists\r\n", window.Editor().GetWindowText());
 
     // Escape hides it; the same browser comes back with its selection.
