@@ -44,6 +44,8 @@ int CWinApp::ExitInstance()
 
 void CWinApp::WinHelp(DWORD_PTR data, UINT command)
 {
+    if (m_strHelpFilePath.IsEmpty())
+        return;
     HWND owner = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
     fwk::Platform().WinHelp(owner, m_strHelpFilePath, command, data);
 }

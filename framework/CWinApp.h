@@ -23,7 +23,8 @@ public:
     virtual int Run();
     virtual int ExitInstance();
 
-    // Shows a topic of the application's help file with the main window as owner.
+    // Shows a topic of the application's help file with the main window as owner; does nothing
+    // for an application without one (the platform would report a file with no name).
     virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
 
     HINSTANCE m_hInstance = nullptr;

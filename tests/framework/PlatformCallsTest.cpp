@@ -62,12 +62,15 @@ TEST(PlatformCalls, FileDialogHandsOverItsFilterAndReadsTheChoice)
     EXPECT_EQ(IDCANCEL, cancelled.DoModal());
 }
 
-TEST(PlatformCalls, WindowHelpGoesToTheApplicationsHelpFile)
+TEST(PlatformCalls, WindowHelpGoesToTheApplicationsHelpFileWhenItHasOne)
 {
     AnsweringPlatform platform;
     CWinApp app("Hôte");
-    app.m_strHelpFilePath = "C:\\aide\\hote.hlp";
     CWnd window;
+    // Without a help file the platform is not asked (it would report a file with no name).
+    window.WinHelp(6049, HELP_CONTEXT);
+    EXPECT_EQ(0u, platform.m_helpCommand);
+    app.m_strHelpFilePath = "C:\\aide\\hote.hlp";
     window.WinHelp(6049, HELP_CONTEXT);
     EXPECT_EQ("C:\\aide\\hote.hlp", platform.m_helpFile);
     EXPECT_EQ(UINT(HELP_CONTEXT), platform.m_helpCommand);
