@@ -95,6 +95,8 @@ HostOptions ParseCommandLine(int argc, char** argv)
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "/?") == 0)
             options.help = true;
+        else if (std::strcmp(arg, "--version") == 0)
+            options.version = true;
         else if (std::strcmp(arg, "--browse") == 0 && i + 1 < argc &&
                  ParseBrowserType(argv[i + 1], options.browse))
             ++i;
@@ -135,6 +137,7 @@ const char* UsageText()
            "                    dont la bibliothèque n'est pas inscrite commence par MANQUANT ; code de\n"
            "                    sortie 3 si le projet est endommagé (ses références lisibles sont écrites)\n"
            "  --project FICHIER utilise ce fichier de projet (références des bibliothèques)\n"
+           "  --version         écrit la version\n"
            "  --help            affiche cette aide\n";
 }
 

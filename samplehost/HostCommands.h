@@ -29,6 +29,7 @@ TypeLibraryExtensions ReferencesOf(const MacroProject& project);
 struct HostOptions
 {
     bool help = false;
+    bool version = false;         // print the version
     int browse = -1;              // 0, 1 or 2: open that browser and print the choice; -1: the editor window
     int startBrowser = -1;        // 0, 1 or 2: the editor window, with that browser opened at once
     _HistoryItem select;          // where the browser opens: --select library[.class[.member]]

@@ -48,6 +48,11 @@ BOOL SampleHostApp::InitInstance()
     ::LoadLibraryA("riched32.dll");
 
     HostOptions options = ParseCommandLine(__argc, __argv);
+    if (options.version && options.error.IsEmpty())
+    {
+        WriteOut("samplehost " OBR_VERSION "\n");
+        return FALSE;
+    }
     if (options.help || !options.error.IsEmpty())
     {
         if (!options.error.IsEmpty())

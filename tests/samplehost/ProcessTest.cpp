@@ -188,7 +188,7 @@ TEST(SampleHostProgram, F2AndADoubleClickPasteAMemberAtTheEditorsCaret)
     EXPECT_EQ("Sub Main\r\n    CompareMode\r\nEnd Sub\r\n", g_editorText);
 }
 
-TEST(SampleHostProgram, HelpListsTheOptions)
+TEST(SampleHostProgram, HelpListsTheOptionsAndVersionPrintsTheVersion)
 {
     HostRun run = RunHost("--help");
     EXPECT_EQ(0u, run.exitCode);
@@ -197,6 +197,9 @@ TEST(SampleHostProgram, HelpListsTheOptions)
     // Through a pipe the text comes in code page 1252, which scripts/run.sh converts for a terminal.
     EXPECT_NE(std::string::npos, run.output.find("l'\xE9"
                                                  "diteur"));
+    run = RunHost("--version");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ("samplehost " OBR_VERSION "\n", run.output);
 }
 
 TEST(SampleHostProgram, ABrowserClosedWithoutChoiceExitsWithOneAndPrintsNothing)
