@@ -24,6 +24,8 @@ public:
     ~CBrowserDlg() override;
 
     CString GetResultString() const { return m_strResult; }
+    // The showing ended (chosen, cancelled, or nothing to show); a modeless browser is then hidden.
+    bool IsEnded() const { return m_bEnded; }
     BROWSER_TYPE GetType() const { return m_type; }
 
     // History (the back-ends call these too).

@@ -16,6 +16,8 @@ set(OBR_PUBLIC_HEADERS
     host/ctrl/QvxCtrlApi.h host/util/QvxUtilApi.h host/util/TypeLibraryExtensions.h module/BrowserApi.h
     references/CReferencesDialog.h references/RegisteredTypeLibs.h references/TLVLibId.h
     references/TypeLibProbe.h resources/resource.h)
+# The C interface stands at the include folder's root: #include "objbrowser.h".
+install(FILES browser/objbrowser.h DESTINATION include/objbrowser)
 file(GLOB OBR_FRAMEWORK_HEADERS RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/framework/*.h)
 foreach(header IN LISTS OBR_PUBLIC_HEADERS OBR_FRAMEWORK_HEADERS)
     get_filename_component(folder ${header} DIRECTORY)

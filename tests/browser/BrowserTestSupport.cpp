@@ -1,21 +1,11 @@
 #include "tests/browser/BrowserTestSupport.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ModalScript.h"
 
 #include <cstdlib>
 
 namespace
 {
-std::function<void()> g_script;
-
-VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD)
-{
-    ::KillTimer(nullptr, id);
-    std::function<void()> script = std::move(g_script);
-    g_script = nullptr;
-    if (script)
-        script();
-}
-
 // The modal loop shows the dialog only once it is idle; the script runs before that.
 void LingerForALook(CBrowserDlg& dialog)
 {
@@ -62,15 +52,12 @@ void BrowserDialogTest::TearDown()
 
 INT_PTR BrowserDialogTest::RunModal(CBrowserDlg& dialog, std::function<void(CBrowserDlg&)> script)
 {
-    g_script = [&dialog, script]()
-    {
-        script(dialog);
-        LingerForALook(dialog);
-        if (dialog.m_hWnd)
-            dialog.PostMessage(WM_COMMAND, IDCANCEL);
-    };
-    ::SetTimer(nullptr, 0, 1, &RunScript);
-    return dialog.DoModal();
+    return obrtest::RunModal(dialog,
+                             [&dialog, script]()
+                             {
+                                 script(dialog);
+                                 LingerForALook(dialog);
+                             });
 }
 
 void BrowserDialogTest::SelectLibrary(CBrowserDlg& dialog, const char* name)

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+extern "C" int CInterfaceAnswers(void);
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     const GUID stdole = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -17,5 +19,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     if (browser.GetType() != BROWSER_TYPELIB || browser.m_extensions.count() != 1 ||
         !IsEqualGUID(browser.m_extensions.ItemGUID(0), stdole))
         return 1;
+    if (!CInterfaceAnswers())
+        return 3;
     return ID_PASTE_COMMAND == 0xE125 ? 0 : 2;
 }

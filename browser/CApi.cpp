@@ -1,0 +1,310 @@
+// The C interface (browser/objbrowser.h): plain types in, the C++ classes inside, and no exception
+// out: whatever a call throws becomes OBR_FAILED.
+#include "browser/objbrowser.h"
+#include "browser/CModelessBrowserDlg.h"
+#include "references/CReferencesDialog.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <list>
+#include <new>
+#include <string>
+
+struct OBR_BROWSER
+{
+    CModelessBrowserDlg* dialog = nullptr; // the slot the browser empties as its window goes
+};
+
+namespace
+{
+bool g_referencesDialogOpen = false;
+
+// Marks the references dialog open for a scope, however the scope ends.
+class ReferencesDialogShowing
+{
+public:
+    ReferencesDialogShowing() { g_referencesDialogOpen = true; }
+    ~ReferencesDialogShowing() { g_referencesDialogOpen = false; }
+    ReferencesDialogShowing(const ReferencesDialogShowing&) = delete;
+    ReferencesDialogShowing& operator=(const ReferencesDialogShowing&) = delete;
+};
+
+TypeLibraryExtensions LibrariesOf(const OBR_LIBRARY* libraries, size_t count)
+{
+    TypeLibraryExtensions extensions;
+    for (size_t i = 0; libraries && i < count; ++i)
+        extensions.Add(libraries[i].guid, libraries[i].major, libraries[i].minor);
+    return extensions;
+}
+
+// "library[.class[.member]]"
+_HistoryItem ParseStart(const char* start)
+{
+    _HistoryItem item;
+    CString* parts[] = {&item.strLibrary, &item.strClass, &item.strMember};
+    size_t part = 0;
+    for (const char* c = start; c && *c; ++c)
+        if (*c == '.' && part < 2)
+            ++part;
+        else
+            *parts[part] += *c;
+    return item;
+}
+
+std::string Narrow(const wchar_t* text)
+{
+    if (!text || !*text)
+        return std::string();
+    const int length = ::WideCharToMultiByte(1252, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length > 0 ? length : 1), '\0');
+    ::WideCharToMultiByte(1252, 0, text, -1, &narrow[0], length, nullptr, nullptr);
+    narrow.resize(std::strlen(narrow.c_str()));
+    return narrow;
+}
+
+std::wstring Widen(const CString& text)
+{
+    if (text.IsEmpty())
+        return std::wstring();
+    const int length = ::MultiByteToWideChar(1252, 0, text.GetString(), text.GetLength(), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(1252, 0, text.GetString(), text.GetLength(), &wide[0], length);
+    return wide;
+}
+
+OBR_RESULT Browse(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries, size_t count,
+                  const char* start, CString& chosen)
+{
+    if (kind < OBR_OBJECT_BROWSER || kind > OBR_FORMULA_FUNCTIONS || (count && !libraries))
+        return OBR_INVALID_ARGUMENT;
+    const auto type = static_cast<BROWSER_TYPE>(kind);
+    CBrowserDlg browser(type, owner ? CWnd::FromHandle(owner) : nullptr);
+    browser.m_extensions = LibrariesOf(libraries, count);
+    // A browser with a history opens on its current entry.
+    const _HistoryItem where = ParseStart(start);
+    if (!where.strLibrary.IsEmpty())
+        browser.m_history[type].push_front(where);
+    const INT_PTR result = browser.DoModal();
+    chosen = browser.GetResultString();
+    if (result == -1)
+        return OBR_CANNOT_OPEN;
+    return result == IDOK && !chosen.IsEmpty() ? OBR_OK : OBR_CANCELLED;
+}
+
+// Copies the text with its terminator when it fits.
+template <typename Char>
+OBR_RESULT Hand(const std::basic_string<Char>& text, Char* out, size_t capacity, size_t* length)
+{
+    if (length)
+        *length = text.size();
+    if (capacity <= text.size())
+    {
+        if (capacity > 0)
+            out[0] = 0;
+        return OBR_BUFFER_TOO_SMALL;
+    }
+    std::memcpy(out, text.c_str(), (text.size() + 1) * sizeof(Char));
+    return OBR_OK;
+}
+
+char* Duplicate(const CString& text)
+{
+    char* copy = static_cast<char*>(std::malloc(static_cast<size_t>(text.GetLength()) + 1));
+    if (!copy)
+        throw std::bad_alloc();
+    std::memcpy(copy, text.GetString(), static_cast<size_t>(text.GetLength()) + 1);
+    return copy;
+}
+
+template <typename Call> OBR_RESULT Guarded(Call&& call)
+{
+    try
+    {
+        return call();
+    }
+    catch (...)
+    {
+        return OBR_FAILED;
+    }
+}
+} // namespace
+
+extern "C"
+{
+
+    OBR_RESULT WINAPI ObrBrowseA(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries,
+                                 size_t libraryCount, const char* start, char* chosen, size_t capacity,
+                                 size_t* length)
+    {
+        if (!chosen && capacity)
+            return OBR_INVALID_ARGUMENT;
+        return Guarded(
+            [&]
+            {
+                CString text;
+                const OBR_RESULT result = Browse(owner, kind, libraries, libraryCount, start, text);
+                return result == OBR_OK ? Hand(text.str(), chosen, capacity, length) : result;
+            });
+    }
+
+    OBR_RESULT WINAPI ObrBrowseW(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries,
+                                 size_t libraryCount, const wchar_t* start, wchar_t* chosen, size_t capacity,
+                                 size_t* length)
+    {
+        if (!chosen && capacity)
+            return OBR_INVALID_ARGUMENT;
+        return Guarded(
+            [&]
+            {
+                CString text;
+                const OBR_RESULT result =
+                    Browse(owner, kind, libraries, libraryCount, Narrow(start).c_str(), text);
+                return result == OBR_OK ? Hand(Widen(text), chosen, capacity, length) : result;
+            });
+    }
+
+    OBR_RESULT WINAPI ObrEditReferences(HWND owner, const OBR_REFERENCE* references, size_t count,
+                                        OBR_REFERENCE** result, size_t* resultCount)
+    {
+        if (!result || !resultCount || (count && !references))
+            return OBR_INVALID_ARGUMENT;
+        *result = nullptr;
+        *resultCount = 0;
+        if (g_referencesDialogOpen)
+            return OBR_CANNOT_OPEN;
+        return Guarded(
+            [&]
+            {
+                std::list<TLVLibId> list;
+                for (size_t i = 0; i < count; ++i)
+                {
+                    const OBR_REFERENCE& in = references[i];
+                    list.push_back({in.guid, in.major, in.minor, in.lcid, in.name, in.path});
+                }
+                INT_PTR answer = -1;
+                {
+                    const ReferencesDialogShowing showing;
+                    CReferencesDialog dialog(&list, owner ? CWnd::FromHandle(owner) : nullptr);
+                    answer = dialog.DoModal();
+                }
+                if (answer == -1)
+                    return OBR_CANNOT_OPEN;
+                if (answer != IDOK)
+                    return OBR_CANCELLED;
+                auto* out = new OBR_REFERENCE[list.size()]();
+                size_t filled = 0;
+                try
+                {
+                    for (const TLVLibId& reference : list)
+                    {
+                        out[filled] = {reference.guid, reference.wMajor, reference.wMinor,
+                                       reference.lcid, nullptr,          nullptr};
+                        ++filled;
+                        out[filled - 1].name = Duplicate(reference.strName);
+                        out[filled - 1].path = Duplicate(reference.strPath);
+                    }
+                }
+                catch (...)
+                {
+                    ObrFreeReferences(out, filled);
+                    throw;
+                }
+                *result = out;
+                *resultCount = list.size();
+                return OBR_OK;
+            });
+    }
+
+    void WINAPI ObrFreeReferences(OBR_REFERENCE* references, size_t count)
+    {
+        for (size_t i = 0; references && i < count; ++i)
+        {
+            std::free(const_cast<char*>(references[i].name));
+            std::free(const_cast<char*>(references[i].path));
+        }
+        delete[] references;
+    }
+
+    OBR_RESULT WINAPI ObrCreateBrowser(HWND owner, const OBR_LIBRARY* libraries, size_t libraryCount,
+                                       const char* captionSuffix, OBR_BROWSER** browser)
+    {
+        if (!browser || (libraryCount && !libraries))
+            return OBR_INVALID_ARGUMENT;
+        *browser = nullptr;
+        return Guarded(
+            [&]
+            {
+                auto* handle = new OBR_BROWSER;
+                const TypeLibraryExtensions extensions = LibrariesOf(libraries, libraryCount);
+                handle->dialog =
+                    new CModelessBrowserDlg(BROWSER_TYPELIB, &extensions, &handle->dialog, captionSuffix,
+                                            owner ? CWnd::FromHandle(owner) : nullptr);
+                // No window at all: nothing will end the object but us. Nothing to show: its window
+                // goes now rather than later, while the handle it empties is still there.
+                if (!handle->dialog->m_hWnd)
+                    delete handle->dialog;
+                else if (handle->dialog->IsEnded())
+                    handle->dialog->DestroyWindow();
+                else
+                {
+                    *browser = handle;
+                    return OBR_OK;
+                }
+                delete handle;
+                return OBR_CANNOT_OPEN;
+            });
+    }
+
+    OBR_RESULT WINAPI ObrShowBrowser(OBR_BROWSER* browser, BOOL show)
+    {
+        if (!browser)
+            return OBR_INVALID_ARGUMENT;
+        if (!browser->dialog || !browser->dialog->m_hWnd)
+            return OBR_CANNOT_OPEN;
+        browser->dialog->ShowWindow(show ? SW_SHOW : SW_HIDE);
+        return OBR_OK;
+    }
+
+    OBR_RESULT WINAPI ObrUpdateBrowserLibraries(OBR_BROWSER* browser, const OBR_LIBRARY* libraries,
+                                                size_t libraryCount)
+    {
+        if (!browser || (libraryCount && !libraries))
+            return OBR_INVALID_ARGUMENT;
+        if (!browser->dialog || !browser->dialog->m_hWnd)
+            return OBR_CANNOT_OPEN;
+        return Guarded(
+            [&]
+            {
+                browser->dialog->UpdateReferences(LibrariesOf(libraries, libraryCount));
+                return OBR_OK;
+            });
+    }
+
+    BOOL WINAPI ObrIsBrowserMessage(OBR_BROWSER* browser, MSG* message)
+    {
+        if (!browser || !message || !browser->dialog || !browser->dialog->m_hWnd)
+            return FALSE;
+        try
+        {
+            return browser->dialog->PreTranslateMessage(message);
+        }
+        catch (...)
+        {
+            return FALSE;
+        }
+    }
+
+    HWND WINAPI ObrBrowserWindow(OBR_BROWSER* browser)
+    {
+        return browser && browser->dialog ? browser->dialog->m_hWnd : nullptr;
+    }
+
+    void WINAPI ObrDestroyBrowser(OBR_BROWSER* browser)
+    {
+        if (!browser)
+            return;
+        if (browser->dialog && browser->dialog->m_hWnd)
+            browser->dialog->DestroyWindow();
+        delete browser;
+    }
+}
