@@ -1,6 +1,6 @@
 cmake_minimum_required(VERSION 3.20)
-# Installs the build into BUILD/sdk-check, then configures and builds tests/sdk against that SDK
-# alone (its own find_package, its own toolchain run). Run as a test:
+# Installs the build into BUILD/sdk-check, then configures and builds tests/sdk and examples/c-host
+# against that SDK alone (its own find_package, its own toolchain run). Run as a test:
 #   cmake -DBUILD=<build tree> -DSOURCE=<repository> -DTOOLCHAIN=<toolchain file> -P CheckSdk.cmake
 set(sdk ${BUILD}/sdk-check/install)
 set(consumer ${BUILD}/sdk-check/consumer)
@@ -8,7 +8,9 @@ file(REMOVE_RECURSE ${BUILD}/sdk-check)
 foreach(step
         "${CMAKE_COMMAND};--install;${BUILD};--prefix;${sdk}"
         "${CMAKE_COMMAND};-S;${SOURCE}/tests/sdk;-B;${consumer};-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN};-DCMAKE_PREFIX_PATH=${sdk};-DOBR_SDK_BIN=${sdk}/bin"
-        "${CMAKE_COMMAND};--build;${consumer}")
+        "${CMAKE_COMMAND};--build;${consumer}"
+        "${CMAKE_COMMAND};-S;${SOURCE}/examples/c-host;-B;${BUILD}/sdk-check/c-host;-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN};-DCMAKE_PREFIX_PATH=${sdk};-DOBR_SDK_BIN=${sdk}/bin"
+        "${CMAKE_COMMAND};--build;${BUILD}/sdk-check/c-host")
     execute_process(COMMAND ${step} RESULT_VARIABLE failed OUTPUT_VARIABLE output ERROR_VARIABLE output)
     if(failed)
         message(FATAL_ERROR "${step} failed:\n${output}")
@@ -16,7 +18,7 @@ foreach(step
 endforeach()
 foreach(file bin/objbrowser.dll bin/framework.dll bin/qvx_ctrl.dll bin/qvx_util.dll bin/objbrowser_probe.exe
              bin/samplehost.exe lib/libobjbrowser.dll.a include/objbrowser/browser/CBrowserDlg.h
-             lib/cmake/ObjBrowser/ObjBrowserConfig.cmake bin/sdk_consumer.exe)
+             lib/cmake/ObjBrowser/ObjBrowserConfig.cmake bin/sdk_consumer.exe bin/c_host.exe)
     if(NOT EXISTS ${sdk}/${file})
         message(FATAL_ERROR "The SDK lacks ${file}")
     endif()

@@ -14,6 +14,12 @@ echo "== Building x86_64 (run and tested under Wine)"
 xvfb-run -a -s "$XVFB_SCREEN" cmake --build "$BUILD64" -j "$jobs"
 echo "== Building i686 (compile check)"
 cmake --build "$BUILD32" -j "$jobs"
+echo "== The C example host against the installed i686 SDK (compile check)"
+cmake --install "$BUILD32" --prefix "$BUILD32/sdk-check/install" > /dev/null
+cmake -S "$ROOT/examples/c-host" -B "$BUILD32/sdk-check/c-host" > /dev/null \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-w64-mingw32.cmake" \
+    -DCMAKE_PREFIX_PATH="$BUILD32/sdk-check/install"
+cmake --build "$BUILD32/sdk-check/c-host"
 
 echo "== Testing"
 cd "$BUILD64"
