@@ -24,3 +24,31 @@ foreach(file bin/objbrowser.dll bin/framework.dll bin/qvx_ctrl.dll bin/qvx_util.
     endif()
 endforeach()
 message(STATUS "The SDK installs whole and a host builds against it alone")
+
+# The release archive of this build, unpacked: the C example builds against it alone.
+set(archive ${BUILD}/sdk-check/archive)
+execute_process(COMMAND ${CMAKE_COMMAND} -DBUILD=${BUILD} -DSOURCE=${SOURCE} -DPLATFORM=check
+                        -DOUT=${archive}/objbrowser.zip -P ${SOURCE}/cmake/Package.cmake
+                RESULT_VARIABLE failed OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(failed)
+    message(FATAL_ERROR "The release archive failed:\n${output}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf objbrowser.zip WORKING_DIRECTORY ${archive} RESULT_VARIABLE failed)
+file(GLOB unpacked LIST_DIRECTORIES true ${archive}/objbrowser-*-check)
+if(failed OR NOT unpacked)
+    message(FATAL_ERROR "The release archive does not unpack")
+endif()
+foreach(file README.md CHANGES.md bin/objbrowser.dll include/objbrowser/objbrowser.h examples/c-host/main.c)
+    if(NOT EXISTS ${unpacked}/${file})
+        message(FATAL_ERROR "The release archive lacks ${file}")
+    endif()
+endforeach()
+foreach(step
+        "${CMAKE_COMMAND};-S;${unpacked}/examples/c-host;-B;${archive}/c-host;-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN};-DCMAKE_PREFIX_PATH=${unpacked}"
+        "${CMAKE_COMMAND};--build;${archive}/c-host")
+    execute_process(COMMAND ${step} RESULT_VARIABLE failed OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(failed)
+        message(FATAL_ERROR "${step} failed against the release archive:\n${output}")
+    endif()
+endforeach()
+message(STATUS "The release archive unpacks whole and the C example builds against it")
