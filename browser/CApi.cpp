@@ -1,5 +1,6 @@
 // The C interface (browser/objbrowser.h): plain types in, the C++ classes inside, and no exception
-// out: whatever a call throws becomes OBR_FAILED.
+// out: whatever a call throws becomes OBR_FAILED. The functions take their C linkage from the
+// header's declarations.
 #include "browser/objbrowser.h"
 #include "browser/CModelessBrowserDlg.h"
 #include "references/CReferencesDialog.h"
@@ -127,184 +128,198 @@ template <typename Call> OBR_RESULT Guarded(Call&& call)
         return OBR_FAILED;
     }
 }
+// The texts in the caller's form: ANSI as the module holds them, or wide.
+std::string Narrowed(const char* text)
+{
+    return text ? text : "";
+}
+
+std::string Narrowed(const wchar_t* text)
+{
+    return Narrow(text);
+}
+
+std::string InForm(const CString& text, char)
+{
+    return text.str();
+}
+
+std::wstring InForm(const CString& text, wchar_t)
+{
+    return Widen(text);
+}
+
+template <typename Char>
+OBR_RESULT BrowseInto(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries, size_t count,
+                      const Char* start, Char* chosen, size_t capacity, size_t* length)
+{
+    if (!chosen && capacity)
+        return OBR_INVALID_ARGUMENT;
+    return Guarded(
+        [&]
+        {
+            CString text;
+            const OBR_RESULT result = Browse(owner, kind, libraries, count, Narrowed(start).c_str(), text);
+            return result == OBR_OK ? Hand(InForm(text, Char()), chosen, capacity, length) : result;
+        });
+}
 } // namespace
 
-extern "C"
+OBR_RESULT WINAPI ObrBrowseA(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries,
+                             size_t libraryCount, const char* start, char* chosen, size_t capacity,
+                             size_t* length)
 {
+    return BrowseInto(owner, kind, libraries, libraryCount, start, chosen, capacity, length);
+}
 
-    OBR_RESULT WINAPI ObrBrowseA(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries,
-                                 size_t libraryCount, const char* start, char* chosen, size_t capacity,
-                                 size_t* length)
-    {
-        if (!chosen && capacity)
-            return OBR_INVALID_ARGUMENT;
-        return Guarded(
-            [&]
-            {
-                CString text;
-                const OBR_RESULT result = Browse(owner, kind, libraries, libraryCount, start, text);
-                return result == OBR_OK ? Hand(text.str(), chosen, capacity, length) : result;
-            });
-    }
+OBR_RESULT WINAPI ObrBrowseW(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries,
+                             size_t libraryCount, const wchar_t* start, wchar_t* chosen, size_t capacity,
+                             size_t* length)
+{
+    return BrowseInto(owner, kind, libraries, libraryCount, start, chosen, capacity, length);
+}
 
-    OBR_RESULT WINAPI ObrBrowseW(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries,
-                                 size_t libraryCount, const wchar_t* start, wchar_t* chosen, size_t capacity,
-                                 size_t* length)
-    {
-        if (!chosen && capacity)
-            return OBR_INVALID_ARGUMENT;
-        return Guarded(
-            [&]
-            {
-                CString text;
-                const OBR_RESULT result =
-                    Browse(owner, kind, libraries, libraryCount, Narrow(start).c_str(), text);
-                return result == OBR_OK ? Hand(Widen(text), chosen, capacity, length) : result;
-            });
-    }
-
-    OBR_RESULT WINAPI ObrEditReferences(HWND owner, const OBR_REFERENCE* references, size_t count,
-                                        OBR_REFERENCE** result, size_t* resultCount)
-    {
-        if (!result || !resultCount || (count && !references))
-            return OBR_INVALID_ARGUMENT;
-        *result = nullptr;
-        *resultCount = 0;
-        if (g_referencesDialogOpen)
-            return OBR_CANNOT_OPEN;
-        return Guarded(
-            [&]
-            {
-                std::list<TLVLibId> list;
-                for (size_t i = 0; i < count; ++i)
-                {
-                    const OBR_REFERENCE& in = references[i];
-                    list.push_back({in.guid, in.major, in.minor, in.lcid, in.name, in.path});
-                }
-                INT_PTR answer = -1;
-                {
-                    const ReferencesDialogShowing showing;
-                    CReferencesDialog dialog(&list, owner ? CWnd::FromHandle(owner) : nullptr);
-                    answer = dialog.DoModal();
-                }
-                if (answer == -1)
-                    return OBR_CANNOT_OPEN;
-                if (answer != IDOK)
-                    return OBR_CANCELLED;
-                auto* out = new OBR_REFERENCE[list.size()]();
-                size_t filled = 0;
-                try
-                {
-                    for (const TLVLibId& reference : list)
-                    {
-                        out[filled] = {reference.guid, reference.wMajor, reference.wMinor,
-                                       reference.lcid, nullptr,          nullptr};
-                        ++filled;
-                        out[filled - 1].name = Duplicate(reference.strName);
-                        out[filled - 1].path = Duplicate(reference.strPath);
-                    }
-                }
-                catch (...)
-                {
-                    ObrFreeReferences(out, filled);
-                    throw;
-                }
-                *result = out;
-                *resultCount = list.size();
-                return OBR_OK;
-            });
-    }
-
-    void WINAPI ObrFreeReferences(OBR_REFERENCE* references, size_t count)
-    {
-        for (size_t i = 0; references && i < count; ++i)
+OBR_RESULT WINAPI ObrEditReferences(HWND owner, const OBR_REFERENCE* references, size_t count,
+                                    OBR_REFERENCE** result, size_t* resultCount)
+{
+    if (!result || !resultCount || (count && !references))
+        return OBR_INVALID_ARGUMENT;
+    *result = nullptr;
+    *resultCount = 0;
+    if (g_referencesDialogOpen)
+        return OBR_CANNOT_OPEN;
+    return Guarded(
+        [&]
         {
-            std::free(const_cast<char*>(references[i].name));
-            std::free(const_cast<char*>(references[i].path));
-        }
-        delete[] references;
-    }
-
-    OBR_RESULT WINAPI ObrCreateBrowser(HWND owner, const OBR_LIBRARY* libraries, size_t libraryCount,
-                                       const char* captionSuffix, OBR_BROWSER** browser)
-    {
-        if (!browser || (libraryCount && !libraries))
-            return OBR_INVALID_ARGUMENT;
-        *browser = nullptr;
-        return Guarded(
-            [&]
+            std::list<TLVLibId> list;
+            for (size_t i = 0; i < count; ++i)
             {
-                auto* handle = new OBR_BROWSER;
-                const TypeLibraryExtensions extensions = LibrariesOf(libraries, libraryCount);
-                handle->dialog =
-                    new CModelessBrowserDlg(BROWSER_TYPELIB, &extensions, &handle->dialog, captionSuffix,
-                                            owner ? CWnd::FromHandle(owner) : nullptr);
-                // No window at all: nothing will end the object but us. Nothing to show: its window
-                // goes now rather than later, while the handle it empties is still there.
-                if (!handle->dialog->m_hWnd)
-                    delete handle->dialog;
-                else if (handle->dialog->IsEnded())
-                    handle->dialog->DestroyWindow();
-                else
-                {
-                    *browser = handle;
-                    return OBR_OK;
-                }
-                delete handle;
+                const OBR_REFERENCE& in = references[i];
+                list.push_back({in.guid, in.major, in.minor, in.lcid, in.name, in.path});
+            }
+            INT_PTR answer = -1;
+            {
+                const ReferencesDialogShowing showing;
+                CReferencesDialog dialog(&list, owner ? CWnd::FromHandle(owner) : nullptr);
+                answer = dialog.DoModal();
+            }
+            if (answer == -1)
                 return OBR_CANNOT_OPEN;
-            });
-    }
-
-    OBR_RESULT WINAPI ObrShowBrowser(OBR_BROWSER* browser, BOOL show)
-    {
-        if (!browser)
-            return OBR_INVALID_ARGUMENT;
-        if (!browser->dialog || !browser->dialog->m_hWnd)
-            return OBR_CANNOT_OPEN;
-        browser->dialog->ShowWindow(show ? SW_SHOW : SW_HIDE);
-        return OBR_OK;
-    }
-
-    OBR_RESULT WINAPI ObrUpdateBrowserLibraries(OBR_BROWSER* browser, const OBR_LIBRARY* libraries,
-                                                size_t libraryCount)
-    {
-        if (!browser || (libraryCount && !libraries))
-            return OBR_INVALID_ARGUMENT;
-        if (!browser->dialog || !browser->dialog->m_hWnd)
-            return OBR_CANNOT_OPEN;
-        return Guarded(
-            [&]
+            if (answer != IDOK)
+                return OBR_CANCELLED;
+            auto* out = new OBR_REFERENCE[list.size()]();
+            size_t filled = 0;
+            try
             {
-                browser->dialog->UpdateReferences(LibrariesOf(libraries, libraryCount));
+                for (const TLVLibId& reference : list)
+                {
+                    out[filled] = {reference.guid, reference.wMajor, reference.wMinor,
+                                   reference.lcid, nullptr,          nullptr};
+                    ++filled;
+                    out[filled - 1].name = Duplicate(reference.strName);
+                    out[filled - 1].path = Duplicate(reference.strPath);
+                }
+            }
+            catch (...)
+            {
+                ObrFreeReferences(out, filled);
+                throw;
+            }
+            *result = out;
+            *resultCount = list.size();
+            return OBR_OK;
+        });
+}
+
+void WINAPI ObrFreeReferences(OBR_REFERENCE* references, size_t count)
+{
+    for (size_t i = 0; references && i < count; ++i)
+    {
+        std::free(const_cast<char*>(references[i].name));
+        std::free(const_cast<char*>(references[i].path));
+    }
+    delete[] references;
+}
+
+OBR_RESULT WINAPI ObrCreateBrowser(HWND owner, const OBR_LIBRARY* libraries, size_t libraryCount,
+                                   const char* captionSuffix, OBR_BROWSER** browser)
+{
+    if (!browser || (libraryCount && !libraries))
+        return OBR_INVALID_ARGUMENT;
+    *browser = nullptr;
+    return Guarded(
+        [&]
+        {
+            auto* handle = new OBR_BROWSER;
+            const TypeLibraryExtensions extensions = LibrariesOf(libraries, libraryCount);
+            handle->dialog =
+                new CModelessBrowserDlg(BROWSER_TYPELIB, &extensions, &handle->dialog, captionSuffix,
+                                        owner ? CWnd::FromHandle(owner) : nullptr);
+            // No window at all: nothing will end the object but us. Nothing to show: its window
+            // goes now rather than later, while the handle it empties is still there.
+            if (!handle->dialog->m_hWnd)
+                delete handle->dialog;
+            else if (handle->dialog->IsEnded())
+                handle->dialog->DestroyWindow();
+            else
+            {
+                *browser = handle;
                 return OBR_OK;
-            });
-    }
+            }
+            delete handle;
+            return OBR_CANNOT_OPEN;
+        });
+}
 
-    BOOL WINAPI ObrIsBrowserMessage(OBR_BROWSER* browser, MSG* message)
-    {
-        if (!browser || !message || !browser->dialog || !browser->dialog->m_hWnd)
-            return FALSE;
-        try
+OBR_RESULT WINAPI ObrShowBrowser(OBR_BROWSER* browser, BOOL show)
+{
+    if (!browser)
+        return OBR_INVALID_ARGUMENT;
+    if (!browser->dialog || !browser->dialog->m_hWnd)
+        return OBR_CANNOT_OPEN;
+    browser->dialog->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    return OBR_OK;
+}
+
+OBR_RESULT WINAPI ObrUpdateBrowserLibraries(OBR_BROWSER* browser, const OBR_LIBRARY* libraries,
+                                            size_t libraryCount)
+{
+    if (!browser || (libraryCount && !libraries))
+        return OBR_INVALID_ARGUMENT;
+    if (!browser->dialog || !browser->dialog->m_hWnd)
+        return OBR_CANNOT_OPEN;
+    return Guarded(
+        [&]
         {
-            return browser->dialog->PreTranslateMessage(message);
-        }
-        catch (...)
-        {
-            return FALSE;
-        }
-    }
+            browser->dialog->UpdateReferences(LibrariesOf(libraries, libraryCount));
+            return OBR_OK;
+        });
+}
 
-    HWND WINAPI ObrBrowserWindow(OBR_BROWSER* browser)
+BOOL WINAPI ObrIsBrowserMessage(OBR_BROWSER* browser, MSG* message)
+{
+    if (!browser || !message || !browser->dialog || !browser->dialog->m_hWnd)
+        return FALSE;
+    try
     {
-        return browser && browser->dialog ? browser->dialog->m_hWnd : nullptr;
+        return browser->dialog->PreTranslateMessage(message);
     }
+    catch (...)
+    {
+        return FALSE;
+    }
+}
 
-    void WINAPI ObrDestroyBrowser(OBR_BROWSER* browser)
-    {
-        if (!browser)
-            return;
-        if (browser->dialog && browser->dialog->m_hWnd)
-            browser->dialog->DestroyWindow();
-        delete browser;
-    }
+HWND WINAPI ObrBrowserWindow(OBR_BROWSER* browser)
+{
+    return browser && browser->dialog ? browser->dialog->m_hWnd : nullptr;
+}
+
+void WINAPI ObrDestroyBrowser(OBR_BROWSER* browser)
+{
+    if (!browser)
+        return;
+    if (browser->dialog && browser->dialog->m_hWnd)
+        browser->dialog->DestroyWindow();
+    delete browser;
 }

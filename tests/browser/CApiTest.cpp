@@ -3,6 +3,7 @@
 #include "browser/objbrowser.h"
 #include "references/CReferencesDialog.h"
 #include "tests/browser/TypeLibBrowserTestSupport.h"
+#include "tests/support/BrowserInput.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
 
@@ -12,27 +13,6 @@ namespace
 {
 const OBR_LIBRARY kScripting = {kScriptingLibraryGuid, 1, 0};
 
-// Once the browser is up, double-clicks the entry of that name in its members list.
-void ChooseWhenOpen(const char* caption, const char* entry)
-{
-    obrtest::RunSoon(
-        [caption, entry]
-        {
-            auto* browser =
-                dynamic_cast<CBrowserDlg*>(CWnd::FromHandlePermanent(::FindWindowA(nullptr, caption)));
-            ASSERT_NE(nullptr, browser);
-            CListCtrl* members = browser->m_pMembersList;
-            members->SetFocus(); // as the mouse gives it
-            const int row = members->FindItemText(entry);
-            members->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            NMITEMACTIVATE click = {};
-            click.hdr.hwndFrom = members->m_hWnd;
-            click.hdr.idFrom = IDC_MEMBERS_LIST;
-            click.hdr.code = NM_DBLCLK;
-            click.iItem = row;
-            browser->SendMessage(WM_NOTIFY, IDC_MEMBERS_LIST, reinterpret_cast<LPARAM>(&click));
-        });
-}
 } // namespace
 
 class CApiTest : public TypeLibBrowserTest
@@ -43,7 +23,7 @@ TEST_F(CApiTest, ABrowserHandsBackTheChosenTextInEitherFormOrSaysWhyNot)
 {
     char ansi[16] = "";
     size_t length = 0;
-    ChooseWhenOpen("Explorateur de Fonctions", "Mid");
+    obrtest::ChooseWhenOpen("Explorateur de Fonctions", "Mid");
     EXPECT_EQ(OBR_OK,
               ObrBrowseA(nullptr, OBR_FORMULA_FUNCTIONS, nullptr, 0, nullptr, ansi, sizeof ansi, &length));
     EXPECT_STREQ("Mid(", ansi);
@@ -51,13 +31,13 @@ TEST_F(CApiTest, ABrowserHandsBackTheChosenTextInEitherFormOrSaysWhyNot)
 
     // The object browser opens where it is asked to; a buffer too small gets nothing but the length.
     wchar_t wide[4] = L"x";
-    ChooseWhenOpen("Explorateur d'Objets", "Exists");
+    obrtest::ChooseWhenOpen("Explorateur d'Objets", "Exists");
     EXPECT_EQ(OBR_BUFFER_TOO_SMALL, ObrBrowseW(nullptr, OBR_OBJECT_BROWSER, &kScripting, 1,
                                                L"Scripting.Dictionary", wide, 4, &length));
     EXPECT_EQ(6u, length);
     EXPECT_EQ(L'\0', wide[0]);
     wchar_t enough[16] = L"";
-    ChooseWhenOpen("Explorateur d'Objets", "Exists");
+    obrtest::ChooseWhenOpen("Explorateur d'Objets", "Exists");
     EXPECT_EQ(OBR_OK, ObrBrowseW(nullptr, OBR_OBJECT_BROWSER, &kScripting, 1, L"Scripting.Dictionary", enough,
                                  16, nullptr));
     EXPECT_STREQ(L"Exists", enough);

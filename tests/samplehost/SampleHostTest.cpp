@@ -7,6 +7,7 @@
 #include "browser/CModelessBrowserDlg.h"
 #include "references/CReferencesDialog.h"
 #include "samplehost/MacroProject.h"
+#include "tests/support/BrowserInput.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/RegisteredTypeLib.h"
@@ -57,21 +58,6 @@ protected:
     const std::string m_path = m_folder.File("obr-projet.ini");
 };
 
-// Selects the member by name, gives its list the focus (as the mouse would) and double-clicks it.
-void DoubleClickMember(CBrowserDlg& browser, const char* name)
-{
-    CListCtrl* members = browser.m_pMembersList;
-    members->SetFocus();
-    const int row = members->FindItemText(name);
-    members->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    NMITEMACTIVATE activate = {};
-    activate.hdr.hwndFrom = members->m_hWnd;
-    activate.hdr.idFrom = IDC_MEMBERS_LIST;
-    activate.hdr.code = NM_DBLCLK;
-    activate.iItem = row;
-    browser.SendMessage(WM_NOTIFY, IDC_MEMBERS_LIST, reinterpret_cast<LPARAM>(&activate));
-}
-
 BOOL CALLBACK CountReferencesDialogs(HWND window, LPARAM count)
 {
     char caption[64] = {};
@@ -80,20 +66,6 @@ BOOL CALLBACK CountReferencesDialogs(HWND window, LPARAM count)
     return TRUE;
 }
 
-void ChooseWhenTheBrowserOpens(const char* entry, const char* caption = "Explorateur de Fonctions")
-{
-    std::string name = entry, title = caption;
-    obrtest::RunSoon(
-        [name, title]()
-        {
-            HWND window = FindWindowA(nullptr, title.c_str());
-            auto* browser = dynamic_cast<CBrowserDlg*>(CWnd::FromHandlePermanent(window));
-            ASSERT_NE(nullptr, browser);
-            DoubleClickMember(*browser, name.c_str());
-            if (IsWindow(window))
-                browser->PostMessage(WM_COMMAND, IDCANCEL);
-        });
-}
 } // namespace
 
 TEST_F(SampleHostTest, TheProjectFileRoundTripsItsReferences)
@@ -223,7 +195,7 @@ TEST_F(SampleHostTest, TheChosenTextIsInsertedAtTheCaret)
     ASSERT_TRUE(window.Create(false));
     window.Editor().SetWindowText("x = \r\n");
     window.Editor().SetSel(4, 4);
-    ChooseWhenTheBrowserOpens("Abs");
+    obrtest::ChooseWhenOpen("Explorateur de Fonctions", "Abs");
     EXPECT_TRUE(window.BrowseAndInsert(BROWSER_CATALOG1));
     EXPECT_EQ("x = Abs(\r\n", window.Editor().GetWindowText());
     window.DestroyWindow();
@@ -238,7 +210,7 @@ TEST_F(SampleHostTest, TheObjectBrowserShowsTheProjectsReferencesAndInsertsAName
     window.Editor().SetWindowText("Set d = \r\n");
     window.Editor().SetSel(8, 8);
     window.SetStartSelection({"Scripting", "Dictionary", ""});
-    ChooseWhenTheBrowserOpens("Exists", "Explorateur d'Objets");
+    obrtest::ChooseWhenOpen("Explorateur d'Objets", "Exists");
     EXPECT_TRUE(window.BrowseAndInsert(BROWSER_TYPELIB));
     EXPECT_EQ("Set d = Exists\r\n", window.Editor().GetWindowText());
     window.DestroyWindow();
@@ -350,7 +322,7 @@ TEST_F(SampleHostTest, TheModelessObjectBrowserPastesBesideTheEditorAndEndsWithI
 
     CListCtrl* members = browser->m_pMembersList;
     ASSERT_NE(-1, members->FindItemText("Exists"));
-    DoubleClickMember(*browser, "Exists");
+    obrtest::DoubleClickMember(*browser, "Exists");
     obrtest::PumpPending();
     EXPECT_EQ("x = Exists\r\n", window.Editor().GetWindowText());
 
@@ -406,7 +378,7 @@ TEST_F(SampleHostTest, TheModelessObjectBrowserPastesBesideTheEditorAndEndsWithI
 TEST_F(SampleHostTest, BrowsingForTheCommandLineGivesTheInsertText)
 {
     CString chosen;
-    ChooseWhenTheBrowserOpens("Mid");
+    obrtest::ChooseWhenOpen("Explorateur de Fonctions", "Mid");
     EXPECT_EQ(0, RunBrowser(BROWSER_CATALOG2, nullptr, chosen));
     EXPECT_EQ("Mid(", chosen);
 }
