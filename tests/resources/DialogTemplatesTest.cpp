@@ -57,18 +57,33 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM)
 }
 } // namespace
 
-TEST(BrowserDialogTemplate, FrameCaptionAndFont)
+TEST(DialogTemplates, FrameCaptionAndFont)
 {
-    DialogTemplate dialog;
-    ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), IDD_BROWSER, dialog));
-    EXPECT_EQ("Explorateur d'Objets", dialog.caption);
-    // The shell's dialog face: a TrueType face that grows with the display's scale.
-    EXPECT_EQ("MS Shell Dlg 2", dialog.fontFace);
-    EXPECT_EQ(8, dialog.pointSize);
-    EXPECT_EQ(418, dialog.cx);
-    EXPECT_EQ(284, dialog.cy);
-    // A sizing popup with a system menu; no minimise or maximise box.
-    EXPECT_EQ(DWORD(DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), dialog.style);
+    // The shell's dialog face, a TrueType face that grows with the display's scale; the browser a
+    // sizing popup with a system menu (no minimise or maximise box), the references a fixed frame.
+    const struct
+    {
+        int id;
+        const char* caption;
+        short cx, cy;
+        DWORD style;
+    } templates[] = {
+        {IDD_BROWSER, "Explorateur d'Objets", 418, 284,
+         DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME},
+        {IDD_REFERENCES, "Références", 298, 206,
+         DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU},
+    };
+    for (const auto& expected : templates)
+    {
+        DialogTemplate dialog;
+        ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), expected.id, dialog));
+        EXPECT_EQ(expected.caption, dialog.caption);
+        EXPECT_EQ("MS Shell Dlg 2", dialog.fontFace);
+        EXPECT_EQ(8, dialog.pointSize);
+        EXPECT_EQ(expected.cx, dialog.cx);
+        EXPECT_EQ(expected.cy, dialog.cy);
+        EXPECT_EQ(expected.style, dialog.style) << expected.caption;
+    }
 }
 
 TEST(BrowserDialogTemplate, ControlsInTabOrder)
@@ -100,18 +115,6 @@ TEST(BrowserDialogTemplate, ControlsInTabOrder)
                  LVS_SHAREIMAGELISTS | LVS_OWNERDATA},
         },
         dialog.items);
-}
-
-TEST(ReferencesDialogTemplate, FrameCaptionAndFont)
-{
-    DialogTemplate dialog;
-    ASSERT_TRUE(obrtest::ReadDialogTemplate(obrtest::BrowserModule(), IDD_REFERENCES, dialog));
-    EXPECT_EQ("Références", dialog.caption);
-    EXPECT_EQ("MS Shell Dlg 2", dialog.fontFace);
-    EXPECT_EQ(8, dialog.pointSize);
-    EXPECT_EQ(298, dialog.cx);
-    EXPECT_EQ(206, dialog.cy);
-    EXPECT_EQ(DWORD(DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU), dialog.style);
 }
 
 TEST(ReferencesDialogTemplate, ControlsInTabOrder)

@@ -141,18 +141,24 @@ void ChooseTheFirstEntry(DWORD processId)
     DoubleClickTheFirstMember(browser);
 }
 
+// The host's editor in front, F2, and the object browser up with its members listed.
+bool OpenTheObjectBrowserWithF2(DWORD processId, HWND& host, HWND& browser)
+{
+    host = WaitForWindow(processId, "Hôte d'exemple");
+    if (!host || !WaitForForeground(host))
+        return false;
+    Press(VK_F2);
+    browser = WaitForWindow(processId, "Explorateur d'Objets");
+    return browser && WaitForMembers(browser);
+}
+
 std::string g_editorText;
 
 // F2 in the editor, a double-click on Dictionary's first member, and the editor's text read back.
 void PasteFromTheObjectBrowser(DWORD processId)
 {
-    HWND host = WaitForWindow(processId, "Hôte d'exemple");
-    ASSERT_NE(nullptr, host);
-    ASSERT_TRUE(WaitForForeground(host));
-    Press(VK_F2);
-    HWND browser = WaitForWindow(processId, "Explorateur d'Objets");
-    ASSERT_NE(nullptr, browser);
-    ASSERT_TRUE(WaitForMembers(browser));
+    HWND host = nullptr, browser = nullptr;
+    ASSERT_TRUE(OpenTheObjectBrowserWithF2(processId, host, browser));
     char before[256] = {};
     SendMessageA(GetDlgItem(host, 100), WM_GETTEXT, sizeof before, reinterpret_cast<LPARAM>(before));
     DoubleClickTheFirstMember(browser);
@@ -254,13 +260,8 @@ bool g_hostActive = false;
 // it reaches the editor.
 void TypeAfterTheReferencesDialog(DWORD processId)
 {
-    HWND host = WaitForWindow(processId, "Hôte d'exemple");
-    ASSERT_NE(nullptr, host);
-    ASSERT_TRUE(WaitForForeground(host));
-    Press(VK_F2);
-    HWND browser = WaitForWindow(processId, "Explorateur d'Objets");
-    ASSERT_NE(nullptr, browser);
-    ASSERT_TRUE(WaitForMembers(browser));
+    HWND host = nullptr, browser = nullptr;
+    ASSERT_TRUE(OpenTheObjectBrowserWithF2(processId, host, browser));
     Press(VK_ESCAPE);
     ASSERT_TRUE(
         obrtest::WaitUntil([&] { return !IsWindowVisible(browser) && GetForegroundWindow() == host; }));
