@@ -52,27 +52,6 @@ _HistoryItem ParseStart(const char* start)
     return item;
 }
 
-std::string Narrow(const wchar_t* text)
-{
-    if (!text || !*text)
-        return std::string();
-    const int length = ::WideCharToMultiByte(1252, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length > 0 ? length : 1), '\0');
-    ::WideCharToMultiByte(1252, 0, text, -1, &narrow[0], length, nullptr, nullptr);
-    narrow.resize(std::strlen(narrow.c_str()));
-    return narrow;
-}
-
-std::wstring Widen(const CString& text)
-{
-    if (text.IsEmpty())
-        return std::wstring();
-    const int length = ::MultiByteToWideChar(1252, 0, text.GetString(), text.GetLength(), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(1252, 0, text.GetString(), text.GetLength(), &wide[0], length);
-    return wide;
-}
-
 OBR_RESULT Browse(HWND owner, OBR_BROWSER_KIND kind, const OBR_LIBRARY* libraries, size_t count,
                   const char* start, CString& chosen)
 {
@@ -136,7 +115,7 @@ std::string Narrowed(const char* text)
 
 std::string Narrowed(const wchar_t* text)
 {
-    return Narrow(text);
+    return CString::FromWide(text).str();
 }
 
 std::string InForm(const CString& text, char)
@@ -146,7 +125,7 @@ std::string InForm(const CString& text, char)
 
 std::wstring InForm(const CString& text, wchar_t)
 {
-    return Widen(text);
+    return text.ToWide();
 }
 
 template <typename Char>
@@ -207,22 +186,23 @@ OBR_RESULT WINAPI ObrEditReferences(HWND owner, const OBR_REFERENCE* references,
                 return OBR_CANNOT_OPEN;
             if (answer != IDOK)
                 return OBR_CANCELLED;
+            // Zeroed first: an array left half-filled by a failed copy frees as a whole.
             auto* out = new OBR_REFERENCE[list.size()]();
-            size_t filled = 0;
             try
             {
+                size_t i = 0;
                 for (const TLVLibId& reference : list)
                 {
-                    out[filled] = {reference.guid, reference.wMajor, reference.wMinor,
-                                   reference.lcid, nullptr,          nullptr};
-                    ++filled;
-                    out[filled - 1].name = Duplicate(reference.strName);
-                    out[filled - 1].path = Duplicate(reference.strPath);
+                    OBR_REFERENCE& entry = out[i++];
+                    entry = {reference.guid, reference.wMajor, reference.wMinor,
+                             reference.lcid, nullptr,          nullptr};
+                    entry.name = Duplicate(reference.strName);
+                    entry.path = Duplicate(reference.strPath);
                 }
             }
             catch (...)
             {
-                ObrFreeReferences(out, filled);
+                ObrFreeReferences(out, list.size());
                 throw;
             }
             *result = out;

@@ -1,8 +1,9 @@
 /* objbrowser.h: the object browser's C interface, for a host written in C, in C++ with any
  * compiler, or in any language that calls a DLL's C functions. Plain types only; every call returns
- * an OBR_RESULT and throws nothing. Texts are wide (UTF-16) in the ...W calls and ANSI (code page
- * 1252, the module's) in the ...A calls. Call from the host's user-interface thread, after
- * CoInitialize, InitCommonControlsEx (list views) and LoadLibraryA("riched32.dll"). */
+ * an OBR_RESULT and throws nothing. Texts are wide (UTF-16) in the ...W calls and ANSI (the
+ * process's code page, as the module's own texts: 1252 in Western locales) in the ...A calls.
+ * Call from the host's user-interface thread, after CoInitialize, InitCommonControlsEx (list
+ * views) and LoadLibraryA("riched32.dll"). */
 #ifndef OBJBROWSER_H
 #define OBJBROWSER_H
 

@@ -42,12 +42,13 @@ message(STATUS "The SDK installs whole and a host builds against it alone")
 # The release archive of this build, unpacked: the C example builds against it alone.
 set(archive ${BUILD}/sdk-check/archive)
 execute_process(COMMAND ${CMAKE_COMMAND} -DBUILD=${BUILD} -DSOURCE=${SOURCE} -DPLATFORM=check
-                        -DOUT=${archive}/objbrowser.zip -P ${SOURCE}/cmake/Package.cmake
+                        -DDIST=${archive} -P ${SOURCE}/cmake/Package.cmake
                 RESULT_VARIABLE failed OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(failed)
     message(FATAL_ERROR "The release archive failed:\n${output}")
 endif()
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf objbrowser.zip WORKING_DIRECTORY ${archive} RESULT_VARIABLE failed)
+file(GLOB zip ${archive}/objbrowser-*-check.zip)
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${zip} WORKING_DIRECTORY ${archive} RESULT_VARIABLE failed)
 file(GLOB unpacked LIST_DIRECTORIES true ${archive}/objbrowser-*-check)
 if(failed OR NOT unpacked)
     message(FATAL_ERROR "The release archive does not unpack")

@@ -8,12 +8,11 @@ set -euo pipefail
 "$ROOT/scripts/setup.sh"
 configure "$BUILD64" x86_64-w64-mingw32
 configure "$BUILD32" i686-w64-mingw32
-version=$(sed -n 's/^project(ObjectBrowser VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt")
 mkdir -p "$ROOT/dist"
 for build in "$BUILD64:win64" "$BUILD32:win32"; do
     dir=${build%%:*} platform=${build##*:}
     echo "== Building $platform"
     xvfb-run -a -s "$XVFB_SCREEN" cmake --build "$dir" -j "$(nproc)"
     cmake -DBUILD="$dir" -DSOURCE="$ROOT" -DPLATFORM="$platform" \
-        -DOUT="$ROOT/dist/objbrowser-$version-$platform.zip" -P "$ROOT/cmake/Package.cmake"
+        -DDIST="$ROOT/dist" -P "$ROOT/cmake/Package.cmake"
 done

@@ -1,11 +1,10 @@
 // The sample host as a program: its standard output and exit codes.
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
-#include "resources/resource.h"
+#include "tests/support/RealInput.h"
 #include "tests/support/TestPaths.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
@@ -84,54 +83,9 @@ void CancelTheBrowser(DWORD processId)
     ASSERT_NE(nullptr, browser);
     PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
 }
-// Double-clicks the first entry of the browser's members list, as a user would with the mouse. Each
-// event carries its position: a click must not land where the pointer was before it moved.
-void DoubleClickTheFirstMember(HWND browser)
-{
-    RECT list;
-    GetWindowRect(GetDlgItem(browser, IDC_MEMBERS_LIST), &list);
-    SetForegroundWindow(browser);
-    const LONG x = (list.left + 30) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    const LONG y = (list.top + 10) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    INPUT input[5] = {};
-    const DWORD flags[5] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
-                            MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 5; ++i)
-    {
-        input[i].type = INPUT_MOUSE;
-        input[i].mi.dx = x;
-        input[i].mi.dy = y;
-        input[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-        SendInput(1, &input[i], sizeof(INPUT));
-        Sleep(30);
-    }
-}
-
-// Once the browser's members list has rows, the browser has the keyboard and the list has stayed
-// in place for a tenth of a second (the function browsers place their splitter by a posted drag).
-bool WaitForMembers(HWND browser)
-{
-    HWND members = GetDlgItem(browser, IDC_MEMBERS_LIST);
-    RECT last = {};
-    int steady = 0;
-    return obrtest::WaitUntil(
-        [&]
-        {
-            RECT now = {};
-            GetWindowRect(members, &now);
-            steady = EqualRect(&now, &last) ? steady + 1 : 0;
-            last = now;
-            return SendMessageA(members, LVM_GETITEMCOUNT, 0, 0) > 0 && GetForegroundWindow() == browser &&
-                   steady >= 10;
-        });
-}
-
-// Once the window has the keyboard.
-bool WaitForForeground(HWND window)
-{
-    SetForegroundWindow(window);
-    return obrtest::WaitUntil([window] { return GetForegroundWindow() == window; });
-}
+using obrtest::DoubleClickTheFirstMember;
+using obrtest::WaitForForeground;
+using obrtest::WaitForMembers;
 
 void ChooseTheFirstEntry(DWORD processId)
 {
@@ -149,7 +103,7 @@ bool OpenTheObjectBrowserWithF2(DWORD processId, HWND& host, HWND& browser)
         return false;
     Press(VK_F2);
     browser = WaitForWindow(processId, "Explorateur d'Objets");
-    return browser && WaitForMembers(browser);
+    return browser && WaitForMembers(browser) && WaitForForeground(browser);
 }
 
 std::string g_editorText;

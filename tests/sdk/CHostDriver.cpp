@@ -3,10 +3,9 @@
 // editor (the same text the browser put on the clipboard). Exit code 0 when it did.
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
-#include "resources/resource.h"
+#include "tests/support/RealInput.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <cstdio>
 #include <string>
 
@@ -59,38 +58,9 @@ int main(int argc, char** argv)
             [&] { return (browser = FindVisible("Explorateur d'Objets - exemple C")) != nullptr; }, 20000) ||
         !obrtest::WaitUntil([&] { return (editorWindow = FindVisible("H\xF4te C")) != nullptr; }))
         return Fail("no browser beside the editor");
-    HWND members = ::GetDlgItem(browser, IDC_MEMBERS_LIST);
-    RECT last = {};
-    int steady = 0;
-    if (!obrtest::WaitUntil(
-            [&]
-            {
-                RECT now = {};
-                ::GetWindowRect(members, &now);
-                steady = ::EqualRect(&now, &last) ? steady + 1 : 0;
-                last = now;
-                return ::SendMessageA(members, LVM_GETITEMCOUNT, 0, 0) > 0 && steady >= 10;
-            }))
+    if (!obrtest::WaitForMembers(browser))
         return Fail("the browser lists no member");
-    ::SetForegroundWindow(browser);
-    obrtest::WaitUntil([&] { return ::GetForegroundWindow() == browser; });
-    // A double-click on the first row, each event at its place.
-    RECT list;
-    ::GetWindowRect(members, &list);
-    const LONG x = (list.left + 30) * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-    const LONG y = (list.top + 10) * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-    const DWORD flags[] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
-                           MOUSEEVENTF_LEFTUP};
-    for (DWORD flag : flags)
-    {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = x;
-        input.mi.dy = y;
-        input.mi.dwFlags = flag | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-        ::SendInput(1, &input, sizeof input);
-        ::Sleep(30);
-    }
+    obrtest::DoubleClickTheFirstMember(browser);
     HWND editor = ::GetDlgItem(editorWindow, 100);
     std::string pasted;
     obrtest::WaitUntil([&] { return !(pasted = TextOf(editor)).empty(); });
