@@ -5,10 +5,21 @@ set -eu
 settings=$2
 stamp=$3
 
+log="$(dirname "$WINEPREFIX")/make-prefix.log"
 rm -rf "$WINEPREFIX" "$stamp"
 mkdir -p "$(dirname "$WINEPREFIX")"
-"$WINE" wineboot -i </dev/null >/dev/null 2>&1
-"$WINESERVER" -w
+# The first Wine start on a freshly installed machine can fail once (seen on a bare CI machine right
+# after the packages were installed); a second try from an empty prefix succeeds.
+boot() {
+    "$WINE" wineboot -i </dev/null >>"$log" 2>&1 && "$WINESERVER" -w
+}
+if ! boot; then
+    echo "wineboot failed once (see $log); trying again" >&2
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+    sleep 2
+    boot
+fi
 
 # Virtual desktop, font replacements, no crash dialog.
 "$WINE" regedit /S "Z:$(printf '%s' "$settings" | tr / '\\')" </dev/null >/dev/null 2>&1
