@@ -46,6 +46,7 @@ void CBrowserDlg::OnCopy()
     CString text = m_pImpl->GetSelectionText();
     if (text.IsEmpty())
         return;
+    NoteChoice();
     CopyForUser(text);
     // Enter presses Copy, the default button: it also chooses the text.
     if (::GetKeyState(VK_RETURN) & 0x8000)
@@ -58,8 +59,10 @@ void CBrowserDlg::OnCopy()
 void CBrowserDlg::OnContextCopy()
 {
     const CString text = m_pImpl->GetSelectionText();
-    if (!text.IsEmpty())
-        CopyForUser(text);
+    if (text.IsEmpty())
+        return;
+    NoteChoice();
+    CopyForUser(text);
 }
 
 CPoint CBrowserDlg::KeyboardMenuPoint()

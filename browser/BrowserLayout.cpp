@@ -167,14 +167,48 @@ LRESULT CBrowserDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
     if (!m_pClassesList || !m_pClassesList->IsWindow())
         return Default();
+    const CSize least = LeastWindowSize();
+    info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, least.cx);
+    info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, least.cy);
+    return 0;
+}
+
+CSize CBrowserDlg::LeastWindowSize()
+{
     const int paneRoom = m_searchPane.IsShown() ? Scaled(kLeastPaneHeight) + Scaled(kPaneGap) : 0;
     CRect least(0, 0, TopRowRight() + Scaled(kMargin),
                 Scaled(kListTop) + paneRoom + Scaled(kLeastListHeight) + Scaled(kSplitterGap) +
                     Scaled(kLeastDescriptionHeight) + Scaled(kMargin));
     ::AdjustWindowRectEx(&least, GetStyle(), FALSE, GetExStyle());
-    info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, least.Width());
-    info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, least.Height());
-    return 0;
+    return CSize(least.Width(), least.Height());
+}
+
+void CBrowserDlg::PlaceSplitters(int classesShare, int descriptionShare)
+{
+    CRect client;
+    GetClientRect(&client);
+    if ((classesShare <= 0 && descriptionShare <= 0) || client.Width() <= 0 || client.Height() <= 0)
+        return;
+    if (classesShare > 0)
+    {
+        // Within the limits a drag has; the layout keeps room for the members list.
+        const int width = m_rcVSplitter.Width();
+        const int left =
+            std::clamp(::MulDiv(client.Width(), classesShare, BrowserSettings::kShareScale),
+                       Scaled(kSideDragLimit), std::max(Scaled(kSideDragLimit), client.Width() - width));
+        m_rcVSplitter.left = left;
+        m_rcVSplitter.right = left + width;
+    }
+    CWnd* description = GetDlgItem(IDC_DESCRIPTION);
+    if (descriptionShare > 0 && description)
+    {
+        // The layout keeps the description's height; it gives way where the lists need room.
+        const int top = ::MulDiv(client.Height(), descriptionShare, BrowserSettings::kShareScale);
+        const CRect rect = ClientRectOf(this, description);
+        description->MoveWindow(rect.left, top, rect.Width(),
+                                std::max(0, client.Height() - Scaled(kMargin) - top), FALSE);
+    }
+    Relayout();
 }
 
 void CBrowserDlg::Relayout()

@@ -303,3 +303,23 @@ void WINAPI ObrDestroyBrowser(OBR_BROWSER* browser)
         browser->dialog->DestroyWindow();
     delete browser;
 }
+
+OBR_RESULT WINAPI ObrSetSettingsKeyA(const char* key)
+{
+    return Guarded(
+        [&]
+        {
+            CBrowserDlg::SetSettingsKey(key);
+            return OBR_OK;
+        });
+}
+
+OBR_RESULT WINAPI ObrSetSettingsKeyW(const wchar_t* key)
+{
+    return Guarded(
+        [&]
+        {
+            CBrowserDlg::SetSettingsKey(key ? CString::FromWide(key) : CString());
+            return OBR_OK;
+        });
+}

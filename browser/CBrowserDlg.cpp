@@ -89,6 +89,7 @@ BOOL CBrowserDlg::OnInitDialog()
     m_bEnded = false;
     CKivDialog::OnInitDialog();
     m_nDpi = fwk::DpiOf(m_hWnd);
+    ReadSettings();
     // Without a back-end (a browser type that has none) there is nothing to show.
     if (!m_pImpl || !m_pClassesList || !m_pMembersList)
     {
@@ -123,6 +124,7 @@ BOOL CBrowserDlg::OnInitDialog()
     }
     SetupSearch();
     OrderTabStops();
+    RestoreWindowAndPanes();
     // The focus stays where DoInit put it.
     return FALSE;
 }
@@ -209,6 +211,9 @@ void CBrowserDlg::DoInit()
         return;
     if (History().empty())
     {
+        // A new browser object opens where the user left the last one, when that is still there.
+        if (RestoreSelection())
+            return;
         SelectInitialLibrary();
         UpdateData(TRUE);
         m_pImpl->OnLibraryChanged();
@@ -286,7 +291,10 @@ void CBrowserDlg::OnDblclkList(NMHDR*, LRESULT* result)
     *result = 0;
     m_strResult = m_pImpl->GetSelectionText();
     if (!m_strResult.IsEmpty())
+    {
+        NoteChoice();
         EndDialog(IDOK);
+    }
 }
 
 void CBrowserDlg::OnClickMembersList(NMHDR* header, LRESULT* result)
@@ -344,6 +352,8 @@ void CBrowserDlg::OnCloseResults()
 
 void CBrowserDlg::OnDestroy()
 {
+    // Every showing that opened ends here, however it was closed (a modeless browser also hides).
+    SaveSettings();
     if (m_hKeyFilter)
         ::UnhookWindowsHookEx(m_hKeyFilter);
     m_hKeyFilter = nullptr;

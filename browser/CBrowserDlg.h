@@ -9,6 +9,7 @@
 #include "host/util/TypeLibraryExtensions.h"
 #include "browser/CBrowserListCtrl.h"
 #include "browser/CSearchPane.h"
+#include "browser/BrowserSettings.h"
 #include "framework/DisplayScale.h"
 
 #include <deque>
@@ -73,6 +74,17 @@ public:
     // modeless browser knows it could not open.
     void EndDialog(int result);
     void SetSplitterRectangles();
+
+    // The key of HKEY_CURRENT_USER under which every browser of the process remembers its user
+    // from one showing to the next new one: placement, splitters, options, selection, searches and
+    // the function browsers' last chosen entries, per browser type. Empty (the default): nothing is
+    // read or written.
+    static void SetSettingsKey(const char* key);
+    static CString GetSettingsKey();
+    // What this showing remembers: read as it opened, written as it ends.
+    BrowserSettings& Settings() { return m_settings; }
+    // The window was put where the user left it (a host then leaves it there).
+    bool RestoredPlacement() const { return m_bRestoredPlacement; }
 
     // The search row and the pane of its hits.
     CSearchPane& SearchPane() { return m_searchPane; }
@@ -147,6 +159,11 @@ protected:
     void SelectInitialLibrary();
     bool m_bEnded = false;
 
+    // The user chose the selected entry (double-click or Copy): the function browsers remember it.
+    void NoteChoice();
+    // Writes what the showing remembers, when it opened and a settings key is named.
+    void SaveSettings();
+
     // Set while a hidden browser changes its selection: the focus is left where it is.
     bool m_bLeaveFocus = false;
 
@@ -171,7 +188,20 @@ private:
     // thread's dialog messages gives the search and the shortcuts theirs.
     static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
 
-    int m_nListsShift = 0; // how far the search pane pushes the labels and lists down
+    // Remembered settings (BrowserRemembered.cpp): the options before the back-end fills the
+    // dialog, the window, splitters, selection and searches after; everything at the end.
+    void ReadSettings();
+    void RestoreWindowAndPanes();
+    bool RestoreSelection();
+    // Moves the splitters to shares of the client area (thousandths; 0 leaves one where it is).
+    void PlaceSplitters(int classesShare, int descriptionShare);
+    // The least window size that keeps the top row, both lists and the description whole.
+    CSize LeastWindowSize();
+
+    BrowserSettings m_settings;
+    bool m_bRestoredPlacement = false;
+    bool m_bOpened = false; // the showing opened whole: it is remembered as it ends
+    int m_nListsShift = 0;  // how far the search pane pushes the labels and lists down
     HHOOK m_hKeyFilter = nullptr;
     CSearchPane m_searchPane{*this}; // subclasses the results list at each showing
 };

@@ -62,7 +62,10 @@ void CModelessBrowserDlg::OnDblclkList(NMHDR*, LRESULT* result)
 {
     *result = 0;
     m_strResult = m_pImpl->GetSelectionText();
-    if (!m_strResult.IsEmpty() && CopyToClipboard(m_strResult))
+    if (m_strResult.IsEmpty())
+        return;
+    NoteChoice();
+    if (CopyToClipboard(m_strResult))
         PasteIntoOwner();
 }
 
@@ -71,6 +74,7 @@ void CModelessBrowserDlg::OnCopyButton()
     m_strResult = m_pImpl->GetSelectionText();
     if (!m_strResult.IsEmpty())
     {
+        NoteChoice();
         CopyForUser(m_strResult);
         // Enter pastes what is on the clipboard, even when it could not be replaced; a click only copies.
         if (::GetKeyState(VK_RETURN) & 0x8000)
@@ -83,6 +87,8 @@ void CModelessBrowserDlg::OnCopyButton()
 void CModelessBrowserDlg::OnCancel()
 {
     m_strResult.Empty();
+    // Hidden by the user: remembered now, as a modal browser is as it closes.
+    SaveSettings();
     ShowWindow(SW_HIDE);
 }
 

@@ -118,6 +118,30 @@ void CSearchPane::Run(const CString& text)
     }
 }
 
+std::vector<CString> CSearchPane::RememberedSearches()
+{
+    std::vector<CString> searches;
+    if (CComboBox* box = Box())
+        for (int i = 0, count = box->GetCount(); i < count; ++i)
+        {
+            CString text;
+            box->GetLBText(i, text);
+            searches.push_back(text);
+        }
+    return searches;
+}
+
+void CSearchPane::SetRememberedSearches(const std::vector<CString>& searches)
+{
+    CComboBox* box = Box();
+    if (!box)
+        return;
+    box->ResetContent();
+    for (const CString& text : searches)
+        if (!text.IsEmpty() && box->GetCount() < kMostRememberedSearches)
+            box->InsertString(box->GetCount(), text);
+}
+
 void CSearchPane::Search()
 {
     CComboBox* box = Box();

@@ -30,6 +30,10 @@ public:
     // Puts the text in the box and searches, as the user would.
     void Run(const CString& text);
     void Close();
+    // The box's list of searches, newest first; setting it replaces the list (at most the
+    // remembered number, empty texts left out).
+    std::vector<CString> RememberedSearches();
+    void SetRememberedSearches(const std::vector<CString>& searches);
     // Ctrl+F, and Enter and Escape in the search row and pane; true when the key was the search's.
     bool HandleKey(const MSG& msg);
 

@@ -94,6 +94,13 @@ OBR_C_API BOOL WINAPI ObrIsBrowserMessage(OBR_BROWSER* browser, MSG* message);
 OBR_C_API HWND WINAPI ObrBrowserWindow(OBR_BROWSER* browser);
 OBR_C_API void WINAPI ObrDestroyBrowser(OBR_BROWSER* browser);
 
+/* Names the key of HKEY_CURRENT_USER (e.g. "Software\\MyHost\\ObjectBrowser") under which every
+ * browser of the process remembers its user from one showing to the next: placement, splitters,
+ * options, last selection, searches and the last chosen functions, per browser kind. Null or empty
+ * (the default): nothing is read or written. Takes effect at the next showing. */
+OBR_C_API OBR_RESULT WINAPI ObrSetSettingsKeyW(const wchar_t* key);
+OBR_C_API OBR_RESULT WINAPI ObrSetSettingsKeyA(const char* key);
+
 #ifdef __cplusplus
 }
 #endif

@@ -4,7 +4,7 @@
 #include "framework/Framework.h"
 #include "module/ModuleServices.h"
 
-CBrowserItem::CBrowserItem(UINT id)
+CBrowserItem::CBrowserItem(UINT id) : m_nRecordId(id)
 {
     Read(strGetStringObr(id));
 }
@@ -39,6 +39,13 @@ void CBrowserItem::Read(const CString& record)
 bool CBrowserItem::IsValid() const
 {
     return m_nKind != CATALOG_KIND_INVALID && !m_strName.IsEmpty();
+}
+
+UINT32 CBrowserItem::HelpContext() const
+{
+    if (m_nHelpId != 0)
+        return m_nHelpId;
+    return m_nRecordId != 0 ? kEntryHelpContextBase + m_nRecordId : 0;
 }
 
 BOOL CBrowserItem::ShowItemHelp()

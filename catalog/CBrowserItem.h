@@ -38,8 +38,14 @@ public:
     // letter case), the application's help for an empty file, the topic of that file otherwise.
     BOOL ShowItemHelp();
 
+    // The context of the item's page in an HTML Help file of the application: its help id when it
+    // has one, otherwise kEntryHelpContextBase plus its record's string id (0 for an item read
+    // from text). The sample host's help file names each page after this number.
+    UINT32 HelpContext() const;
+
     static constexpr const char* kMacroHelpTag = "@WW";
     static constexpr const char* kMacroHelpFile = "wwb6_000.hlp";
+    static constexpr UINT32 kEntryHelpContextBase = 100000;
 
     int m_nKind = CATALOG_KIND_INVALID;
     CString m_strName;
@@ -48,6 +54,7 @@ public:
     CString m_strInsertText; // the syntax when the record gives none
     UINT32 m_nHelpId = 0;
     CString m_strHelpFile;
+    UINT m_nRecordId = 0; // the string id the item was read from
 
 private:
     void Read(const CString& record);

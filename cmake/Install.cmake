@@ -8,10 +8,12 @@ include(CMakePackageConfigHelpers)
 install(TARGETS objbrowser framework qvx_ctrl qvx_util EXPORT ObjBrowserTargets
         RUNTIME DESTINATION bin ARCHIVE DESTINATION lib)
 install(TARGETS objbrowser_probe samplehost RUNTIME DESTINATION bin)
+# The sample host's help file, beside it.
+install(FILES ${CMAKE_BINARY_DIR}/bin/samplehost.chm DESTINATION bin)
 
 # The exported classes' headers and every header they include, and nothing else.
 set(OBR_PUBLIC_HEADERS
-    browser/BrowserTypes.h browser/CBrowserDlg.h browser/CBrowserListCtrl.h browser/CModelessBrowserDlg.h
+    browser/BrowserSettings.h browser/BrowserTypes.h browser/CBrowserDlg.h browser/CBrowserListCtrl.h browser/CModelessBrowserDlg.h
     browser/CSearchPane.h host/ctrl/CKivDialog.h host/ctrl/CRTFBuilder.h host/ctrl/CRichEditCtrlEx.h
     host/ctrl/QvxCtrlApi.h host/util/QvxUtilApi.h host/util/TypeLibraryExtensions.h module/BrowserApi.h
     references/CReferencesDialog.h references/RegisteredTypeLibs.h references/TLVLibId.h

@@ -1,5 +1,6 @@
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
+#include "framework/HtmlHelp.h"
 #include "framework/PlatformCalls.h"
 
 namespace
@@ -47,7 +48,28 @@ void CWinApp::WinHelp(DWORD_PTR data, UINT command)
     if (m_strHelpFilePath.IsEmpty())
         return;
     HWND owner = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
-    fwk::Platform().WinHelp(owner, m_strHelpFilePath, command, data);
+    if (!HasHtmlHelpFile())
+    {
+        fwk::Platform().WinHelp(owner, m_strHelpFilePath, command, data);
+        return;
+    }
+    if (command == HELP_CONTEXT)
+    {
+        if (::IsWindow(fwk::HtmlHelp(owner, m_strHelpFilePath, fwk::kHtmlHelpContext, data)))
+            return;
+        CString page;
+        page.Format("%s::/%lu.htm", m_strHelpFilePath.GetString(), static_cast<unsigned long>(data));
+        fwk::HtmlHelp(owner, page, fwk::kHtmlHelpDisplayTopic, 0);
+    }
+    else if (command == HELP_QUIT)
+        fwk::HtmlHelp(nullptr, nullptr, fwk::kHtmlHelpCloseAll, 0);
+    else
+        fwk::HtmlHelp(owner, m_strHelpFilePath, fwk::kHtmlHelpDisplayTopic, 0);
+}
+
+bool CWinApp::HasHtmlHelpFile() const
+{
+    return fwk::IsHtmlHelpFile(m_strHelpFilePath);
 }
 
 CWinApp* AfxGetApp()

@@ -24,8 +24,12 @@ public:
     virtual int ExitInstance();
 
     // Shows a topic of the application's help file with the main window as owner; does nothing
-    // for an application without one (the platform would report a file with no name).
+    // for an application without one (the platform would report a file with no name). An HTML
+    // Help file (".chm") opens through HTML Help: a context by the file's map, else the page named
+    // after the context ("6051.htm"); any other command opens its default topic.
     virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+    // Whether the application's help file is an HTML Help file, which has a page per context.
+    bool HasHtmlHelpFile() const;
 
     HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;

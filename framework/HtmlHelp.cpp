@@ -1,6 +1,7 @@
-#include "impl/HtmlHelpEntry.h"
+#include "framework/HtmlHelp.h"
 #include "framework/PlatformCalls.h"
-#include "module/WinHolders.h"
+
+#include <cstring>
 
 namespace
 {
@@ -13,9 +14,11 @@ bool g_failed = false;
 
 HMODULE LoadRegisteredHelpLibrary()
 {
-    RegistryKey key;
-    CString path;
-    if (!key.Open(HKEY_CLASSES_ROOT, kHtmlHelpServerKey) || !key.ReadDefault(path) || path.IsEmpty())
+    char path[MAX_PATH] = "";
+    DWORD size = sizeof path;
+    if (::RegGetValueA(HKEY_CLASSES_ROOT, kHtmlHelpServerKey, nullptr, RRF_RT_REG_SZ, nullptr, path, &size) !=
+            ERROR_SUCCESS ||
+        !*path)
         return nullptr;
     return ::LoadLibraryA(path);
 }
@@ -36,9 +39,18 @@ bool ResolveEntry()
 }
 } // namespace
 
-HWND ObrHtmlHelp(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
+namespace fwk
+{
+HWND HtmlHelp(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
 {
     if (!ResolveEntry())
         return nullptr;
-    return fwk::Platform().HtmlHelp(g_entry, caller, file, command, data);
+    return Platform().HtmlHelp(g_entry, caller, file, command, data);
 }
+
+bool IsHtmlHelpFile(const char* path)
+{
+    const size_t length = path ? std::strlen(path) : 0;
+    return length > 4 && ::lstrcmpiA(path + length - 4, ".chm") == 0;
+}
+} // namespace fwk

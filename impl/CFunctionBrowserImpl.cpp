@@ -105,7 +105,10 @@ void CFunctionBrowserImpl::SetupDialog()
     const SIZE size = {m_pDlg->Scaled(at96.cx), m_pDlg->Scaled(at96.cy)};
     m_pDlg->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
 
-    // A drag of the vertical splitter to two fifths of the width, handled once initialisation is over.
+    // A drag of the vertical splitter to two fifths of the width, handled once initialisation is
+    // over; a remembered place is put back instead.
+    if (m_pDlg->Settings().classesShare > 0)
+        return;
     const CRect& splitter = m_pDlg->m_rcVSplitter;
     m_pDlg->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(splitter.left, splitter.top));
     m_pDlg->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(2 * size.cx / 5, splitter.top));
@@ -122,7 +125,14 @@ BOOL CFunctionBrowserImpl::ShowHelp(HELPINFO* info)
         item = SelectedEntry();
     if (item && item->m_nHelpId != 0)
         return item->ShowItemHelp();
-    if (CWinApp* app = AfxGetApp())
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return TRUE;
+    // An HTML Help file of the application has a page per catalog entry: F1 on an entry opens its
+    // page there. A WinHelp file has the dialog's topic.
+    if (item && item->HelpContext() != 0 && app->HasHtmlHelpFile())
+        app->WinHelp(item->HelpContext(), HELP_CONTEXT);
+    else
         app->WinHelp(m_pDlg->m_nIDHelp, HELP_CONTEXT);
     return TRUE;
 }
@@ -259,17 +269,57 @@ void CFunctionBrowserImpl::FillLibraries()
     // A dialog shown again keeps its catalog: loading beside it would list everything twice.
     if (m_categories.empty())
         LoadCatalog(m_nMode, m_categories);
+    UpdateRecentCategory();
     CListCtrl* classes = m_pDlg->m_pClassesList;
     {
         RedrawScope drawnOnce(*classes);
         classes->DeleteAllItems();
+        auto insert = [&](CBrowserCategory* category, int row)
+        {
+            classes->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, row, category->m_strName, 0, 0,
+                                ImageOf(category), reinterpret_cast<LPARAM>(category));
+        };
         for (const auto& category : m_categories)
-            classes->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, classes->GetItemCount(),
-                                category->m_strName, 0, 0, ImageOf(category.get()),
-                                reinterpret_cast<LPARAM>(category.get()));
+            if (category.get() != m_recentCategory)
+                insert(category.get(), classes->GetItemCount());
+        // The list sorts by name as rows come in: the recent entries go in unsorted, second.
+        if (m_recentCategory)
+        {
+            classes->ModifyStyle(LVS_SORTASCENDING, 0);
+            insert(m_recentCategory, 1);
+            classes->ModifyStyle(0, LVS_SORTASCENDING);
+        }
         classes->SetColumnWidth(0, LVSCW_AUTOSIZE);
     }
     SelectListItem(classes, 0, false);
+}
+
+void CFunctionBrowserImpl::UpdateRecentCategory()
+{
+    if (m_recentCategory)
+    {
+        m_categories.erase(std::find_if(m_categories.begin(), m_categories.end(),
+                                        [this](const auto& owned)
+                                        { return owned.get() == m_recentCategory; }));
+        m_recentCategory = nullptr;
+    }
+    const std::vector<CString>& names = m_pDlg->Settings().recentEntries;
+    if (names.empty() || m_categories.empty())
+        return;
+    auto recent = std::make_unique<CBrowserCategoryAggregate>(_CategoryDef{IDS_RECENT_ENTRIES, nullptr});
+    // Found by name among all the functions; a name no longer in the catalog is left out.
+    CBrowserCategory* all = m_categories.front().get();
+    for (const CString& name : names)
+        for (int i = 0, count = all->GetItemCount(); i < count; ++i)
+            if (all->GetItem(i)->m_strName == name)
+            {
+                recent->m_allItems.push_back(all->GetItem(i));
+                break;
+            }
+    if (recent->m_allItems.empty() || !recent->IsValid())
+        return;
+    m_recentCategory = recent.get();
+    m_categories.insert(m_categories.begin() + 1, std::move(recent));
 }
 
 void CFunctionBrowserImpl::FillMembers()
@@ -280,12 +330,18 @@ void CFunctionBrowserImpl::FillMembers()
     CListCtrl* members = m_pDlg->m_pMembersList;
     RedrawScope drawnOnce(*members);
     members->DeleteAllItems();
+    // The recent entries keep their order, newest first; every other category is sorted by name.
+    const bool inOrder = category == m_recentCategory;
+    if (inOrder)
+        members->ModifyStyle(LVS_SORTASCENDING, 0);
     for (int i = 0, count = category->GetItemCount(); i < count; ++i)
     {
         CBrowserItem* item = category->GetItem(i);
         members->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, members->GetItemCount(), item->m_strName, 0,
                             0, ImageOf(item), reinterpret_cast<LPARAM>(item));
     }
+    if (inOrder)
+        members->ModifyStyle(0, LVS_SORTASCENDING);
     members->SetColumnWidth(0, LVSCW_AUTOSIZE);
 }
 
@@ -308,7 +364,7 @@ void CFunctionBrowserImpl::BuildSearchEntries()
     for (const auto& owned : m_categories)
     {
         CBrowserCategory* category = owned.get();
-        if (category->m_nKind == CATALOG_KIND_ALL_FUNCTIONS)
+        if (category->m_nKind == CATALOG_KIND_ALL_FUNCTIONS || category == m_recentCategory)
             continue;
         m_searchEntries.push_back({category, category, Folded(category->m_strName.str()), std::string()});
         for (int i = 0, count = category->GetItemCount(); i < count; ++i)

@@ -67,8 +67,12 @@ private:
         std::string foldedDescription;
     };
     void BuildSearchEntries();
+    // The entries last chosen, newest first, as a category second in the list (after all the
+    // functions, which stays the one selected first); none while nothing was chosen.
+    void UpdateRecentCategory();
 
     CatalogCategories m_categories;
+    CBrowserCategoryAggregate* m_recentCategory = nullptr; // in m_categories when shown
     // The dialog's two lists, which it reaches through m_pClassesList and m_pMembersList.
     std::unique_ptr<CListCtrl> m_classesList = std::make_unique<CBrowserListCtrl>();
     std::unique_ptr<CListCtrl> m_membersList = std::make_unique<CBrowserListCtrl>();

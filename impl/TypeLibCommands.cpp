@@ -7,18 +7,10 @@
 #include "declaration/CTDSBuilder.h"
 #include "typelib/CTVariable.h"
 #include "impl/CTypeLibBrowserImpl.h"
-#include "impl/HtmlHelpEntry.h"
 #include "resources/resource.h"
+#include "framework/HtmlHelp.h"
 
 #include <typeinfo>
-
-namespace
-{
-// The HTML Help commands used here.
-constexpr UINT kHelpDisplayTopic = 0x0000;
-constexpr UINT kHelpContext = 0x000F;
-
-} // namespace
 
 void CTypeLibBrowserImpl::DescribeItem(CTLibItem* item)
 {
@@ -177,8 +169,8 @@ BOOL CTypeLibBrowserImpl::ShowHelp(HELPINFO* info)
         // An item whose library names no help file has no help of its own, and none is opened.
         if (!item->GetHelpInfo(&context, file) || file.IsEmpty())
             return TRUE;
-        if (::IsWindow(ObrHtmlHelp(nullptr, file, kHelpContext, context)) ||
-            ::IsWindow(ObrHtmlHelp(nullptr, file, kHelpDisplayTopic, 0)))
+        if (::IsWindow(fwk::HtmlHelp(nullptr, file, fwk::kHtmlHelpContext, context)) ||
+            ::IsWindow(fwk::HtmlHelp(nullptr, file, fwk::kHtmlHelpDisplayTopic, 0)))
             return TRUE;
     }
     if (CWinApp* app = AfxGetApp())

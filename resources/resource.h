@@ -68,6 +68,9 @@
 #define IDH_OBJECT_BROWSER 6049
 #define IDH_FUNCTION_BROWSER 6051
 
+// The catalog record of the function browsers' category of the last chosen entries
+#define IDS_RECENT_ENTRIES 5001
+
 // Strings
 #define IDS_TIP_BACK 12288
 #define IDS_TIP_FORWARD 12289

@@ -113,6 +113,10 @@ HostOptions ParseCommandLine(int argc, char** argv)
             options.search = argv[++i];
         else if (std::strcmp(arg, "--project") == 0 && i + 1 < argc)
             options.project = AbsolutePath(argv[++i]);
+        else if (std::strcmp(arg, "--settings") == 0 && i + 1 < argc)
+            options.settingsKey = argv[++i];
+        else if (std::strcmp(arg, "--no-settings") == 0)
+            options.settingsKey.Empty();
         else
             options.error.Format("Option inconnue ou incomplète : %s", arg);
     }
@@ -137,8 +141,22 @@ const char* UsageText()
            "                    dont la bibliothèque n'est pas inscrite commence par MANQUANT ; code de\n"
            "                    sortie 3 si le projet est endommagé (ses références lisibles sont écrites)\n"
            "  --project FICHIER utilise ce fichier de projet (références des bibliothèques)\n"
+           "  --settings CLÉ    les explorateurs retiennent leurs réglages sous cette clé de\n"
+           "                    HKEY_CURRENT_USER (par défaut Software\\SampleHost\\ObjectBrowser)\n"
+           "  --no-settings     les explorateurs ne lisent ni n'écrivent aucun réglage\n"
            "  --version         écrit la version\n"
            "  --help            affiche cette aide\n";
+}
+
+CString HelpFilePath()
+{
+    char program[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return CString();
+    CString path(program);
+    path = path.Left(path.ReverseFind('\\') + 1) + "samplehost.chm";
+    return ::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES ? CString() : path;
 }
 
 CString DefaultProjectPath()

@@ -26,6 +26,8 @@ bool OpenProject(MacroProject& project, const CString& path, bool create, CStrin
 // The project's references as the browser takes them, in the project's order.
 TypeLibraryExtensions ReferencesOf(const MacroProject& project);
 
+constexpr const char* kDefaultSettingsKey = "Software\\SampleHost\\ObjectBrowser";
+
 struct HostOptions
 {
     bool help = false;
@@ -37,7 +39,10 @@ struct HostOptions
     bool listReferences = false;  // print the project's references
     bool startReferences = false; // the editor window, with the references dialog opened at once
     CString project;              // the project file, made absolute; empty for the default one
-    CString error;                // a command line that cannot be understood
+    // Where the browsers remember their user, below HKEY_CURRENT_USER: --settings KEY, none with
+    // --no-settings.
+    CString settingsKey = kDefaultSettingsKey;
+    CString error; // a command line that cannot be understood
 };
 
 HostOptions ParseCommandLine(int argc, char** argv);
@@ -45,5 +50,8 @@ HostOptions ParseCommandLine(int argc, char** argv);
 // reference that stands for no registered library begins with "MANQUANT : ".
 CString ReferencesText(const MacroProject& project);
 const char* UsageText();
+// The program's HTML Help file, "samplehost.chm" beside it (built from the function catalogs); empty
+// when it is not there.
+CString HelpFilePath();
 // The project file used when none is given: SampleHost\projet.ini in the user's application data.
 CString DefaultProjectPath();

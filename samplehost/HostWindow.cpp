@@ -145,7 +145,9 @@ CModelessBrowserDlg* HostWindow::ShowObjectBrowser()
         }
         if (!m_pBrowser)
             return nullptr;
-        PlaceBeside(*m_pBrowser, *this);
+        // Beside the editor, unless it opened where the user last left it.
+        if (!m_pBrowser->RestoredPlacement())
+            PlaceBeside(*m_pBrowser, *this);
         if (!m_startSelection.strLibrary.IsEmpty() && m_pBrowser->SelectHistoryItem(m_startSelection))
             m_pBrowser->AddCurrentSelectionToHistory();
         if (!m_startSearch.IsEmpty())

@@ -1,6 +1,7 @@
 #include "samplehost/SampleHostApp.h"
 #include "samplehost/HostCommands.h"
 #include "samplehost/SampleHostResource.h"
+#include "browser/CBrowserDlg.h"
 
 #include <commctrl.h>
 #include <cstring>
@@ -61,6 +62,8 @@ BOOL SampleHostApp::InitInstance()
         m_nExitCode = options.help ? 0 : 2;
         return FALSE;
     }
+    m_strHelpFilePath = HelpFilePath();
+    CBrowserDlg::SetSettingsKey(options.settingsKey);
     m_projectPath = options.project.IsEmpty() ? DefaultProjectPath() : options.project;
     CString problem;
     bool saved = true;

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make python3
+    cmake make python3 fp-utils 7zip
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine64 libwine-dev googletest
     xvfb xauth fonts-wine fonts-liberation imagemagick clang-format

@@ -127,3 +127,36 @@ bool BrowserDialogTest::IsEnabled(CBrowserDlg& dialog, int id)
 {
     return dialog.GetDlgItem(id)->IsWindowEnabled() != FALSE;
 }
+
+ScopedSettingsKey::ScopedSettingsKey(bool nameIt)
+    : m_name("Software\\ObjBrowserTests\\Settings" + std::to_string(::GetCurrentProcessId()))
+{
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_name.c_str());
+    if (nameIt)
+        CBrowserDlg::SetSettingsKey(m_name.c_str());
+}
+
+ScopedSettingsKey::~ScopedSettingsKey()
+{
+    CBrowserDlg::SetSettingsKey(nullptr);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_name.c_str());
+}
+
+HKEY ScopedSettingsKey::OpenType(const char* typeName) const
+{
+    HKEY key = nullptr;
+    const std::string path = m_name + "\\" + typeName;
+    return ::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ | KEY_SET_VALUE, &key) ==
+                   ERROR_SUCCESS
+               ? key
+               : nullptr;
+}
+
+bool ScopedSettingsKey::Exists() const
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    ::RegCloseKey(key);
+    return true;
+}

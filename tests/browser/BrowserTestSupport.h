@@ -8,6 +8,26 @@
 #include <string>
 #include <gtest/gtest.h>
 
+// A settings key of the test's own below HKEY_CURRENT_USER, named to the browsers for the test's
+// time: absent at the start, deleted with all it holds at the end, and the browsers then remember
+// nothing again.
+class ScopedSettingsKey
+{
+public:
+    explicit ScopedSettingsKey(bool nameIt = true);
+    ~ScopedSettingsKey();
+    ScopedSettingsKey(const ScopedSettingsKey&) = delete;
+    ScopedSettingsKey& operator=(const ScopedSettingsKey&) = delete;
+
+    const std::string& Name() const { return m_name; }
+    // The key of a browser type's settings, opened for reading and writing; null when absent.
+    HKEY OpenType(const char* typeName) const;
+    bool Exists() const;
+
+private:
+    std::string m_name;
+};
+
 class BrowserDialogTest : public ::testing::Test
 {
 protected:

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -212,6 +213,18 @@ TEST_F(FunctionBrowserTest, HelpOnAnEntryOrOnTheDialog)
                  SelectRowOf(d.m_pMembersList, "MatAdd");
                  d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
                  EXPECT_EQ(10000u, help.m_helpData);
+
+                 // An HTML Help file has the entry's own page: Mod is record 5823 here.
+                 app.m_strHelpFilePath = "aide.chm";
+                 help.m_htmlHelpWindow = ::GetDesktopWindow();
+                 SelectRowOf(d.m_pMembersList, "Mod");
+                 d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+                 info.iCtrlId = IDC_STATIC;
+                 d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+                 ASSERT_EQ(2u, help.m_htmlHelp.size());
+                 EXPECT_EQ("aide.chm", help.m_htmlHelp[0].file);
+                 EXPECT_EQ(CBrowserItem::kEntryHelpContextBase + 5823, help.m_htmlHelp[0].data);
+                 EXPECT_EQ(6051u, help.m_htmlHelp[1].data);
              });
 }
 
@@ -333,6 +346,58 @@ TEST_F(FunctionBrowserTest, ShownTwiceListsEachCategoryOnce)
              });
     EXPECT_EQ(7, rows);
     EXPECT_EQ(117, entries);
+}
+
+TEST_F(FunctionBrowserTest, TheLastChosenEntriesComeBackNewestFirstInTheirOwnBrowser)
+{
+    ScopedSettingsKey key;
+    auto rows = [](CListCtrl* list)
+    {
+        std::vector<std::string> texts;
+        for (int i = 0; i < list->GetItemCount(); ++i)
+            texts.push_back(list->GetItemText(i, 0).str());
+        return texts;
+    };
+    CBrowserDlg first(BROWSER_CATALOG1);
+    RunModal(first,
+             [&](CBrowserDlg& d)
+             {
+                 // Nothing chosen yet: no such category.
+                 EXPECT_EQ(-1, RowOf(d.m_pClassesList, "Dernières utilisées"));
+                 for (const char* name : {"Abs", "Mod", "Sgn"})
+                 {
+                     SelectRowOf(d.m_pMembersList, name);
+                     d.m_pMembersList->SetFocus();
+                     d.SendMessage(WM_COMMAND, ID_COPY);
+                 }
+             });
+    std::vector<std::string> recent;
+    CBrowserDlg second(BROWSER_CATALOG1);
+    RunModal(second,
+             [&](CBrowserDlg& d)
+             {
+                 // Second, under all the functions, which is still the one selected.
+                 EXPECT_EQ(1, RowOf(d.m_pClassesList, "Dernières utilisées"));
+                 EXPECT_EQ(0, d.m_pClassesList->GetNextItem(-1, LVNI_SELECTED));
+                 SelectRowOf(d.m_pClassesList, "Dernières utilisées");
+                 recent = rows(d.m_pMembersList);
+                 // Chosen from there as from any category.
+                 SelectRowOf(d.m_pMembersList, "Mod");
+                 DoubleClick(d, IDC_MEMBERS_LIST);
+             });
+    EXPECT_EQ((std::vector<std::string>{"Sgn", "Mod", "Abs"}), recent);
+    EXPECT_EQ(" Mod ", second.GetResultString());
+
+    CBrowserDlg formula(BROWSER_CATALOG2);
+    RunModal(formula, [&](CBrowserDlg& d) { EXPECT_EQ(-1, RowOf(d.m_pClassesList, "Dernières utilisées")); });
+    CBrowserDlg third(BROWSER_CATALOG1);
+    RunModal(third,
+             [&](CBrowserDlg& d)
+             {
+                 SelectRowOf(d.m_pClassesList, "Dernières utilisées");
+                 recent = rows(d.m_pMembersList);
+             });
+    EXPECT_EQ((std::vector<std::string>{"Mod", "Sgn", "Abs"}), recent);
 }
 
 TEST_F(FunctionBrowserTest, AnEntryIsDescribedWithItsSyntax)

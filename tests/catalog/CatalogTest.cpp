@@ -3,6 +3,8 @@
 #include "framework/Framework.h"
 #include "module/ModuleServices.h"
 #include "tests/support/PlatformRecorder.h"
+#include "tests/support/TestPaths.h"
+#include "resources/resource.h"
 
 #include <gmock/gmock.h>
 #include <memory>
@@ -258,4 +260,41 @@ TEST(Catalogs, HelpGoesToTheRightFileAndTopic)
     EXPECT_EQ("@@W", help.m_helpFile);
     EXPECT_EQ(UINT(HELP_CONTEXT), help.m_helpCommand);
     EXPECT_EQ(5, help.m_helpRequests);
+}
+
+namespace
+{
+// A page of the sample host's help, named after its help context, as the build wrote it for the
+// help compiler (the test help_file_holds_every_page checks that the compiled file holds them all).
+std::string HelpPage(UINT32 context)
+{
+    return obrtest::ReadFileText(obrtest::ModuleDirectory() + "\\..\\samplehost\\help\\" +
+                                 std::to_string(context) + ".htm");
+}
+} // namespace
+
+TEST(Catalogs, TheSampleHostsHelpHasAPageForEveryEntryAndBrowser)
+{
+    int pages = 0;
+    for (int mode : {1, 2})
+    {
+        Catalog catalog(mode);
+        for (const auto& category : catalog.categories)
+        {
+            EXPECT_NE("", HelpPage(category->HelpContext())) << category->m_strName;
+            for (int i = 0; i < category->GetItemCount(); ++i, ++pages)
+                EXPECT_NE("", HelpPage(category->GetItem(i)->HelpContext()))
+                    << category->GetItem(i)->m_strName;
+        }
+    }
+    EXPECT_EQ(2 * (417 + 117), pages); // each entry under its category and under all functions
+    EXPECT_THAT(HelpPage(IDH_OBJECT_BROWSER), ::testing::HasSubstr("Explorateur d'Objets"));
+    EXPECT_THAT(HelpPage(IDH_FUNCTION_BROWSER), ::testing::HasSubstr("Explorateur de Fonctions"));
+    // Mod is an operator of the macro language and a function of the formula language.
+    EXPECT_THAT(HelpPage(CBrowserItem(5823).HelpContext()), ::testing::HasSubstr("nombre1 Mod nombre2"));
+    EXPECT_THAT(HelpPage(CBrowserItem(6089).HelpContext()), ::testing::HasSubstr("Mod(nombre, diviseur)"));
+    EXPECT_THAT(HelpPage(CBrowserItem(5840).HelpContext()), ::testing::HasSubstr("MatAdd"));
+    EXPECT_EQ(10000u, CBrowserItem(5840).HelpContext());
+    EXPECT_EQ("", HelpPage(99));
+    EXPECT_EQ(0u, CBrowserItem("2;Autre;Autre();;;0;;").HelpContext());
 }

@@ -1,5 +1,7 @@
 // Requests that leave the process go through the platform calls, where a test answers them.
 #include "framework/Framework.h"
+#include "framework/HtmlHelp.h"
+#include "tests/support/PlatformRecorder.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
@@ -24,20 +26,9 @@ public:
         return m_answer;
     }
 
-    BOOL WinHelp(HWND, LPCSTR file, UINT command, ULONG_PTR data) override
-    {
-        m_helpFile = file ? file : "";
-        m_helpCommand = command;
-        m_helpData = data;
-        return TRUE;
-    }
-
     BOOL m_answer = TRUE;
     std::vector<std::string> m_filterEntries;
     DWORD m_flags = 0;
-    std::string m_helpFile;
-    UINT m_helpCommand = 0;
-    ULONG_PTR m_helpData = 0;
 
 private:
     fwk::PlatformCalls* m_previous;
@@ -64,15 +55,49 @@ TEST(PlatformCalls, FileDialogHandsOverItsFilterAndReadsTheChoice)
 
 TEST(PlatformCalls, WindowHelpGoesToTheApplicationsHelpFileWhenItHasOne)
 {
-    AnsweringPlatform platform;
+    obrtest::PlatformRecorder platform;
     CWinApp app("Hôte");
     CWnd window;
     // Without a help file the platform is not asked (it would report a file with no name).
     window.WinHelp(6049, HELP_CONTEXT);
-    EXPECT_EQ(0u, platform.m_helpCommand);
+    EXPECT_EQ(0, platform.m_helpRequests);
     app.m_strHelpFilePath = "C:\\aide\\hote.hlp";
     window.WinHelp(6049, HELP_CONTEXT);
     EXPECT_EQ("C:\\aide\\hote.hlp", platform.m_helpFile);
     EXPECT_EQ(UINT(HELP_CONTEXT), platform.m_helpCommand);
     EXPECT_EQ(6049u, platform.m_helpData);
+    EXPECT_TRUE(platform.m_htmlHelp.empty());
+}
+
+TEST(PlatformCalls, AnHtmlHelpFileOpensTheContextElseThePageNamedAfterIt)
+{
+    obrtest::PlatformRecorder platform;
+    CWinApp app("Hôte");
+    app.m_strHelpFilePath = "C:\\aide\\hote.CHM";
+    EXPECT_TRUE(app.HasHtmlHelpFile());
+    // The file's map has no such context (no window): the page named after it.
+    app.WinHelp(106089, HELP_CONTEXT);
+    ASSERT_EQ(2u, platform.m_htmlHelp.size());
+    EXPECT_EQ("C:\\aide\\hote.CHM", platform.m_htmlHelp[0].file);
+    EXPECT_EQ(fwk::kHtmlHelpContext, platform.m_htmlHelp[0].command);
+    EXPECT_EQ(106089u, platform.m_htmlHelp[0].data);
+    EXPECT_EQ("C:\\aide\\hote.CHM::/106089.htm", platform.m_htmlHelp[1].file);
+    EXPECT_EQ(fwk::kHtmlHelpDisplayTopic, platform.m_htmlHelp[1].command);
+
+    // A mapped context is enough; other commands open the default topic, and quitting closes.
+    platform.m_htmlHelp.clear();
+    platform.m_htmlHelpWindow = ::GetDesktopWindow();
+    app.WinHelp(6051, HELP_CONTEXT);
+    app.WinHelp(0, HELP_FINDER);
+    app.WinHelp(0, HELP_QUIT);
+    ASSERT_EQ(3u, platform.m_htmlHelp.size());
+    EXPECT_EQ(fwk::kHtmlHelpContext, platform.m_htmlHelp[0].command);
+    EXPECT_EQ("C:\\aide\\hote.CHM", platform.m_htmlHelp[1].file);
+    EXPECT_EQ(fwk::kHtmlHelpDisplayTopic, platform.m_htmlHelp[1].command);
+    EXPECT_EQ(fwk::kHtmlHelpCloseAll, platform.m_htmlHelp[2].command);
+    EXPECT_EQ(0, platform.m_helpRequests);
+
+    EXPECT_FALSE(fwk::IsHtmlHelpFile("aide.hlp"));
+    EXPECT_FALSE(fwk::IsHtmlHelpFile(".chm"));
+    EXPECT_FALSE(fwk::IsHtmlHelpFile(nullptr));
 }

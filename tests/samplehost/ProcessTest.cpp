@@ -20,7 +20,9 @@ struct HostRun
 // Runs samplehost.exe with the arguments; `whileRunning` runs once its process is up.
 HostRun RunHost(const std::string& arguments, void (*whileRunning)(DWORD processId) = nullptr)
 {
-    obrtest::ChildProcess host("\"" + obrtest::ModuleDirectory() + "\\samplehost.exe\" " + arguments,
+    // Nothing remembered from one run to the next: each run starts as the test expects.
+    obrtest::ChildProcess host("\"" + obrtest::ModuleDirectory() + "\\samplehost.exe\" --no-settings " +
+                                   arguments,
                                std::string(), true);
     if (host.Started() && whileRunning)
         whileRunning(host.Id());
@@ -128,7 +130,57 @@ void PasteFromTheObjectBrowser(DWORD processId)
     obrtest::LingerIfAsked();
     PostMessageA(host, WM_CLOSE, 0, 0);
 }
+
+// The object browser of a first run, moved and resized with the mouse, and of a second run.
+RECT g_leftAt, g_reopenedAt;
+
+void MoveAndResizeTheObjectBrowser(DWORD processId)
+{
+    HWND host = nullptr, browser = nullptr;
+    ASSERT_TRUE(OpenTheObjectBrowserWithF2(processId, host, browser));
+    RECT place;
+    GetWindowRect(browser, &place);
+    const int caption = GetSystemMetrics(SM_CYCAPTION) / 2 + GetSystemMetrics(SM_CYFRAME);
+    obrtest::DragWithTheMouse(POINT{place.left + 80, place.top + caption},
+                              POINT{place.left + 20, place.top + caption + 40});
+    GetWindowRect(browser, &place);
+    // Smaller, so that it stays inside the screen (a window partly off it comes back pulled in).
+    obrtest::DragWithTheMouse(POINT{place.right - 2, place.bottom - 2},
+                              POINT{place.right - 70, place.bottom - 50});
+    GetWindowRect(browser, &g_leftAt);
+    PostMessageA(host, WM_CLOSE, 0, 0);
+}
+
+void ReopenTheObjectBrowser(DWORD processId)
+{
+    HWND host = nullptr, browser = nullptr;
+    ASSERT_TRUE(OpenTheObjectBrowserWithF2(processId, host, browser));
+    GetWindowRect(browser, &g_reopenedAt);
+    PostMessageA(host, WM_CLOSE, 0, 0);
+}
 } // namespace
+
+TEST(SampleHostProgram, TheObjectBrowserComesBackWhereTheUserLeftIt)
+{
+    obrtest::TemporaryFolder folder("obr-process-place");
+    const std::string key = "Software\\ObjBrowserTests\\Host" + std::to_string(GetCurrentProcessId());
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    const std::string arguments = "--settings " + key + " --project \"" + folder.File("projet.ini") + "\"";
+    HostRun first = RunHost(arguments, &MoveAndResizeTheObjectBrowser);
+    RunHost("--project \"" + folder.File("projet.ini") + "\"", &ReopenTheObjectBrowser); // remembers nothing
+    const RECT beside = g_reopenedAt;
+    HostRun second = RunHost(arguments, &ReopenTheObjectBrowser);
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    EXPECT_EQ(0u, first.exitCode);
+    EXPECT_EQ(0u, second.exitCode);
+    // Moved and resized by the mouse, then found there again.
+    EXPECT_FALSE(EqualRect(&beside, &g_leftAt));
+    EXPECT_NE(beside.right - beside.left, g_leftAt.right - g_leftAt.left);
+    EXPECT_TRUE(EqualRect(&g_leftAt, &g_reopenedAt))
+        << g_leftAt.left << "," << g_leftAt.top << " " << g_leftAt.right << "," << g_leftAt.bottom << " / "
+        << g_reopenedAt.left << "," << g_reopenedAt.top << " " << g_reopenedAt.right << ","
+        << g_reopenedAt.bottom;
+}
 
 TEST(SampleHostProgram, AChoiceIsPrintedAndExitsWithZero)
 {
