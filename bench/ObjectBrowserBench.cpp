@@ -305,11 +305,14 @@ double TimeSearch(CBrowserDlg& dialog, const char* text, size_t& hits, double* f
     return Now() - start;
 }
 
+// The question about uses the benchmark asks: the members that return an element.
+const char kUseQuestion[] = "As IHTMLElement";
+
 struct MshtmlFigures
 {
     double open = 0, allClasses = 0, worstClass = 0, describeLargest = 0, toggles = 0;
-    double firstSearch = 0, search = 0, searchFilled = 0;
-    size_t searchHits = 0;
+    double firstSearch = 0, search = 0, searchFilled = 0, firstUses = 0, uses = 0, usesFilled = 0;
+    size_t searchHits = 0, useHits = 0;
     std::string worstName, largestName;
     int largestRows = 0;
 };
@@ -362,14 +365,18 @@ MshtmlFigures TimeMshtml()
                           figures.firstSearch = TimeSearch(dialog, "item", figures.searchHits);
                           figures.search =
                               TimeSearch(dialog, "item", figures.searchHits, &figures.searchFilled);
+                          // The first question about uses reads the uses (the names are read by now).
+                          figures.firstUses = TimeSearch(dialog, kUseQuestion, figures.useHits);
+                          figures.uses =
+                              TimeSearch(dialog, kUseQuestion, figures.useHits, &figures.usesFilled);
                       });
     return figures;
 }
 
 struct AllLibrariesSearch
 {
-    double first = 0, again = 0;
-    size_t hits = 0;
+    double first = 0, again = 0, firstUses = 0, usesAgain = 0;
+    size_t hits = 0, useHits = 0;
 };
 
 double TimeLibrarySwitches(const std::vector<Registered>& libraries, double& worst,
@@ -396,6 +403,8 @@ double TimeLibrarySwitches(const std::vector<Registered>& libraries, double& wor
                           }
                           search.first = TimeSearch(dialog, "item", search.hits);
                           search.again = TimeSearch(dialog, "item", search.hits);
+                          search.firstUses = TimeSearch(dialog, kUseQuestion, search.useHits);
+                          search.usesAgain = TimeSearch(dialog, kUseQuestion, search.useHits);
                       });
     return total;
 }
@@ -532,6 +541,11 @@ int main(int argc, char** argv)
     Row searchFilled{"6. the same, up to the pane filled (drawn at the next paint)", {}, {}, false};
     Row firstSearchAll{"6. search \"item\" over all registered, the first time", {}, {}, false};
     Row searchAll{"6. search \"item\" over all registered, again", {}, {}, false};
+    Row firstUses{"8. search \"As IHTMLElement\" over MSHTML, the first time (uses read)", {}, {}, false};
+    Row uses{"8. search \"As IHTMLElement\" over MSHTML, again", {}, {}, false};
+    Row usesFilled{"8. the same, up to the pane filled (drawn at the next paint)", {}, {}, false};
+    Row firstUsesAll{"8. search \"As IHTMLElement\" over all registered, the first time", {}, {}, false};
+    Row usesAll{"8. search \"As IHTMLElement\" over all registered, again", {}, {}, false};
     Row catalog1{"7. open the macro functions browser (417 entries)", {}, {}};
     Row catalog2{"7. open the formula functions browser (117 entries)", {}, {}};
     Row list{"list view: fill the largest class's rows and sort once", {}, {}, false};
@@ -551,6 +565,9 @@ int main(int argc, char** argv)
         firstSearch.action_ms.Add(mshtml.firstSearch);
         search.action_ms.Add(mshtml.search);
         searchFilled.action_ms.Add(mshtml.searchFilled);
+        firstUses.action_ms.Add(mshtml.firstUses);
+        uses.action_ms.Add(mshtml.uses);
+        usesFilled.action_ms.Add(mshtml.usesFilled);
 
         ITypeLib* library = nullptr;
         if (SUCCEEDED(LoadRegTypeLib(kMshtml, 4, 0, 0, &library)))
@@ -581,6 +598,8 @@ int main(int argc, char** argv)
         worstSwitch.action_ms.Add(worstSwitchTime);
         firstSearchAll.action_ms.Add(allSearch.first);
         searchAll.action_ms.Add(allSearch.again);
+        firstUsesAll.action_ms.Add(allSearch.firstUses);
+        usesAll.action_ms.Add(allSearch.usesAgain);
         catalog1.action_ms.Add(TimeFunctionBrowser(BROWSER_CATALOG1));
         catalog2.action_ms.Add(TimeFunctionBrowser(BROWSER_CATALOG2));
         list.action_ms.Add(FloorOfFillingAList(scratch, mshtml.largestRows));
@@ -592,12 +611,13 @@ int main(int argc, char** argv)
         if (run == 0)
             std::printf(
                 "MSHTML: largest class %s (%d rows), worst class to select %s; %zu libraries registered; "
-                "\"item\" finds %zu hits in MSHTML, %zu in all\n\n",
+                "\"item\" finds %zu hits in MSHTML, %zu in all; \"%s\" %zu in MSHTML, %zu in all\n\n",
                 mshtml.largestName.c_str(), mshtml.largestRows, mshtml.worstName.c_str(), libraries.size(),
-                mshtml.searchHits, allSearch.hits);
+                mshtml.searchHits, allSearch.hits, kUseQuestion, mshtml.useHits, allSearch.useHits);
     }
-    Print({open, classes, worst, describe, toggles, switches, worstSwitch, firstSearch, search, searchFilled,
-           firstSearchAll, searchAll, catalog1, catalog2, list, bare},
+    Print({open,        classes, worst,        describe,       toggles,   switches, worstSwitch,
+           firstSearch, search,  searchFilled, firstSearchAll, searchAll, catalog1, catalog2,
+           firstUses,   uses,    usesFilled,   firstUsesAll,   usesAll,   list,     bare},
           runs);
     const double platformMb = MemoryOfWalkMb("platform");
     const double modelMb = MemoryOfWalkMb("model");

@@ -56,6 +56,15 @@ void CBrowserDlg::OnCopy()
     }
 }
 
+void CBrowserDlg::OnFindUses(UINT command)
+{
+    // The question goes in the box as the user would type it: the pane's line for no hits and the
+    // box's list of searches say what was asked.
+    const CString question = m_pImpl->GetUsageQuestion(command);
+    if (!question.IsEmpty())
+        m_searchPane.Run(question);
+}
+
 void CBrowserDlg::OnContextCopy()
 {
     const CString text = m_pImpl->GetSelectionText();
@@ -237,6 +246,16 @@ BOOL CBrowserDlg::OnToolTipNotify(UINT, NMHDR* header, LRESULT*)
         textId = IDS_TIP_CLOSE_RESULTS;
         break;
     default:
+        // The search box's edit field: what it takes, too long for the tip's own buffer.
+        if (CWnd* box = GetDlgItem(IDC_SEARCH_TEXT);
+            box && reinterpret_cast<HWND>(header->idFrom) == ::GetWindow(box->m_hWnd, GW_CHILD))
+        {
+            static CString text;
+            text = szGetStringObr(IDS_TIP_SEARCH_TEXT);
+            request->lpszText = const_cast<char*>(text.GetString());
+            request->hinst = nullptr;
+            return TRUE;
+        }
         return FALSE;
     }
     lstrcpynA(request->szText, szGetStringObr(textId), sizeof request->szText);

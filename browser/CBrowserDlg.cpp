@@ -40,6 +40,7 @@ BEGIN_MESSAGE_MAP(CBrowserDlg, CKivDialog)
     ON_COMMAND(IDC_SEARCH, OnSearch)
     ON_COMMAND(IDC_CLOSE_RESULTS, OnCloseResults)
     ON_COMMAND(ID_COPY_DECLARATION, OnCopyDeclaration)
+    ON_COMMAND_RANGE(ID_FIND_RETURNING, ID_FIND_IMPLEMENTING, OnFindUses)
     ON_WM_DESTROY()
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNotify)
     ON_MESSAGE(RTFN_LINKCLICKED, OnLink)
@@ -98,6 +99,9 @@ BOOL CBrowserDlg::OnInitDialog()
     }
     // Only the buttons have tips: the panes' messages stay direct.
     EnableToolTipsFor({IDC_COPY, IDC_BACK, IDC_FORWARD, IDC_SEARCH, IDC_CLOSE_RESULTS});
+    // The search box says what it takes: names, and the questions about a type's uses.
+    if (CWnd* box = GetDlgItem(IDC_SEARCH_TEXT))
+        EnableToolTipFor(::GetWindow(box->m_hWnd, GW_CHILD), Scaled(360));
 
     // Without its description pane the dialog cannot show anything it selects.
     if (!m_pDescription->SubclassWindow(GetDlgItem(IDC_DESCRIPTION)->m_hWnd))

@@ -143,6 +143,8 @@ protected:
     void OnSearch();
     void OnCloseResults();
     void OnCopyDeclaration();
+    // The context menu's questions about the selected type's uses: asked in the search box.
+    void OnFindUses(UINT command);
     void OnDestroy();
     BOOL OnToolTipNotify(UINT id, NMHDR* header, LRESULT* result);
     LRESULT OnLink(WPARAM wParam, LPARAM lParam);

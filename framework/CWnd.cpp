@@ -283,6 +283,15 @@ BOOL CWnd::EnableToolTipsFor(std::initializer_list<int> controlIds)
     return TRUE;
 }
 
+BOOL CWnd::EnableToolTipFor(HWND child, int maxWidth)
+{
+    if (!child || !CreateToolTip())
+        return FALSE;
+    AddTool(child);
+    ::SendMessageA(m_hWndToolTip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
+    return TRUE;
+}
+
 bool CWnd::CreateToolTip()
 {
     if (!m_hWndToolTip)

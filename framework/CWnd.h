@@ -127,6 +127,9 @@ public:
     // (taking the tool away again leaves that cost), which a list filled row by row pays per row.
     BOOL EnableToolTips(BOOL enable = TRUE);
     BOOL EnableToolTipsFor(std::initializer_list<int> controlIds);
+    // The same for a window that is no dialog item (a combo box's edit field); tips wrap at
+    // maxWidth pixels.
+    BOOL EnableToolTipFor(HWND child, int maxWidth);
 
     // Shows a topic of the application's help.
     virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);

@@ -57,3 +57,8 @@ CString CBrowserImpl::GetDeclarationText()
 {
     return CString();
 }
+
+CString CBrowserImpl::GetUsageQuestion(UINT)
+{
+    return CString();
+}

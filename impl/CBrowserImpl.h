@@ -64,6 +64,9 @@ public:
     virtual bool SearchesLibraries() const;
     // The plain declaration of the selection that "Copy declaration" copies; empty for none.
     virtual CString GetDeclarationText();
+    // The search text that asks a question about the selected type's uses, for a command of the
+    // context menu (ID_FIND_RETURNING, ID_FIND_TAKING, ID_FIND_IMPLEMENTING); empty when none.
+    virtual CString GetUsageQuestion(UINT command);
 
 protected:
     // The selection rule of both lists: true when the notification's item became selected; an item

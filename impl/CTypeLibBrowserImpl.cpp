@@ -84,6 +84,7 @@ void CTypeLibBrowserImpl::FreeLibraries()
     m_pCurrentMembers = nullptr;
     m_strCurrentClass.Empty();
     m_nameIndexes.clear();
+    m_usageIndexes.clear();
     // The pane's links name the libraries' objects: they go first.
     m_linkTargets.clear();
     ClearDescription();

@@ -8,6 +8,7 @@
 #include "typelib/CTLibItemAggregate.h"
 #include "typelib/LibItemOrder.h"
 #include "typelib/TypeLibView.h"
+#include "typelib/TypeUsage.h"
 #include "impl/TypeLibNameIndex.h"
 
 #include <map>
@@ -54,6 +55,7 @@ public:
     void FindAll(const CString& text, std::vector<SearchHit>* hits) override;
     bool SearchesLibraries() const override;
     CString GetDeclarationText() override;
+    CString GetUsageQuestion(UINT command) override;
 
     // The loaded libraries, in the order of the references.
     int GetLibraryCount() const { return static_cast<int>(m_libraries.size()); }
@@ -91,6 +93,12 @@ private:
 
     // Search: the names of each library, gathered on its first search.
     const TypeLibNameIndex& NameIndexOf(size_t library);
+    // The libraries in search order: the current one first, then the others as referenced.
+    std::vector<size_t> SearchOrder();
+    // Search by use: the uses of each library, gathered on its first question; false when the
+    // text is no question about uses.
+    const TypeUsage::Index& UsageIndexOf(size_t library);
+    bool FindUses(const CString& text, std::vector<SearchHit>* hits);
 
     // Description, copy and help
     void DescribeItem(CTLibItem* item);
@@ -101,7 +109,8 @@ private:
     MemberList m_members;
     MemberList* m_pCurrentMembers = nullptr;
     std::vector<std::unique_ptr<CTLib>> m_libraries;
-    std::vector<std::unique_ptr<TypeLibNameIndex>> m_nameIndexes; // beside m_libraries, null until searched
+    std::vector<std::unique_ptr<TypeLibNameIndex>> m_nameIndexes;  // beside m_libraries, null until searched
+    std::vector<std::unique_ptr<TypeUsage::Index>> m_usageIndexes; // beside m_libraries, null until asked
     // Where each link of the description pane leads, read when the description was written: a
     // click looks its data word up here and never reads the object the word once named, which
     // may be gone. Emptied with the pane.

@@ -9,6 +9,7 @@
 #include "impl/CTypeLibBrowserImpl.h"
 #include "resources/resource.h"
 #include "framework/HtmlHelp.h"
+#include "module/ModuleServices.h"
 
 #include <typeinfo>
 
@@ -91,6 +92,29 @@ void CTypeLibBrowserImpl::UpdateContextMenu(CMenu* popup, UINT, BOOL)
                          MF_BYCOMMAND | (m_pDlg->m_bGroupMembers ? MF_CHECKED : MF_UNCHECKED));
     popup->CheckMenuItem(ID_SHOWHIDDEN, MF_BYCOMMAND | (m_pDlg->m_bShowHidden ? MF_CHECKED : MF_UNCHECKED));
     popup->EnableMenuItem(ID_COPY, MF_BYCOMMAND | (CanCopy() ? MF_ENABLED : MF_GRAYED));
+
+    // The search by use names the selected type; "implements" asks about interfaces and coclasses.
+    auto* type = dynamic_cast<CTClass*>(GetSelectedClass(false));
+    const bool implementable = type && (type->IsCoClass() || type->GetTypeKind() == TKIND_INTERFACE ||
+                                        type->GetTypeKind() == TKIND_DISPATCH);
+    const struct
+    {
+        UINT command;
+        UINT text;
+        bool enabled;
+    } questions[] = {{ID_FIND_RETURNING, IDS_FIND_RETURNING, type != nullptr},
+                     {ID_FIND_TAKING, IDS_FIND_TAKING, type != nullptr},
+                     {ID_FIND_IMPLEMENTING, IDS_FIND_IMPLEMENTING, implementable}};
+    for (const auto& question : questions)
+    {
+        if (type)
+        {
+            CString text;
+            text.Format(szGetStringObr(question.text), type->GetName().GetString());
+            ::ModifyMenuA(popup->m_hMenu, question.command, MF_BYCOMMAND | MF_STRING, question.command, text);
+        }
+        popup->EnableMenuItem(question.command, MF_BYCOMMAND | (question.enabled ? MF_ENABLED : MF_GRAYED));
+    }
 }
 
 void CTypeLibBrowserImpl::MembersListClicked(NMHDR*, LRESULT* result)

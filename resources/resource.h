@@ -40,6 +40,10 @@
 #define ID_GROUPMEMBERS 9503
 #define ID_HELP_ITEM 9504
 #define ID_COPY_DECLARATION 9505
+// The search by use of the selected type
+#define ID_FIND_RETURNING 9506
+#define ID_FIND_TAKING 9507
+#define ID_FIND_IMPLEMENTING 9508
 #define ID_REFERENCES 32771
 // Posted to the browser's parent: the host lets the user edit the references.
 #define ID_EDIT_REFERENCES 9319
@@ -114,3 +118,7 @@
 #define IDS_PROBE_UNAVAILABLE 12328
 #define IDS_NAME_PRIORITY_UP 12329
 #define IDS_NAME_PRIORITY_DOWN 12330
+#define IDS_FIND_RETURNING 12331
+#define IDS_FIND_TAKING 12332
+#define IDS_FIND_IMPLEMENTING 12333
+#define IDS_TIP_SEARCH_TEXT 12334

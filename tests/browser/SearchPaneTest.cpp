@@ -414,3 +414,54 @@ TEST_F(SearchPaneTest, ClickingTheHitThatIsStillSelectedGoesToItAgain)
     EXPECT_EQ("Add", before);
     EXPECT_EQ("Exists", after);
 }
+
+TEST_F(SearchPaneTest, TheContextMenuAsksAboutUsesAsTheTypedQuestionsDo)
+{
+    Register("BrowserUsageFixture.tlb");
+    const GUID usageFixture = {0x5a6b7c8d, 0x9e0f, 0x4a1b, {0x8c, 0x2d, 0x3e, 0x4f, 0x5a, 0x6b, 0x7c, 0x8d}};
+    auto dialog = MakeBrowser({{usageFixture, 1, 0}, {kStdoleLibraryGuid, 2, 0}});
+    std::vector<std::string> returning, typedReturning, taking, implementing, withHidden, font;
+    CString menuText, boxText;
+    UINT implementState = 0, enumState = 0;
+    RunModal(*dialog,
+             [&](CBrowserDlg& d)
+             {
+                 Choose(d.m_pClassesList, "Thing");
+                 CMenu* popup = BackEnd(d)->GetContextMenu();
+                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
+                 popup->GetMenuString(ID_FIND_RETURNING, menuText, MF_BYCOMMAND);
+                 implementState = popup->GetMenuState(ID_FIND_IMPLEMENTING, MF_BYCOMMAND);
+                 d.SendMessage(WM_COMMAND, ID_FIND_RETURNING);
+                 returning = HitsOf(d);
+                 boxText = d.GetDlgItem(IDC_SEARCH_TEXT)->GetWindowText();
+                 SearchFor(d, "as THING");
+                 typedReturning = HitsOf(d);
+                 SearchFor(d, "(thing)");
+                 taking = HitsOf(d);
+                 Choose(d.m_pClassesList, "One");
+                 d.SendMessage(WM_COMMAND, ID_FIND_IMPLEMENTING);
+                 implementing = HitsOf(d);
+                 d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
+                 SearchFor(d, "As Thing");
+                 withHidden = HitsOf(d);
+                 // Another library's type: stdole's StdFont stands for Font, which the fixture returns.
+                 SearchFor(d, "As StdFont");
+                 font = HitsOf(d);
+                 // An enumeration is implemented by nothing.
+                 SelectLibrary(d, "stdole");
+                 Choose(d.m_pClassesList, "OLE_TRISTATE");
+                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
+                 enumState = popup->GetMenuState(ID_FIND_IMPLEMENTING, MF_BYCOMMAND);
+             });
+    EXPECT_EQ("Membres qui &renvoient « Thing »", menuText);
+    EXPECT_FALSE(implementState & MF_GRAYED);
+    EXPECT_TRUE(enumState & MF_GRAYED);
+    EXPECT_EQ("As Thing", boxText);
+    EXPECT_THAT(returning, ElementsAre("ObrUsage.Maker.MakeThing", "ObrUsage.Maker.MakeReference",
+                                       "ObrUsage.Maker.Current"));
+    EXPECT_EQ(returning, typedReturning);
+    EXPECT_THAT(taking, ElementsAre("ObrUsage.Maker.UseThing"));
+    EXPECT_THAT(implementing, ElementsAre("ObrUsage.IDerived", "ObrUsage.Two"));
+    EXPECT_THAT(withHidden, Contains("ObrUsage.Maker.SecretThing"));
+    EXPECT_THAT(font, ElementsAre("ObrUsage.Maker.TitleFont"));
+}

@@ -105,7 +105,7 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
 TEST(ModuleStrings, UnusedNumbersHoldNothing)
 {
     EXPECT_EQ("", LoadModuleString(12305));
-    EXPECT_EQ("", LoadModuleString(12331));
+    EXPECT_EQ("", LoadModuleString(12335));
 }
 
 TEST(ContextMenu, TwoPopupsWithTheirCommands)
@@ -127,6 +127,11 @@ TEST(ContextMenu, TwoPopupsWithTheirCommands)
         {0, ""},
         {9503, "Membres du &Groupe"},
         {9501, "Afficher les Membre&s Cachés"},
+        {0, ""},
+        {9506, "Membres qui &renvoient le type"},
+        {9507, "Membres qui acce&ptent le type"},
+        {9508, "Classes qui &implémentent le type"},
+        {0, ""},
         {32771, "&Références"},
         {9504, "&Aide"},
     };

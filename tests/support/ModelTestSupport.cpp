@@ -1,4 +1,5 @@
 #include "tests/support/ModelTestSupport.h"
+#include "typelib/TypeLibView.h"
 
 const GUID kFixtureGuid = {0x6b71a616, 0xbf9f, 0x424a, {0x9d, 0x30, 0x65, 0x89, 0xd9, 0xcf, 0x0a, 0xce}};
 const GUID kStdoleGuid = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -48,5 +49,14 @@ CTVariable* ModelTest::VariableNamed(CTClass* type, const char* name)
     for (int i = 0; type && i < type->GetVariableCount(); ++i)
         if (type->GetVariable(i)->GetName() == name)
             return type->GetVariable(i);
+    return nullptr;
+}
+
+CTClass* ShownClass(CTLib& library, const char* name)
+{
+    for (CTClass* type : TypeLibView::ShownClasses(&library, false))
+        if (type->GetName() == name)
+            return type;
+    ADD_FAILURE() << name << " is not shown";
     return nullptr;
 }

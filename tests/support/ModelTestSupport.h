@@ -113,3 +113,7 @@ private:
 extern const GUID kFixtureGuid;
 extern const GUID kStdoleGuid;
 extern const GUID kScriptingGuid;
+
+// The type the classes list shows under that name (the listing rules' display names); null, and a
+// failure of the test, when it shows none.
+CTClass* ShownClass(CTLib& library, const char* name);

@@ -23,18 +23,9 @@ template <typename Items> std::vector<std::string> Names(const Items& items)
     return names;
 }
 
-CTClass* Shown(CTLib& library, const char* name)
-{
-    for (CTClass* type : TypeLibView::ShownClasses(&library, false))
-        if (type->GetName() == name)
-            return type;
-    ADD_FAILURE() << name << " is not shown";
-    return nullptr;
-}
-
 std::vector<std::string> MembersOf(CTLib& library, const char* name)
 {
-    CTClass* type = Shown(library, name);
+    CTClass* type = ShownClass(library, name);
     return type ? Names(TypeLibView::MembersOf(type)) : std::vector<std::string>();
 }
 } // namespace
@@ -51,8 +42,8 @@ TEST_F(ModelTest, ACoclassStandsForItsDefaultInterfacesAndAnAliasForTheTypeItNam
     const std::vector<std::string> ungrouped = Names(TypeLibView::ShownClasses(&library, false));
     EXPECT_THAT(ungrouped, ElementsAre("Early", "Extra", "Identity", "Late", "Stone", "Tint"));
     EXPECT_THAT(Names(TypeLibView::ShownClasses(&library, true)), UnorderedElementsAreArray(ungrouped));
-    EXPECT_EQ(TLIB_KIND_ENUM, Shown(library, "Tint")->GetKind());
-    EXPECT_EQ(TLIB_KIND_CLASS, Shown(library, "Identity")->GetKind());
+    EXPECT_EQ(TLIB_KIND_ENUM, ShownClass(library, "Tint")->GetKind());
+    EXPECT_EQ(TLIB_KIND_CLASS, ShownClass(library, "Identity")->GetKind());
 
     // Functions of the default interface (inherited first), then the variables of every interface:
     // the non-default one gives its variable only. A default source gives the coclass's events.
@@ -78,7 +69,7 @@ TEST_F(ModelTest, ATypeGivesOneRowPerPropertyWithHiddenMembersAndWithoutRestrict
     // The enumeration reached through an alias of the same library: once, under the alias's name.
     EXPECT_THAT(shown, IsSupersetOf({"Shade", "Length", "Shape", "_HiddenEvents", "_Visible"}));
     EXPECT_THAT(shown, Not(Contains("Colour")));
-    EXPECT_EQ(TLIB_KIND_ENUM, Shown(library, "Shade")->GetKind());
+    EXPECT_EQ(TLIB_KIND_ENUM, ShownClass(library, "Shade")->GetKind());
     EXPECT_THAT(MembersOf(library, "Shade"),
                 ElementsAre("colRed", "colGreen", "colBlue", "colNone", "colCrimson"));
 
@@ -93,5 +84,5 @@ TEST_F(ModelTest, ATypeGivesOneRowPerPropertyWithHiddenMembersAndWithoutRestrict
                 IsSupersetOf({"Area", "Name", "Move", "colRed", "colBlue", "whole", "real"}));
 
     // A coclass declares what its default interfaces declare: the search finds them under its name.
-    EXPECT_EQ(MembersOf(library, "Shape"), Names(TypeLibView::DeclaredBy(Shown(library, "Shape"))));
+    EXPECT_EQ(MembersOf(library, "Shape"), Names(TypeLibView::DeclaredBy(ShownClass(library, "Shape"))));
 }
