@@ -146,21 +146,29 @@ int wmain(int argc, wchar_t** argv)
     }
 
     int shown = 0;
-    obrtest::RunModal(dialog,
-                      [&]()
-                      {
-                          CListCtrl* classes = dialog.m_pClassesList;
-                          CListCtrl* members = dialog.m_pMembersList;
-                          SelectEachRow(classes, [&] { SelectEachRow(members, [&] { ++shown; }); });
-                          dialog.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
-                          SelectEachRow(classes, [&] { SelectEachRow(members, [&] { ++shown; }); });
-                          // The search reads every name once more, and going to a hit selects across.
-                          dialog.RunSearch("e");
-                          CListCtrl* hits = &dialog.SearchPane();
-                          for (int row = 0; row < hits->GetItemCount() && row < 50; ++row)
-                              hits->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED,
-                                                 LVIS_SELECTED | LVIS_FOCUSED);
-                      });
+    obrtest::RunModal(
+        dialog,
+        [&]()
+        {
+            CListCtrl* classes = dialog.m_pClassesList;
+            CListCtrl* members = dialog.m_pMembersList;
+            SelectEachRow(classes, [&] { SelectEachRow(members, [&] { ++shown; }); });
+            dialog.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
+            SelectEachRow(classes, [&] { SelectEachRow(members, [&] { ++shown; }); });
+            // The search reads every name once more, and going to a hit selects across.
+            dialog.RunSearch("e");
+            CListCtrl* hits = &dialog.SearchPane();
+            for (int row = 0; row < hits->GetItemCount() && row < 50; ++row)
+                hits->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            // The questions about uses read every member's declared and taken types
+            // and every type's implemented ones, through aliases and pointers.
+            if (classes->GetItemCount() > 1)
+            {
+                const CString name = classes->GetItemText(1, 0);
+                for (const CString& question : {"As " + name, "(" + name + ")", "Implements " + name})
+                    dialog.RunSearch(question);
+            }
+        });
     RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
     RegCloseKey(root);
     return shown > 0 ? 0 : 4;
