@@ -15,11 +15,6 @@ void CBrowserDlg::SetSettingsKey(const char* key)
     g_settingsKey = key ? key : "";
 }
 
-CString CBrowserDlg::GetSettingsKey()
-{
-    return g_settingsKey;
-}
-
 void CBrowserDlg::ReadSettings()
 {
     m_bRestoredPlacement = false;

@@ -80,7 +80,6 @@ public:
     // the function browsers' last chosen entries, per browser type. Empty (the default): nothing is
     // read or written.
     static void SetSettingsKey(const char* key);
-    static CString GetSettingsKey();
     // What this showing remembers: read as it opened, written as it ends.
     BrowserSettings& Settings() { return m_settings; }
     // The window was put where the user left it (a host then leaves it there).

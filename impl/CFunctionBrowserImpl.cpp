@@ -13,6 +13,15 @@
 
 namespace
 {
+// Inserts rows where the insertion puts them in a list that otherwise sorts its rows by name as
+// they come in (the rows already there stay as they are).
+template <class Insert> void InsertUnsorted(CListCtrl& list, Insert insert)
+{
+    list.ModifyStyle(LVS_SORTASCENDING, 0);
+    insert();
+    list.ModifyStyle(0, LVS_SORTASCENDING);
+}
+
 // Each row's item data is its category or entry.
 int SelectedRow(CListCtrl* list)
 {
@@ -284,11 +293,7 @@ void CFunctionBrowserImpl::FillLibraries()
                 insert(category.get(), classes->GetItemCount());
         // The list sorts by name as rows come in: the recent entries go in unsorted, second.
         if (m_recentCategory)
-        {
-            classes->ModifyStyle(LVS_SORTASCENDING, 0);
-            insert(m_recentCategory, 1);
-            classes->ModifyStyle(0, LVS_SORTASCENDING);
-        }
+            InsertUnsorted(*classes, [&] { insert(m_recentCategory, 1); });
         classes->SetColumnWidth(0, LVSCW_AUTOSIZE);
     }
     SelectListItem(classes, 0, false);
@@ -330,18 +335,20 @@ void CFunctionBrowserImpl::FillMembers()
     CListCtrl* members = m_pDlg->m_pMembersList;
     RedrawScope drawnOnce(*members);
     members->DeleteAllItems();
-    // The recent entries keep their order, newest first; every other category is sorted by name.
-    const bool inOrder = category == m_recentCategory;
-    if (inOrder)
-        members->ModifyStyle(LVS_SORTASCENDING, 0);
-    for (int i = 0, count = category->GetItemCount(); i < count; ++i)
+    auto fill = [&]
     {
-        CBrowserItem* item = category->GetItem(i);
-        members->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, members->GetItemCount(), item->m_strName, 0,
-                            0, ImageOf(item), reinterpret_cast<LPARAM>(item));
-    }
-    if (inOrder)
-        members->ModifyStyle(0, LVS_SORTASCENDING);
+        for (int i = 0, count = category->GetItemCount(); i < count; ++i)
+        {
+            CBrowserItem* item = category->GetItem(i);
+            members->InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, members->GetItemCount(), item->m_strName,
+                                0, 0, ImageOf(item), reinterpret_cast<LPARAM>(item));
+        }
+    };
+    // The recent entries keep their order, newest first; every other category is sorted by name.
+    if (category == m_recentCategory)
+        InsertUnsorted(*members, fill);
+    else
+        fill();
     members->SetColumnWidth(0, LVSCW_AUTOSIZE);
 }
 
