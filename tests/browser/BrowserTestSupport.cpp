@@ -128,6 +128,95 @@ bool BrowserDialogTest::IsEnabled(CBrowserDlg& dialog, int id)
     return dialog.GetDlgItem(id)->IsWindowEnabled() != FALSE;
 }
 
+void BrowserDialogTest::PutOnClipboard(HWND owner, const char* text)
+{
+    ::OpenClipboard(owner);
+    ::EmptyClipboard();
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    memcpy(::GlobalLock(memory), text, strlen(text) + 1);
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_TEXT, memory);
+    ::CloseClipboard();
+}
+
+std::vector<std::string> BrowserDialogTest::Rows(CListCtrl* list)
+{
+    std::vector<std::string> rows;
+    for (int i = 0; i < list->GetItemCount(); ++i)
+        rows.push_back(list->GetItemText(i, 0).GetString());
+    return rows;
+}
+
+int BrowserDialogTest::Row(CListCtrl* list, const char* text)
+{
+    for (int i = 0; i < list->GetItemCount(); ++i)
+        if (list->GetItemText(i, 0) == text)
+            return i;
+    return -1;
+}
+
+void BrowserDialogTest::Choose(CListCtrl* list, const char* text)
+{
+    const int row = Row(list, text);
+    ASSERT_NE(-1, row) << text;
+    list->SetFocus();
+    list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list->EnsureVisible(row, FALSE);
+}
+
+CRect BrowserDialogTest::RectOf(CBrowserDlg& dialog, int id)
+{
+    CRect rect;
+    dialog.GetDlgItem(id)->GetWindowRect(&rect);
+    dialog.ScreenToClient(&rect);
+    return rect;
+}
+
+void BrowserDialogTest::Drag(CBrowserDlg& dialog, CPoint from, CPoint to)
+{
+    dialog.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    dialog.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    dialog.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+}
+
+void BrowserDialogTest::SearchFor(CBrowserDlg& dialog, const char* text)
+{
+    dialog.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText(text);
+    dialog.SendMessage(WM_COMMAND, IDC_SEARCH);
+}
+
+UINT BrowserDialogTest::MenuState(CBrowserDlg& dialog, UINT command)
+{
+    CMenu* popup = dialog.m_pImpl->GetContextMenu();
+    dialog.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
+    return popup->GetMenuState(command, MF_BYCOMMAND);
+}
+
+void BrowserDialogTest::PressF1Over(CBrowserDlg& dialog, int controlId)
+{
+    HELPINFO info = {};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = controlId;
+    if (CWnd* control = dialog.GetDlgItem(controlId))
+        info.hItemHandle = control->m_hWnd;
+    dialog.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void BrowserDialogTest::ShowInFront(CBrowserDlg& dialog)
+{
+    dialog.ShowWindow(SW_SHOW);
+    ::SetForegroundWindow(dialog.m_hWnd);
+}
+
+void BrowserDialogTest::HoldEnter(bool down)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_RETURN] = down ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+}
+
 ScopedSettingsKey::ScopedSettingsKey(bool nameIt)
     : m_name("Software\\ObjBrowserTests\\Settings" + std::to_string(::GetCurrentProcessId()))
 {

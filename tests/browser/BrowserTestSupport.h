@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 #include <gtest/gtest.h>
 
 // A settings key of the test's own below HKEY_CURRENT_USER, named to the browsers for the test's
@@ -48,6 +49,27 @@ protected:
     static bool IsEnabled(CBrowserDlg& dialog, int id);
     // The plain text on the clipboard; "<closed>" when the clipboard cannot be opened.
     static std::string ClipboardText(HWND owner = nullptr);
+    static void PutOnClipboard(HWND owner, const char* text);
+
+    // The texts of a list's first column, and the row of a text (-1 when it has none).
+    static std::vector<std::string> Rows(CListCtrl* list);
+    static int Row(CListCtrl* list, const char* text);
+    // Selects the row as a click would (the list's notifications run) and gives it the focus.
+    static void Choose(CListCtrl* list, const char* text);
+    // A control's rectangle in the dialog's client area.
+    static CRect RectOf(CBrowserDlg& dialog, int id);
+    // A drag with the left button, in client coordinates.
+    static void Drag(CBrowserDlg& dialog, CPoint from, CPoint to);
+    // Types the text in the search box and presses the search button.
+    static void SearchFor(CBrowserDlg& dialog, const char* text);
+    // The state of a command in the context menu, as it opens now.
+    static UINT MenuState(CBrowserDlg& dialog, UINT command);
+    // What F1 over a control of the dialog asks.
+    static void PressF1Over(CBrowserDlg& dialog, int controlId);
+    // The dialog on the screen with the keyboard, for steps that give real input.
+    static void ShowInFront(CBrowserDlg& dialog);
+    // Enter held down (a command that came from it) or let go.
+    static void HoldEnter(bool down);
 
 private:
     BrowserImplFactory m_previousFactory = nullptr;

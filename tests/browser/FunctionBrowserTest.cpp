@@ -23,46 +23,6 @@ protected:
         SetBrowserImplFactory(m_recording);
         BrowserDialogTest::TearDown();
     }
-
-    static int RowOf(CListCtrl* list, const char* text)
-    {
-        for (int i = 0; i < list->GetItemCount(); ++i)
-            if (list->GetItemText(i, 0) == text)
-                return i;
-        return -1;
-    }
-    static void SelectRowOf(CListCtrl* list, const char* text)
-    {
-        int row = RowOf(list, text);
-        ASSERT_NE(-1, row) << text;
-        list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        list->EnsureVisible(row, FALSE);
-    }
-    static CRect ClientRect(CBrowserDlg& d, int id)
-    {
-        CRect rect;
-        d.GetDlgItem(id)->GetWindowRect(&rect);
-        d.ScreenToClient(&rect);
-        return rect;
-    }
-    static void PutOnClipboard(HWND owner, const char* text)
-    {
-        OpenClipboard(owner);
-        EmptyClipboard();
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-        memcpy(GlobalLock(memory), text, strlen(text) + 1);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_TEXT, memory);
-        CloseClipboard();
-    }
-    static void SetEnterDown(bool down)
-    {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_RETURN] = down ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
-
     BrowserImplFactory m_recording = nullptr;
 };
 
@@ -76,7 +36,6 @@ BOOL CALLBACK FindOwnedToolTip(HWND window, LPARAM context)
         search->second = window;
     return TRUE;
 }
-
 } // namespace
 
 TEST_F(FunctionBrowserTest, TheMacroLanguageCatalogOpensOnAllFunctions)
@@ -85,36 +44,32 @@ TEST_F(FunctionBrowserTest, TheMacroLanguageCatalogOpensOnAllFunctions)
     RunModal(dialog,
              [](CBrowserDlg& d)
              {
-                 CListCtrl* classes = d.m_pClassesList;
                  CListCtrl* members = d.m_pMembersList;
-                 ASSERT_EQ(23, classes->GetItemCount());
-                 EXPECT_EQ("(Toutes les Fonctions)", classes->GetItemText(0, 0));
-                 EXPECT_EQ(0, classes->GetNextItem(-1, LVNI_SELECTED));
+                 ASSERT_EQ(23, d.m_pClassesList->GetItemCount());
+                 EXPECT_EQ("(Toutes les Fonctions)", d.m_pClassesList->GetItemText(0, 0));
+                 EXPECT_EQ(0, d.m_pClassesList->GetNextItem(-1, LVNI_SELECTED));
                  ASSERT_EQ(417, members->GetItemCount());
                  for (int i = 1; i < members->GetItemCount(); ++i)
                      EXPECT_LE(lstrcmpiA(members->GetItemText(i - 1, 0), members->GetItemText(i, 0)), 0) << i;
                  CRect window;
                  d.GetWindowRect(&window);
-                 EXPECT_EQ(475, window.Width());
-                 EXPECT_EQ(410, window.Height());
-                 CString caption = d.GetWindowText();
-                 EXPECT_EQ("Explorateur de Fonctions", caption);
+                 EXPECT_EQ(CSize(475, 410), window.Size());
+                 EXPECT_EQ("Explorateur de Fonctions", d.GetWindowText());
                  EXPECT_FALSE(d.GetDlgItem(IDC_LIB_COMBO)->IsWindowVisible() && d.IsWindowVisible());
-                 EXPECT_EQ(7, ClientRect(d, IDC_BACK).left);
-                 EXPECT_EQ(ClientRect(d, IDC_BACK).right, ClientRect(d, IDC_FORWARD).left);
-                 EXPECT_EQ(ClientRect(d, IDC_FORWARD).right + 20, ClientRect(d, IDC_COPY).left);
+                 EXPECT_EQ(7, RectOf(d, IDC_BACK).left);
+                 EXPECT_EQ(RectOf(d, IDC_BACK).right, RectOf(d, IDC_FORWARD).left);
+                 EXPECT_EQ(RectOf(d, IDC_FORWARD).right + 20, RectOf(d, IDC_COPY).left);
                  // The posted drag put the categories in the first two fifths.
                  EXPECT_EQ(2 * 475 / 5, d.m_rcVSplitter.left + 1);
              });
-}
-
-TEST_F(FunctionBrowserTest, TheFormulaLanguageCatalogIsSmaller)
-{
-    CBrowserDlg dialog(BROWSER_CATALOG2);
-    RunModal(dialog,
+    // Shown again, the formula language's smaller catalog lists each category once.
+    CBrowserDlg formula(BROWSER_CATALOG2);
+    RunModal(formula, [](CBrowserDlg&) {});
+    RunModal(formula,
              [](CBrowserDlg& d)
              {
                  EXPECT_EQ(7, d.m_pClassesList->GetItemCount());
+                 Choose(d.m_pClassesList, "(Toutes les Fonctions)");
                  EXPECT_EQ(117, d.m_pMembersList->GetItemCount());
                  CRect window;
                  d.GetWindowRect(&window);
@@ -122,76 +77,47 @@ TEST_F(FunctionBrowserTest, TheFormulaLanguageCatalogIsSmaller)
                  EXPECT_GT(window.Width(), 330);
                  EXPECT_EQ(300, window.Height());
                  EXPECT_EQ(132, d.m_rcVSplitter.left + 1);
-                 EXPECT_EQ(131, ClientRect(d, IDC_CLASSES_LIST).right);
-                 EXPECT_EQ(133, ClientRect(d, IDC_MEMBERS_LIST).left);
+                 EXPECT_EQ(131, RectOf(d, IDC_CLASSES_LIST).right);
+                 EXPECT_EQ(133, RectOf(d, IDC_MEMBERS_LIST).left);
              });
 }
 
-TEST_F(FunctionBrowserTest, DoubleClickChoosesTheInsertText)
+TEST_F(FunctionBrowserTest, CopyWithTheMouseCopiesEnterAndADoubleClickChoose)
 {
     CBrowserDlg dialog(BROWSER_CATALOG1);
-    INT_PTR result = RunModal(dialog,
-                              [](CBrowserDlg& d)
-                              {
-                                  SelectRowOf(d.m_pMembersList, "Abs");
-                                  DoubleClick(d, IDC_MEMBERS_LIST);
-                              });
-    EXPECT_EQ(IDOK, result);
-    EXPECT_EQ("Abs(", dialog.GetResultString());
-}
-
-TEST_F(FunctionBrowserTest, CopyWithTheMouseCopiesAndEnterChooses)
-{
-    CBrowserDlg dialog(BROWSER_CATALOG1);
-    std::string copied, untouched;
-    bool openAfterClick = false;
     INT_PTR result = RunModal(dialog,
                               [&](CBrowserDlg& d)
                               {
-                                  SetEnterDown(false);
-                                  SelectRowOf(d.m_pMembersList, "Mid");
+                                  HoldEnter(false);
+                                  Choose(d.m_pMembersList, "Mid");
                                   Click(d, IDC_COPY);
-                                  copied = ClipboardText(d.m_hWnd);
-                                  openAfterClick = ::IsWindow(d.m_hWnd) != FALSE;
+                                  EXPECT_EQ("Mid(", ClipboardText(d.m_hWnd));
+                                  EXPECT_FALSE(d.IsEnded());
 
                                   // An operator without insert text copies nothing.
                                   PutOnClipboard(d.m_hWnd, "avant");
-                                  SelectRowOf(d.m_pMembersList, "\\");
+                                  Choose(d.m_pMembersList, "\\");
                                   Click(d, IDC_COPY);
-                                  untouched = ClipboardText(d.m_hWnd);
+                                  EXPECT_EQ("avant", ClipboardText(d.m_hWnd));
 
-                                  SelectRowOf(d.m_pMembersList, "Abs");
-                                  SetEnterDown(true);
+                                  Choose(d.m_pMembersList, "Abs");
+                                  HoldEnter(true);
                                   Click(d, IDC_COPY);
-                                  SetEnterDown(false);
+                                  HoldEnter(false);
                               });
-    EXPECT_EQ("Mid(", copied);
-    EXPECT_TRUE(openAfterClick);
-    EXPECT_EQ("avant", untouched);
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("Abs(", dialog.GetResultString());
+    result = RunModal(dialog,
+                      [](CBrowserDlg& d)
+                      {
+                          Choose(d.m_pMembersList, "Mid");
+                          DoubleClick(d, IDC_MEMBERS_LIST);
+                      });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("Mid(", dialog.GetResultString());
 }
 
-TEST_F(FunctionBrowserTest, CopyMenuItemFollowsTheFocusedList)
-{
-    CBrowserDlg dialog(BROWSER_CATALOG1);
-    RunModal(dialog,
-             [](CBrowserDlg& d)
-             {
-                 CMenu* popup = d.m_pImpl->GetContextMenu();
-                 ASSERT_NE(nullptr, popup);
-                 SelectRowOf(d.m_pMembersList, "Abs");
-                 d.m_pClassesList->SetFocus();
-                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
-                 EXPECT_TRUE(popup->GetMenuState(ID_COPY, MF_BYCOMMAND) & MF_GRAYED);
-                 d.m_pMembersList->SetFocus();
-                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
-                 EXPECT_FALSE(popup->GetMenuState(ID_COPY, MF_BYCOMMAND) & MF_GRAYED);
-                 EXPECT_TRUE(d.GetDlgItem(IDC_COPY)->IsWindowEnabled());
-             });
-}
-
-TEST_F(FunctionBrowserTest, HelpOnAnEntryOrOnTheDialog)
+TEST_F(FunctionBrowserTest, CopyMenuItemFollowsTheFocusedListAndHelpTheEntry)
 {
     obrtest::PlatformRecorder help;
     CWinApp app("Hôte");
@@ -200,27 +126,28 @@ TEST_F(FunctionBrowserTest, HelpOnAnEntryOrOnTheDialog)
     RunModal(dialog,
              [&](CBrowserDlg& d)
              {
-                 HELPINFO info = {};
-                 info.cbSize = sizeof info;
-                 info.iContextType = HELPINFO_WINDOW;
-                 info.iCtrlId = IDC_MEMBERS_LIST;
-                 SelectRowOf(d.m_pMembersList, "Abs");
-                 d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+                 Choose(d.m_pMembersList, "Abs");
+                 d.m_pClassesList->SetFocus();
+                 EXPECT_TRUE(MenuState(d, ID_COPY) & MF_GRAYED);
+                 d.m_pMembersList->SetFocus();
+                 EXPECT_FALSE(MenuState(d, ID_COPY) & MF_GRAYED);
+                 EXPECT_TRUE(d.GetDlgItem(IDC_COPY)->IsWindowEnabled());
+
+                 // F1 on an entry without a help number opens the dialog's topic.
+                 PressF1Over(d, IDC_MEMBERS_LIST);
                  EXPECT_EQ("hote.hlp", help.m_helpFile);
                  EXPECT_EQ(UINT(HELP_CONTEXT), help.m_helpCommand);
                  EXPECT_EQ(6051u, help.m_helpData);
-
-                 SelectRowOf(d.m_pMembersList, "MatAdd");
-                 d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+                 Choose(d.m_pMembersList, "MatAdd");
+                 PressF1Over(d, IDC_MEMBERS_LIST);
                  EXPECT_EQ(10000u, help.m_helpData);
 
                  // An HTML Help file has the entry's own page: Mod is record 5823 here.
                  app.m_strHelpFilePath = "aide.chm";
                  help.m_htmlHelpWindow = ::GetDesktopWindow();
-                 SelectRowOf(d.m_pMembersList, "Mod");
-                 d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-                 info.iCtrlId = IDC_STATIC;
-                 d.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+                 Choose(d.m_pMembersList, "Mod");
+                 PressF1Over(d, IDC_MEMBERS_LIST);
+                 PressF1Over(d, IDC_STATIC);
                  ASSERT_EQ(2u, help.m_htmlHelp.size());
                  EXPECT_EQ("aide.chm", help.m_htmlHelp[0].file);
                  EXPECT_EQ(CBrowserItem::kEntryHelpContextBase + 5823, help.m_htmlHelp[0].data);
@@ -256,30 +183,7 @@ TEST_F(FunctionBrowserTest, ToolTipsOfTheIconButtons)
              });
 }
 
-TEST_F(FunctionBrowserTest, ResizingKeepsTheDescriptionHeightWhileItCan)
-{
-    CBrowserDlg dialog(BROWSER_CATALOG2);
-    RunModal(dialog,
-             [](CBrowserDlg& d)
-             {
-                 const int height = ClientRect(d, IDC_DESCRIPTION).Height();
-                 d.SetWindowPos(nullptr, 0, 0, 500, 450, SWP_NOMOVE | SWP_NOZORDER);
-                 CRect client;
-                 d.GetClientRect(&client);
-                 CRect pane = ClientRect(d, IDC_DESCRIPTION);
-                 EXPECT_EQ(height, pane.Height());
-                 EXPECT_EQ(client.bottom - 7, pane.bottom);
-                 EXPECT_EQ(pane.top - 2, ClientRect(d, IDC_CLASSES_LIST).bottom);
-
-                 // Made smaller than it may be, the window stops at its least size: the lists keep 48
-                 // pixels, the description 32.
-                 d.SetWindowPos(nullptr, 0, 0, 500, 150, SWP_NOMOVE | SWP_NOZORDER);
-                 EXPECT_EQ(58 + 48 + 2, ClientRect(d, IDC_DESCRIPTION).top);
-                 EXPECT_EQ(32, ClientRect(d, IDC_DESCRIPTION).Height());
-             });
-}
-
-TEST_F(FunctionBrowserTest, DraggingTheVerticalSplitter)
+TEST_F(FunctionBrowserTest, ResizingKeepsTheDescriptionHeightWhileItCanAndTheSplitterDrags)
 {
     CBrowserDlg dialog(BROWSER_CATALOG2);
     RunModal(dialog,
@@ -293,24 +197,35 @@ TEST_F(FunctionBrowserTest, DraggingTheVerticalSplitter)
                  EXPECT_EQ(1, d.m_nSplitterDrag);
                  d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(180, gap.top + 20));
                  EXPECT_EQ(0, d.m_nSplitterDrag);
-                 EXPECT_EQ(179, ClientRect(d, IDC_CLASSES_LIST).right);
-                 EXPECT_EQ(181, ClientRect(d, IDC_MEMBERS_LIST).left);
-                 EXPECT_EQ(181, ClientRect(d, IDC_MEMBERS_LABEL).left);
-                 EXPECT_EQ(179, ClientRect(d, IDC_CLASSES_LABEL).right);
-
+                 EXPECT_EQ(179, RectOf(d, IDC_CLASSES_LIST).right);
+                 EXPECT_EQ(181, RectOf(d, IDC_MEMBERS_LIST).left);
+                 EXPECT_EQ(181, RectOf(d, IDC_MEMBERS_LABEL).left);
+                 EXPECT_EQ(179, RectOf(d, IDC_CLASSES_LABEL).right);
                  // Past the right edge it stops 9 pixels inside the window.
                  CRect window;
                  d.GetWindowRect(&window);
                  d.ScreenToClient(&window);
-                 d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.m_rcVSplitter.left, gap.top + 20));
-                 d.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(window.right + 100, gap.top + 20));
-                 d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(window.right + 100, gap.top + 20));
-                 EXPECT_EQ(window.right - 9 - 1, ClientRect(d, IDC_CLASSES_LIST).right);
-
+                 Drag(d, CPoint(d.m_rcVSplitter.left, gap.top + 20),
+                      CPoint(window.right + 100, gap.top + 20));
+                 EXPECT_EQ(window.right - 9 - 1, RectOf(d, IDC_CLASSES_LIST).right);
                  // A press away from the gaps starts nothing.
                  d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 20));
                  EXPECT_EQ(0, d.m_nSplitterDrag);
                  d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(60, 20));
+
+                 const int height = RectOf(d, IDC_DESCRIPTION).Height();
+                 d.SetWindowPos(nullptr, 0, 0, 500, 450, SWP_NOMOVE | SWP_NOZORDER);
+                 CRect client;
+                 d.GetClientRect(&client);
+                 CRect pane = RectOf(d, IDC_DESCRIPTION);
+                 EXPECT_EQ(height, pane.Height());
+                 EXPECT_EQ(client.bottom - 7, pane.bottom);
+                 EXPECT_EQ(pane.top - 2, RectOf(d, IDC_CLASSES_LIST).bottom);
+                 // Made smaller than it may be, the window stops at its least size: the lists keep 48
+                 // pixels, the description 32.
+                 d.SetWindowPos(nullptr, 0, 0, 500, 150, SWP_NOMOVE | SWP_NOZORDER);
+                 EXPECT_EQ(58 + 48 + 2, RectOf(d, IDC_DESCRIPTION).top);
+                 EXPECT_EQ(32, RectOf(d, IDC_DESCRIPTION).Height());
              });
 }
 
@@ -321,10 +236,10 @@ TEST_F(FunctionBrowserTest, CategoriesReplaceTheEntriesAndEnterTheHistoryOnce)
              [](CBrowserDlg& d)
              {
                  const size_t before = d.m_history[1].size();
-                 SelectRowOf(d.m_pClassesList, "Chaîne");
+                 Choose(d.m_pClassesList, "Chaîne");
                  EXPECT_EQ(32, d.m_pMembersList->GetItemCount());
                  EXPECT_EQ(before + 1, d.m_history[1].size());
-                 SelectRowOf(d.m_pClassesList, "DDE");
+                 Choose(d.m_pClassesList, "DDE");
                  EXPECT_EQ(6, d.m_pMembersList->GetItemCount());
                  Click(d, IDC_BACK);
                  EXPECT_EQ(32, d.m_pMembersList->GetItemCount());
@@ -332,72 +247,44 @@ TEST_F(FunctionBrowserTest, CategoriesReplaceTheEntriesAndEnterTheHistoryOnce)
              });
 }
 
-TEST_F(FunctionBrowserTest, ShownTwiceListsEachCategoryOnce)
-{
-    CBrowserDlg dialog(BROWSER_CATALOG2);
-    RunModal(dialog, [](CBrowserDlg&) {});
-    int rows = 0, entries = 0;
-    RunModal(dialog,
-             [&](CBrowserDlg& d)
-             {
-                 rows = d.m_pClassesList->GetItemCount();
-                 SelectRowOf(d.m_pClassesList, "(Toutes les Fonctions)");
-                 entries = d.m_pMembersList->GetItemCount();
-             });
-    EXPECT_EQ(7, rows);
-    EXPECT_EQ(117, entries);
-}
-
 TEST_F(FunctionBrowserTest, TheLastChosenEntriesComeBackNewestFirstInTheirOwnBrowser)
 {
     ScopedSettingsKey key;
-    auto rows = [](CListCtrl* list)
-    {
-        std::vector<std::string> texts;
-        for (int i = 0; i < list->GetItemCount(); ++i)
-            texts.push_back(list->GetItemText(i, 0).str());
-        return texts;
-    };
     CBrowserDlg first(BROWSER_CATALOG1);
     RunModal(first,
              [&](CBrowserDlg& d)
              {
                  // Nothing chosen yet: no such category.
-                 EXPECT_EQ(-1, RowOf(d.m_pClassesList, "Dernières utilisées"));
+                 EXPECT_EQ(-1, Row(d.m_pClassesList, "Dernières utilisées"));
                  for (const char* name : {"Abs", "Mod", "Sgn"})
                  {
-                     SelectRowOf(d.m_pMembersList, name);
-                     d.m_pMembersList->SetFocus();
+                     Choose(d.m_pMembersList, name);
                      d.SendMessage(WM_COMMAND, ID_COPY);
                  }
              });
-    std::vector<std::string> recent;
     CBrowserDlg second(BROWSER_CATALOG1);
     RunModal(second,
              [&](CBrowserDlg& d)
              {
                  // Second, under all the functions, which is still the one selected.
-                 EXPECT_EQ(1, RowOf(d.m_pClassesList, "Dernières utilisées"));
+                 EXPECT_EQ(1, Row(d.m_pClassesList, "Dernières utilisées"));
                  EXPECT_EQ(0, d.m_pClassesList->GetNextItem(-1, LVNI_SELECTED));
-                 SelectRowOf(d.m_pClassesList, "Dernières utilisées");
-                 recent = rows(d.m_pMembersList);
+                 Choose(d.m_pClassesList, "Dernières utilisées");
+                 EXPECT_EQ((std::vector<std::string>{"Sgn", "Mod", "Abs"}), Rows(d.m_pMembersList));
                  // Chosen from there as from any category.
-                 SelectRowOf(d.m_pMembersList, "Mod");
+                 Choose(d.m_pMembersList, "Mod");
                  DoubleClick(d, IDC_MEMBERS_LIST);
              });
-    EXPECT_EQ((std::vector<std::string>{"Sgn", "Mod", "Abs"}), recent);
     EXPECT_EQ(" Mod ", second.GetResultString());
-
     CBrowserDlg formula(BROWSER_CATALOG2);
-    RunModal(formula, [&](CBrowserDlg& d) { EXPECT_EQ(-1, RowOf(d.m_pClassesList, "Dernières utilisées")); });
+    RunModal(formula, [&](CBrowserDlg& d) { EXPECT_EQ(-1, Row(d.m_pClassesList, "Dernières utilisées")); });
     CBrowserDlg third(BROWSER_CATALOG1);
     RunModal(third,
              [&](CBrowserDlg& d)
              {
-                 SelectRowOf(d.m_pClassesList, "Dernières utilisées");
-                 recent = rows(d.m_pMembersList);
+                 Choose(d.m_pClassesList, "Dernières utilisées");
+                 EXPECT_EQ((std::vector<std::string>{"Mod", "Sgn", "Abs"}), Rows(d.m_pMembersList));
              });
-    EXPECT_EQ((std::vector<std::string>{"Mod", "Sgn", "Abs"}), recent);
 }
 
 TEST_F(FunctionBrowserTest, AnEntryIsDescribedWithItsSyntax)
@@ -408,8 +295,7 @@ TEST_F(FunctionBrowserTest, AnEntryIsDescribedWithItsSyntax)
         RunModal(dialog,
                  [](CBrowserDlg& d)
                  {
-                     SelectRowOf(d.m_pMembersList, "Mid");
-                     d.m_pMembersList->SetFocus();
+                     Choose(d.m_pMembersList, "Mid");
                      CString text = d.m_pDescription->GetWindowText();
                      EXPECT_THAT(text.str(), ::testing::StartsWith("Mid\r\n  Mid(")) << text.GetString();
                      // The name and the parentheses bold, the arguments italic.
@@ -436,40 +322,29 @@ TEST_F(FunctionBrowserTest, AnEntryIsDescribedWithItsSyntax)
 TEST_F(FunctionBrowserTest, SearchIgnoresAccentsAndRanksNamesAboveDescriptions)
 {
     CBrowserDlg dialog(BROWSER_CATALOG1);
-    std::vector<std::string> accentless, fix;
-    std::string firstRow[2], chosen, declaration;
-    UINT stateWithout = 0;
     RunModal(dialog,
              [&](CBrowserDlg& d)
              {
-                 auto search = [&](const char* text, std::vector<std::string>& members)
+                 auto search = [&](const char* text)
                  {
-                     d.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText(text);
-                     d.SendMessage(WM_COMMAND, IDC_SEARCH);
+                     SearchFor(d, text);
+                     std::vector<std::string> members;
                      for (const SearchHit& hit : d.SearchPane().GetHits())
                          members.push_back(hit.item.strMember.str());
+                     return members;
                  };
-                 CMenu* popup = d.m_pImpl->GetContextMenu();
-                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
-                 stateWithout = GetMenuState(popup->m_hMenu, ID_COPY_DECLARATION, MF_BYCOMMAND);
-
-                 search("entiere", accentless);
-                 search("fix", fix);
-                 firstRow[0] = d.SearchPane().GetItemText(0, 0).str();
-                 firstRow[1] = d.SearchPane().GetItemText(0, 1).str();
+                 EXPECT_TRUE(MenuState(d, ID_COPY_DECLARATION) & MF_GRAYED);
+                 // "Division Entière" and "la division entière" are descriptions.
+                 EXPECT_THAT(search("entiere"), ::testing::IsSupersetOf({"\\", "Mod"}));
+                 const std::vector<std::string> fix = search("fix");
+                 ASSERT_GE(fix.size(), 2u);
+                 EXPECT_EQ("Fix", fix.front());
+                 EXPECT_THAT(fix, ::testing::Contains("Option Base")); // "Fixe la borne..."
+                 EXPECT_FALSE(d.SearchPane().GetItemText(0, 0).IsEmpty());
+                 EXPECT_EQ("Fix", d.SearchPane().GetItemText(0, 1).str());
                  d.SearchPane().SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-                 chosen = SelectedText(d.m_pMembersList).str();
+                 EXPECT_EQ("Fix", SelectedText(d.m_pMembersList).str());
                  d.SendMessage(WM_COMMAND, ID_COPY_DECLARATION);
-                 declaration = ClipboardText(d.m_hWnd);
+                 EXPECT_EQ("Fix(nombre)", ClipboardText(d.m_hWnd));
              });
-    // "Division Entière" and "la division entière" are descriptions.
-    EXPECT_THAT(accentless, ::testing::IsSupersetOf({"\\", "Mod"}));
-    ASSERT_GE(fix.size(), 2u);
-    EXPECT_EQ("Fix", fix.front());
-    EXPECT_THAT(fix, ::testing::Contains("Option Base")); // "Fixe la borne..."
-    EXPECT_EQ("Fix", firstRow[1]);
-    EXPECT_FALSE(firstRow[0].empty());
-    EXPECT_EQ("Fix", chosen);
-    EXPECT_EQ("Fix(nombre)", declaration);
-    EXPECT_TRUE(stateWithout & MF_GRAYED);
 }

@@ -110,19 +110,16 @@ TEST_F(BrowserDialogTest, EntriesWithEmptyNamesDeselectAndMoveTheFocus)
              [](CBrowserDlg& d)
              {
                  SelectMember(d, "Count");
-                 _HistoryItem classOnly = {"Alpha", "Drive", ""};
-                 EXPECT_TRUE(d.SelectHistoryItem(classOnly));
+                 EXPECT_TRUE(d.SelectHistoryItem({"Alpha", "Drive", ""}));
                  EXPECT_EQ("Drive", SelectedText(d.m_pClassesList));
                  EXPECT_EQ("", SelectedText(d.m_pMembersList));
                  EXPECT_EQ(d.m_pClassesList->m_hWnd, ::GetFocus());
 
-                 _HistoryItem libraryOnly = {"Alpha", "", ""};
-                 EXPECT_TRUE(d.SelectHistoryItem(libraryOnly));
+                 EXPECT_TRUE(d.SelectHistoryItem({"Alpha", "", ""}));
                  EXPECT_EQ("", SelectedText(d.m_pClassesList));
                  EXPECT_EQ(d.GetDlgItem(IDC_LIB_COMBO)->m_hWnd,
                            ::GetParent(::GetFocus()) == d.m_hWnd ? ::GetFocus() : ::GetParent(::GetFocus()));
 
-                 _HistoryItem gone = {"Ailleurs", "Drive", "Count"};
-                 EXPECT_FALSE(d.SelectHistoryItem(gone));
+                 EXPECT_FALSE(d.SelectHistoryItem({"Ailleurs", "Drive", "Count"}));
              });
 }

@@ -5,6 +5,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
+#include "tests/support/RealInput.h"
 
 #include <gmock/gmock.h>
 
@@ -72,9 +73,7 @@ TEST_F(TypeLibBrowserTest, TheCopyButtonFollowsTheFocusedPaneAndTheClicks)
                  EXPECT_TRUE(copyEnabled());
                  d.m_pMembersList->SetItemState(-1, 0, LVIS_SELECTED);
                  NMITEMACTIVATE click = {};
-                 click.hdr.hwndFrom = d.m_pMembersList->m_hWnd;
-                 click.hdr.idFrom = IDC_MEMBERS_LIST;
-                 click.hdr.code = NM_CLICK;
+                 click.hdr = {d.m_pMembersList->m_hWnd, IDC_MEMBERS_LIST, UINT(NM_CLICK)};
                  click.iItem = -1;
                  d.SendMessage(WM_NOTIFY, IDC_MEMBERS_LIST, reinterpret_cast<LPARAM>(&click));
                  EXPECT_FALSE(copyEnabled());
@@ -84,45 +83,30 @@ TEST_F(TypeLibBrowserTest, TheCopyButtonFollowsTheFocusedPaneAndTheClicks)
 TEST_F(BrowserDialogTest, AToolTipShowsWhenTheMouseRestsOnAButton)
 {
     CBrowserDlg dialog(BROWSER_TYPELIB);
-    HWND tip = nullptr;
-    std::string text;
-    obrtest::RunModalSteps(dialog, {[&]
-                                    {
-                                        dialog.ShowWindow(SW_SHOW);
-                                        ::SetForegroundWindow(dialog.m_hWnd);
-                                    },
+    obrtest::RunModalSteps(dialog,
+                           {[&] { ShowInFront(dialog); },
+                            [&]
+                            {
+                                // The mouse moves onto the search button, as a hand would move it.
+                                const CPoint centre = RectOf(dialog, IDC_SEARCH).CenterPoint();
+                                POINT at = {centre.x, centre.y};
+                                ::ClientToScreen(dialog.m_hWnd, &at);
+                                obrtest::MoveTheMouseTo(at);
+                                obrtest::MoveTheMouseTo(POINT{at.x + 2, at.y});
+                            },
+                            [&]
+                            {
+                                // The tip shows after the hover delay: up to 5 s on a loaded machine.
+                                HWND tip = nullptr;
+                                obrtest::PumpUntil(
                                     [&]
                                     {
-                                        // The mouse moves onto the search button, as a hand would move it.
-                                        CRect button;
-                                        dialog.GetDlgItem(IDC_SEARCH)->GetWindowRect(&button);
-                                        const CPoint centre = button.CenterPoint();
-                                        INPUT move = {};
-                                        move.type = INPUT_MOUSE;
-                                        move.mi.dx = centre.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-                                        move.mi.dy = centre.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-                                        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-                                        ::SendInput(1, &move, sizeof move);
-                                        move.mi.dx += 2;
-                                        ::SendInput(1, &move, sizeof move);
+                                        ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleToolTip,
+                                                            reinterpret_cast<LPARAM>(&tip));
+                                        return tip != nullptr;
                                     },
-                                    [&]
-                                    {
-                                        // The tip shows after the hover delay: up to 5 s on a loaded machine.
-                                        obrtest::PumpUntil(
-                                            [&]
-                                            {
-                                                ::EnumThreadWindows(::GetCurrentThreadId(),
-                                                                    &FindVisibleToolTip,
-                                                                    reinterpret_cast<LPARAM>(&tip));
-                                                return tip != nullptr;
-                                            },
-                                            5000);
-                                        char buffer[128] = {};
-                                        if (tip)
-                                            ::GetWindowTextA(tip, buffer, sizeof buffer);
-                                        text = buffer;
-                                    }});
-    ASSERT_NE(nullptr, tip) << "no tool tip appeared";
-    EXPECT_EQ("Rechercher (Ctrl+F)", text);
+                                    5000);
+                                ASSERT_NE(nullptr, tip) << "no tool tip appeared";
+                                EXPECT_EQ("Rechercher (Ctrl+F)", CWnd::FromHandle(tip)->GetWindowText());
+                            }});
 }

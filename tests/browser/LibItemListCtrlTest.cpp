@@ -66,17 +66,17 @@ TEST(ModuleServices, IsAllHexAndStringLoaders)
     EXPECT_TRUE(IsAllHex("ff"));
     EXPECT_FALSE(IsAllHex("win32"));
     EXPECT_FALSE(IsAllHex("12 "));
-    EXPECT_STREQ("Précédent", szGetStringObr(12288));
-    EXPECT_EQ("Guide : ", strGetStringObr(12311));
+    EXPECT_STREQ("Précédent", szGetStringObr(IDS_TIP_BACK));
+    EXPECT_EQ("Guide : ", strGetStringObr(IDS_GUID));
 }
 
 TEST(ModuleServices, TheLoadedModuleJoinsTheResourceChain)
 {
     // The module's dialog, menu and strings are found without naming the module.
     CString text;
-    EXPECT_TRUE(text.LoadString(12290));
+    EXPECT_TRUE(text.LoadString(IDS_TIP_COPY));
     EXPECT_EQ("Copier dans le Presse-papiers", text);
     CMenu menu;
-    EXPECT_TRUE(menu.LoadMenu(9500));
-    EXPECT_NE(nullptr, AfxFindResourceHandle(MAKEINTRESOURCEA(6049), MAKEINTRESOURCEA(5)));
+    EXPECT_TRUE(menu.LoadMenu(IDR_CONTEXT_MENU));
+    EXPECT_NE(nullptr, AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_BROWSER), MAKEINTRESOURCEA(5)));
 }

@@ -104,29 +104,6 @@ std::vector<std::string> FaultsOf(HWND dialog)
     return faults;
 }
 
-CRect RectOf(CBrowserDlg& dialog, int id)
-{
-    CRect rect;
-    dialog.GetDlgItem(id)->GetWindowRect(&rect);
-    dialog.ScreenToClient(&rect);
-    return rect;
-}
-
-CRect WindowInClient(CBrowserDlg& dialog)
-{
-    CRect window;
-    dialog.GetWindowRect(&window);
-    dialog.ScreenToClient(&window);
-    return window;
-}
-
-void Drag(CBrowserDlg& dialog, CPoint from, CPoint to)
-{
-    dialog.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    dialog.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-    dialog.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-}
-
 int IconSizeOf(CImageList* images)
 {
     int cx = 0, cy = 0;
@@ -140,7 +117,7 @@ protected:
     static int Dpi() { return fwk::DpiOf(nullptr); }
 };
 
-TEST_F(Scaling, TheHorizontalSplitterMovesTheDescriptionWithinItsScaledLimits)
+TEST_F(Scaling, TheSplittersMoveWithinTheirScaledLimits)
 {
     auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}});
     RunModal(*dialog,
@@ -157,25 +134,19 @@ TEST_F(Scaling, TheHorizontalSplitterMovesTheDescriptionWithinItsScaledLimits)
 
                  // Not above 85 pixels below the window's top edge, nor below 14 above its bottom
                  // (at 96 dots per inch).
-                 const CRect window = WindowInClient(d);
+                 CRect window;
+                 d.GetWindowRect(&window);
+                 d.ScreenToClient(&window);
                  Drag(d, d.m_rcHSplitter.CenterPoint(), CPoint(gap.x, window.top));
                  EXPECT_EQ(window.top + d.Scaled(85) + half, RectOf(d, IDC_DESCRIPTION).top);
                  Drag(d, d.m_rcHSplitter.CenterPoint(), CPoint(gap.x, window.bottom + 100));
                  EXPECT_EQ(window.bottom - d.Scaled(14) + half, RectOf(d, IDC_DESCRIPTION).top);
                  EXPECT_EQ(window.bottom - d.Scaled(14) - half, RectOf(d, IDC_CLASSES_LIST).bottom);
-             });
-}
 
-TEST_F(Scaling, ShrinkingTheWidthPullsTheVerticalSplitterLeftKeepingTheScaledRoom)
-{
-    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}});
-    RunModal(*dialog,
-             [](CBrowserDlg& d)
-             {
-                 const int half = std::max(1, d.Scaled(2) / 2);
+                 // Shrinking the width pulls the vertical splitter left, keeping the scaled room.
                  d.SetWindowPos(nullptr, 0, 0, d.Scaled(700), d.Scaled(500), SWP_NOMOVE | SWP_NOZORDER);
-                 const CPoint gap = d.m_rcVSplitter.CenterPoint();
-                 Drag(d, gap, CPoint(d.Scaled(600), gap.y));
+                 const CPoint vGap = d.m_rcVSplitter.CenterPoint();
+                 Drag(d, vGap, CPoint(d.Scaled(600), vGap.y));
                  ASSERT_EQ(d.Scaled(600) + half, RectOf(d, IDC_MEMBERS_LIST).left);
                  d.SetWindowPos(nullptr, 0, 0, d.Scaled(400), d.Scaled(500), SWP_NOMOVE | SWP_NOZORDER);
                  CRect client;

@@ -2,6 +2,7 @@
 // keys of the search, the layout with the pane, and copying a declaration.
 #include "impl/CTypeLibBrowserImpl.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/RealInput.h"
 #include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <gmock/gmock.h>
@@ -17,19 +18,12 @@ namespace
 const GUID kSearchFixtureGuid = {
     0xe1f20314, 0x2536, 0x4748, {0x9a, 0x5b, 0x6c, 0x7d, 0x8e, 0x9f, 0xa0, 0xb1}};
 
-// Types the text in the search box and presses the search button.
-void SearchFor(CBrowserDlg& dialog, const char* text)
-{
-    dialog.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText(text);
-    dialog.SendMessage(WM_COMMAND, IDC_SEARCH);
-}
-
 std::string Hit(const SearchHit& hit)
 {
     std::string text = hit.item.strLibrary.str() + "." + hit.item.strClass.str();
     if (!hit.item.strMember.IsEmpty())
         text += "." + hit.item.strMember.str();
-    return text;
+    return text + (hit.hidden ? "!" : "");
 }
 
 std::vector<std::string> HitsOf(CBrowserDlg& dialog, const char* library = nullptr)
@@ -51,19 +45,6 @@ void ChooseHit(CBrowserDlg& dialog, const std::string& hit)
     dialog.SearchPane().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-CRect RectOf(CBrowserDlg& dialog, int id)
-{
-    CRect rect;
-    dialog.GetDlgItem(id)->GetWindowRect(&rect);
-    dialog.ScreenToClient(&rect);
-    return rect;
-}
-
-HWND Focus()
-{
-    return ::GetFocus();
-}
-
 class SearchPaneTest : public TypeLibBrowserTest
 {
 protected:
@@ -71,143 +52,109 @@ protected:
     {
         TypeLibBrowserTest::SetUp();
         Register("BrowserSearchFixture.tlb");
+        m_dialog = MakeBrowser({{kSearchFixtureGuid, 1, 0}, {kScriptingLibraryGuid, 1, 0}});
     }
-    static std::unique_ptr<CBrowserDlg> MakeSearchBrowser()
-    {
-        return MakeBrowser({{kSearchFixtureGuid, 1, 0}, {kScriptingLibraryGuid, 1, 0}});
-    }
+    std::unique_ptr<CBrowserDlg> m_dialog;
 };
 } // namespace
 
 TEST_F(SearchPaneTest, RanksWholeNamesThenBeginningsThenWordsThenPartsCurrentLibraryFirst)
 {
-    auto dialog = MakeSearchBrowser();
-    std::vector<std::string> fixtureHits, capitalHits, allHits, crateHits;
-    std::vector<bool> hidden;
-    RunModal(*dialog,
+    RunModal(*m_dialog,
              [&](CBrowserDlg& d)
              {
                  SelectLibrary(d, "ObrSearch");
                  SearchFor(d, "item");
-                 fixtureHits = HitsOf(d, "ObrSearch");
-                 allHits = HitsOf(d);
-                 for (const SearchHit& hit : d.SearchPane().GetHits())
-                     if (hit.item.strLibrary == "ObrSearch")
-                         hidden.push_back(hit.hidden);
+                 // The never-shown member is not offered, a hidden one is marked; within a rank, the
+                 // library's type order.
+                 EXPECT_THAT(HitsOf(d, "ObrSearch"),
+                             ElementsAre("ObrSearch.IShelf.Item", "ObrSearch.IShelf.Items",
+                                         "ObrSearch.ItemKind", "ObrSearch.ItemKind.itemSmall",
+                                         "ObrSearch.ItemKind.itemLarge", "ObrSearch.IShelf.SelectedItem",
+                                         "ObrSearch.IShelf.last_item", "ObrSearch.IShelf.HiddenItem!",
+                                         "ObrSearch.IShelf.Sitemap"));
+                 // Scripting's whole names come after the current library's, and before its beginnings.
+                 const std::vector<std::string> all = HitsOf(d);
+                 const auto at = [&](const char* hit)
+                 { return std::find(all.begin(), all.end(), hit) - all.begin(); };
+                 EXPECT_LT(at("ObrSearch.IShelf.Item"), at("Scripting.Dictionary.Item"));
+                 EXPECT_LT(at("Scripting.Dictionary.Item"), at("ObrSearch.IShelf.Items"));
+                 EXPECT_LT(at("ObrSearch.IShelf.Sitemap"), static_cast<std::ptrdiff_t>(all.size()));
                  SearchFor(d, "ITEM");
-                 capitalHits = HitsOf(d);
+                 EXPECT_EQ(all, HitsOf(d));
                  SearchFor(d, "crate");
-                 crateHits = HitsOf(d);
-                 ASSERT_EQ(1u, d.SearchPane().GetHits().size());
-                 EXPECT_TRUE(d.SearchPane().GetHits()[0].hidden);
-             });
-    // The never-shown member is not offered; within a rank, the library's type order.
-    EXPECT_THAT(fixtureHits,
-                ElementsAre("ObrSearch.IShelf.Item", "ObrSearch.IShelf.Items", "ObrSearch.ItemKind",
-                            "ObrSearch.ItemKind.itemSmall", "ObrSearch.ItemKind.itemLarge",
-                            "ObrSearch.IShelf.SelectedItem", "ObrSearch.IShelf.last_item",
-                            "ObrSearch.IShelf.HiddenItem", "ObrSearch.IShelf.Sitemap"));
-    EXPECT_THAT(hidden, ElementsAre(false, false, false, false, false, false, false, true, false));
-    // Scripting's whole names come after the current library's, and before its beginnings.
-    const auto at = [&](const char* hit)
-    { return std::find(allHits.begin(), allHits.end(), hit) - allHits.begin(); };
-    EXPECT_LT(at("ObrSearch.IShelf.Item"), at("Scripting.Dictionary.Item"));
-    EXPECT_LT(at("Scripting.Dictionary.Item"), at("ObrSearch.IShelf.Items"));
-    EXPECT_LT(at("ObrSearch.IShelf.Sitemap"), static_cast<std::ptrdiff_t>(allHits.size()));
-    EXPECT_EQ(allHits, capitalHits);
-    EXPECT_THAT(crateHits, ElementsAre("ObrSearch.ICrate"));
-}
-
-TEST_F(SearchPaneTest, EveryTypeTheClassesListShowsIsFoundWithItsMembers)
-{
-    // IDrawer is listed as reached from Cabinet, whose non-default interface it is.
-    auto dialog = MakeSearchBrowser();
-    std::vector<std::string> drawerHits, openHits;
-    RunModal(*dialog,
-             [&](CBrowserDlg& d)
-             {
-                 SelectLibrary(d, "ObrSearch");
+                 EXPECT_THAT(HitsOf(d), ElementsAre("ObrSearch.ICrate!"));
+                 // IDrawer is listed as reached from Cabinet, whose non-default interface it is:
+                 // every type the classes list shows is found, with its members.
                  ASSERT_NE(-1, Row(d.m_pClassesList, "IDrawer"));
                  SearchFor(d, "IDrawer");
-                 drawerHits = HitsOf(d);
+                 EXPECT_THAT(HitsOf(d), ElementsAre("ObrSearch.IDrawer"));
                  SearchFor(d, "OpenDrawer");
-                 openHits = HitsOf(d);
+                 EXPECT_THAT(HitsOf(d), ElementsAre("ObrSearch.IDrawer.OpenDrawer"));
              });
-    EXPECT_THAT(drawerHits, ElementsAre("ObrSearch.IDrawer"));
-    EXPECT_THAT(openHits, ElementsAre("ObrSearch.IDrawer.OpenDrawer"));
 }
 
 TEST_F(SearchPaneTest, NothingFoundShowsALineSayingSoAcrossThePaneAndTheBoxKeepsTheSearchesThatFound)
 {
-    auto dialog = MakeSearchBrowser();
-    RunModal(
-        *dialog,
-        [&](CBrowserDlg& d)
-        {
-            EXPECT_FALSE(d.SearchPane().IsShown());
-            EXPECT_FALSE(d.SearchPane().GetStyle() & WS_VISIBLE);
-            SearchFor(d, "  zzzz ");
-            EXPECT_TRUE(d.SearchPane().IsShown());
-            EXPECT_TRUE(d.SearchPane().GetStyle() & WS_VISIBLE);
-            EXPECT_THAT(d.SearchPane().GetHits(), IsEmpty());
-            ASSERT_EQ(1, d.SearchPane().GetItemCount());
-            EXPECT_EQ("Aucun r\xE9sultat pour \xAB zzzz \xBB.", d.SearchPane().GetItemText(0, 0).str());
-            // The line is not cut by the first column.
-            const int lineWidth = static_cast<int>(d.SearchPane().SendMessage(
-                LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("Aucun r\xE9sultat pour \xAB zzzz \xBB.")));
-            EXPECT_GT(d.SearchPane().SendMessage(LVM_GETCOLUMNWIDTH, 0), lineWidth + 8);
-            // Choosing that line leads nowhere.
-            const _HistoryItem before = d.m_history[0].front();
-            d.SearchPane().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-            EXPECT_EQ(before, d.m_history[0].front());
+    RunModal(*m_dialog,
+             [&](CBrowserDlg& d)
+             {
+                 EXPECT_FALSE(d.SearchPane().IsShown() || (d.SearchPane().GetStyle() & WS_VISIBLE));
+                 SearchFor(d, "  zzzz ");
+                 EXPECT_TRUE(d.SearchPane().IsShown() && (d.SearchPane().GetStyle() & WS_VISIBLE));
+                 EXPECT_THAT(d.SearchPane().GetHits(), IsEmpty());
+                 ASSERT_EQ(1, d.SearchPane().GetItemCount());
+                 const char* line = "Aucun r\xE9sultat pour \xAB zzzz \xBB.";
+                 EXPECT_EQ(line, d.SearchPane().GetItemText(0, 0).str());
+                 // The line is not cut by the first column.
+                 const LRESULT width =
+                     d.SearchPane().SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(line));
+                 EXPECT_GT(d.SearchPane().SendMessage(LVM_GETCOLUMNWIDTH, 0), width + 8);
+                 // Choosing that line leads nowhere.
+                 const _HistoryItem before = d.m_history[0].front();
+                 d.SearchPane().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+                 EXPECT_EQ(before, d.m_history[0].front());
 
-            // The box keeps the searches that found something, the latest first, each once, ten at most.
-            SearchFor(d, "ZZZZ");
-            SearchFor(d, "shelf");
-            SearchFor(d, "item");
-            auto* box = static_cast<CComboBox*>(d.GetDlgItem(IDC_SEARCH_TEXT));
-            ASSERT_EQ(2, box->GetCount());
-            CString latest;
-            box->GetLBText(0, latest);
-            EXPECT_EQ("item", latest);
-            EXPECT_EQ("ObrSearch", d.SearchPane().GetItemText(0, 0).str());
-            EXPECT_EQ("IShelf", d.SearchPane().GetItemText(0, 1).str());
-            EXPECT_EQ("Item", d.SearchPane().GetItemText(0, 2).str());
-        });
+                 // The box keeps the searches that found something, the latest first, each once.
+                 SearchFor(d, "ZZZZ");
+                 SearchFor(d, "shelf");
+                 SearchFor(d, "item");
+                 auto* box = static_cast<CComboBox*>(d.GetDlgItem(IDC_SEARCH_TEXT));
+                 ASSERT_EQ(2, box->GetCount());
+                 CString latest;
+                 box->GetLBText(0, latest);
+                 EXPECT_EQ("item", latest);
+                 EXPECT_EQ("ObrSearch", d.SearchPane().GetItemText(0, 0).str());
+                 EXPECT_EQ("IShelf", d.SearchPane().GetItemText(0, 1).str());
+                 EXPECT_EQ("Item", d.SearchPane().GetItemText(0, 2).str());
+             });
 }
 
 TEST_F(SearchPaneTest, TheBoxKeepsTenSearchesAndAQueryLongerThanItWhole)
 {
-    auto dialog = MakeSearchBrowser();
-    std::string typed;
-    int remembered = 0;
-    CString latest;
-    auto box = [&] { return static_cast<CComboBox*>(dialog->GetDlgItem(IDC_SEARCH_TEXT)); };
+    auto box = [&] { return static_cast<CComboBox*>(m_dialog->GetDlgItem(IDC_SEARCH_TEXT)); };
     obrtest::RunModalSteps(
-        *dialog, {[&]
-                  {
-                      for (const char* query : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "l", "m", "n"})
-                          SearchFor(*dialog, query);
-                      remembered = box()->GetCount();
-                      box()->GetLBText(0, latest);
-                      dialog->ShowWindow(SW_SHOW);
-                      ::SetForegroundWindow(dialog->m_hWnd);
-                      box()->SetWindowText("");
-                      box()->SetFocus();
-                      // Typed key by key, wider than the box at this size.
-                      for (char c : std::string("idomprocessinginstruction"))
-                          obrtest::PressKeys({static_cast<WORD>(c - 'a' + 'A')});
-                  },
-                  [&] { typed = box()->GetWindowText().str(); }});
-    EXPECT_EQ(10, remembered);
-    EXPECT_EQ("n", latest);
-    EXPECT_EQ("idomprocessinginstruction", typed);
+        *m_dialog, {[&]
+                    {
+                        for (const char* query : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "l", "m", "n"})
+                            SearchFor(*m_dialog, query);
+                        EXPECT_EQ(10, box()->GetCount());
+                        CString latest;
+                        box()->GetLBText(0, latest);
+                        EXPECT_EQ("n", latest);
+                        ShowInFront(*m_dialog);
+                        box()->SetWindowText("");
+                        box()->SetFocus();
+                        // Typed key by key, wider than the box at this size.
+                        for (char c : std::string("idomprocessinginstruction"))
+                            obrtest::PressKeys({static_cast<WORD>(c - 'a' + 'A')});
+                    },
+                    [&] { EXPECT_EQ("idomprocessinginstruction", box()->GetWindowText().str()); }});
 }
 
 TEST_F(SearchPaneTest, AHitSelectsLibraryClassAndMemberAsOneHistoryEntryAndBackReturns)
 {
-    auto dialog = MakeSearchBrowser();
-    RunModal(*dialog,
+    RunModal(*m_dialog,
              [&](CBrowserDlg& d)
              {
                  SelectLibrary(d, "ObrSearch");
@@ -220,23 +167,16 @@ TEST_F(SearchPaneTest, AHitSelectsLibraryClassAndMemberAsOneHistoryEntryAndBackR
                  EXPECT_EQ("Exists", SelectedText(d.m_pMembersList).str());
                  EXPECT_THAT(Description(d), HasSubstr("Function Exists(Key As Variant) As Boolean"));
                  EXPECT_EQ(entries + 1, d.m_history[0].size());
-                 EXPECT_EQ(d.SearchPane().m_hWnd, Focus());
+                 EXPECT_EQ(d.SearchPane().m_hWnd, ::GetFocus());
 
                  d.SendMessage(WM_COMMAND, IDC_BACK);
                  EXPECT_EQ("ObrSearch", SelectedLibrary(d).str());
                  EXPECT_EQ("IShelf", SelectedText(d.m_pClassesList).str());
-             });
-}
 
-TEST_F(SearchPaneTest, AHitOnAHiddenMemberShowsHiddenMembersFirst)
-{
-    auto dialog = MakeSearchBrowser();
-    RunModal(*dialog,
-             [&](CBrowserDlg& d)
-             {
+                 // A hit on a hidden member shows hidden members first.
                  EXPECT_FALSE(d.m_bShowHidden);
                  SearchFor(d, "hiddenitem");
-                 ChooseHit(d, "ObrSearch.IShelf.HiddenItem");
+                 ChooseHit(d, "ObrSearch.IShelf.HiddenItem!");
                  EXPECT_TRUE(d.m_bShowHidden);
                  EXPECT_EQ("HiddenItem", SelectedText(d.m_pMembersList).str());
              });
@@ -244,55 +184,45 @@ TEST_F(SearchPaneTest, AHitOnAHiddenMemberShowsHiddenMembersFirst)
 
 TEST_F(SearchPaneTest, CtrlFFocusesTheBoxEnterSearchesEscapeInThePaneClosesIt)
 {
-    auto dialog = MakeSearchBrowser();
+    CBrowserDlg& d = *m_dialog;
     HWND box = nullptr;
-    bool shown = false, closed = false, dialogOpen = false;
-    std::string firstHit;
-    obrtest::RunModalSteps(*dialog, {[&]
-                                     {
-                                         // Keys go to the active window: the dialog shows and takes the
-                                         // keyboard first.
-                                         dialog->ShowWindow(SW_SHOW);
-                                         ::SetForegroundWindow(dialog->m_hWnd);
-                                         box = ::GetWindow(dialog->GetDlgItem(IDC_SEARCH_TEXT)->m_hWnd,
-                                                           GW_CHILD);
-                                         dialog->m_pMembersList->SetFocus();
-                                     },
-                                     [&]
-                                     {
-                                         EXPECT_EQ(dialog->m_pMembersList->m_hWnd, Focus());
-                                         obrtest::PressKeys({VK_CONTROL, 'F'});
-                                     },
-                                     [&]
-                                     {
-                                         EXPECT_EQ(box, Focus());
-                                         dialog->GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText("exists");
-                                         obrtest::PressKeys({VK_RETURN});
-                                     },
-                                     [&]
-                                     {
-                                         shown = dialog->SearchPane().IsShown();
-                                         if (!dialog->SearchPane().GetHits().empty())
-                                             firstHit = Hit(dialog->SearchPane().GetHits().front());
-                                         dialog->SearchPane().SetFocus();
-                                         obrtest::PressKeys({VK_ESCAPE});
-                                     },
-                                     [&]
-                                     {
-                                         closed = !dialog->SearchPane().IsShown() &&
-                                                  !(dialog->SearchPane().GetStyle() & WS_VISIBLE);
-                                         dialogOpen = dialog->m_hWnd && dialog->IsWindowVisible();
-                                     }});
-    EXPECT_TRUE(shown);
-    EXPECT_EQ("Scripting.Dictionary.Exists", firstHit);
-    EXPECT_TRUE(closed);
-    EXPECT_TRUE(dialogOpen) << "Escape in the pane closes the pane, not the browser";
+    obrtest::RunModalSteps(
+        d, {[&]
+            {
+                // Keys go to the active window: the dialog shows and takes the keyboard.
+                ShowInFront(d);
+                box = ::GetWindow(d.GetDlgItem(IDC_SEARCH_TEXT)->m_hWnd, GW_CHILD);
+                d.m_pMembersList->SetFocus();
+            },
+            [&]
+            {
+                EXPECT_EQ(d.m_pMembersList->m_hWnd, ::GetFocus());
+                obrtest::PressKeys({VK_CONTROL, 'F'});
+            },
+            [&]
+            {
+                EXPECT_EQ(box, ::GetFocus());
+                d.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText("exists");
+                obrtest::PressKeys({VK_RETURN});
+            },
+            [&]
+            {
+                EXPECT_TRUE(d.SearchPane().IsShown());
+                EXPECT_EQ("Scripting.Dictionary.Exists", HitsOf(d).empty() ? "" : HitsOf(d).front());
+                d.SearchPane().SetFocus();
+                obrtest::PressKeys({VK_ESCAPE});
+            },
+            [&]
+            {
+                EXPECT_FALSE(d.SearchPane().IsShown() || (d.SearchPane().GetStyle() & WS_VISIBLE));
+                EXPECT_TRUE(d.m_hWnd && d.IsWindowVisible())
+                    << "Escape in the pane closes the pane, not the browser";
+            }});
 }
 
 TEST_F(SearchPaneTest, ThePaneSitsBetweenTheSearchRowAndTheListsAtEverySize)
 {
-    auto dialog = MakeSearchBrowser();
-    RunModal(*dialog,
+    RunModal(*m_dialog,
              [&](CBrowserDlg& d)
              {
                  SearchFor(d, "item");
@@ -320,14 +250,10 @@ TEST_F(SearchPaneTest, ThePaneSitsBetweenTheSearchRowAndTheListsAtEverySize)
                  // Both splitters still move the lists.
                  const CRect members = RectOf(d, IDC_MEMBERS_LIST);
                  const CPoint hSplitter = d.m_rcHSplitter.CenterPoint();
-                 d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hSplitter.x, hSplitter.y));
-                 d.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(hSplitter.x, hSplitter.y - 20));
-                 d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(hSplitter.x, hSplitter.y - 20));
+                 Drag(d, hSplitter, CPoint(hSplitter.x, hSplitter.y - 20));
                  EXPECT_NEAR(members.bottom - 20, RectOf(d, IDC_MEMBERS_LIST).bottom, 2);
                  const CPoint vSplitter = d.m_rcVSplitter.CenterPoint();
-                 d.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(vSplitter.x, vSplitter.y));
-                 d.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(vSplitter.x + 30, vSplitter.y));
-                 d.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(vSplitter.x + 30, vSplitter.y));
+                 Drag(d, vSplitter, CPoint(vSplitter.x + 30, vSplitter.y));
                  EXPECT_NEAR(members.left + 30, RectOf(d, IDC_MEMBERS_LIST).left, 2);
                  // Closed, the pane gives its room back to the lists.
                  d.SendMessage(WM_COMMAND, IDC_CLOSE_RESULTS);
@@ -338,40 +264,26 @@ TEST_F(SearchPaneTest, ThePaneSitsBetweenTheSearchRowAndTheListsAtEverySize)
 
 TEST_F(SearchPaneTest, CopyDeclarationCopiesTheMembersOrTheClassesDeclaration)
 {
-    auto dialog = MakeSearchBrowser();
-    std::string member, type;
-    UINT stateWithout = 0, stateWith = 0;
-    RunModal(*dialog,
+    RunModal(*m_dialog,
              [&](CBrowserDlg& d)
              {
-                 CMenu* popup = BackEnd(d)->GetContextMenu();
-                 auto state = [&]
-                 {
-                     d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
-                     return GetMenuState(popup->m_hMenu, ID_COPY_DECLARATION, MF_BYCOMMAND);
-                 };
                  ASSERT_TRUE(d.SelectHistoryItem({"Scripting", "", ""}));
-                 stateWithout = state();
+                 EXPECT_TRUE(MenuState(d, ID_COPY_DECLARATION) & MF_GRAYED);
                  Choose(d.m_pClassesList, "Dictionary");
                  Choose(d.m_pMembersList, "Exists");
-                 stateWith = state();
+                 EXPECT_FALSE(MenuState(d, ID_COPY_DECLARATION) & MF_GRAYED);
                  d.SendMessage(WM_COMMAND, ID_COPY_DECLARATION);
-                 member = ClipboardText();
+                 EXPECT_EQ("Function Exists(Key As Variant) As Boolean", ClipboardText());
                  Choose(d.m_pClassesList, "Dictionary");
                  d.SendMessage(WM_COMMAND, ID_COPY_DECLARATION);
-                 type = ClipboardText();
+                 EXPECT_EQ("Class Dictionary", ClipboardText());
              });
-    EXPECT_TRUE(stateWithout & MF_GRAYED);
-    EXPECT_FALSE(stateWith & MF_GRAYED);
-    EXPECT_EQ("Function Exists(Key As Variant) As Boolean", member);
-    EXPECT_EQ("Class Dictionary", type);
 }
 
 TEST_F(SearchPaneTest, ADoubleClickOnAHitChoosesItsName)
 {
-    auto dialog = MakeSearchBrowser();
     const INT_PTR result =
-        RunModal(*dialog,
+        RunModal(*m_dialog,
                  [&](CBrowserDlg& d)
                  {
                      SearchFor(d, "exists");
@@ -379,40 +291,25 @@ TEST_F(SearchPaneTest, ADoubleClickOnAHitChoosesItsName)
                      DoubleClick(d, IDC_SEARCH_RESULTS, d.SearchPane().GetNextItem(-1, LVNI_SELECTED));
                  });
     EXPECT_EQ(IDOK, result);
-    EXPECT_EQ("Exists", dialog->GetResultString().str());
+    EXPECT_EQ("Exists", m_dialog->GetResultString().str());
 }
 
 TEST_F(SearchPaneTest, ClickingTheHitThatIsStillSelectedGoesToItAgain)
 {
-    auto dialog = MakeSearchBrowser();
-    std::string before, after;
-    obrtest::RunModalSteps(
-        *dialog,
-        {[&]
-         {
-             dialog->ShowWindow(SW_SHOW);
-             ::SetForegroundWindow(dialog->m_hWnd);
-             SearchFor(*dialog, "exists");
-             dialog->SearchPane().SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-             Choose(dialog->m_pMembersList, "Add");
-             before = SelectedText(dialog->m_pMembersList).str();
-             CRect row;
-             dialog->SearchPane().GetItemRect(0, &row, LVIR_BOUNDS);
-             dialog->SearchPane().ClientToScreen(&row);
-             INPUT click[3] = {};
-             const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-             for (int i = 0; i < 3; ++i)
-             {
-                 click[i].type = INPUT_MOUSE;
-                 click[i].mi.dx = (row.left + 20) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-                 click[i].mi.dy = (row.top + row.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-                 click[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-             }
-             SendInput(3, click, sizeof(INPUT));
-         },
-         [&] { after = SelectedText(dialog->m_pMembersList).str(); }});
-    EXPECT_EQ("Add", before);
-    EXPECT_EQ("Exists", after);
+    CBrowserDlg& d = *m_dialog;
+    obrtest::RunModalSteps(d, {[&]
+                               {
+                                   ShowInFront(d);
+                                   SearchFor(d, "exists");
+                                   d.SearchPane().SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED,
+                                                               LVIS_SELECTED | LVIS_FOCUSED);
+                                   Choose(d.m_pMembersList, "Add");
+                                   CRect row;
+                                   d.SearchPane().GetItemRect(0, &row, LVIR_BOUNDS);
+                                   d.SearchPane().ClientToScreen(&row);
+                                   obrtest::ClickWithTheMouse(POINT{row.left + 20, row.CenterPoint().y});
+                               },
+                               [&] { EXPECT_EQ("Exists", SelectedText(d.m_pMembersList).str()); }});
 }
 
 TEST_F(SearchPaneTest, TheContextMenuAsksAboutUsesAsTheTypedQuestionsDo)
@@ -420,48 +317,36 @@ TEST_F(SearchPaneTest, TheContextMenuAsksAboutUsesAsTheTypedQuestionsDo)
     Register("BrowserUsageFixture.tlb");
     const GUID usageFixture = {0x5a6b7c8d, 0x9e0f, 0x4a1b, {0x8c, 0x2d, 0x3e, 0x4f, 0x5a, 0x6b, 0x7c, 0x8d}};
     auto dialog = MakeBrowser({{usageFixture, 1, 0}, {kStdoleLibraryGuid, 2, 0}});
-    std::vector<std::string> returning, typedReturning, taking, implementing, withHidden, font;
-    CString menuText, boxText;
-    UINT implementState = 0, enumState = 0;
     RunModal(*dialog,
              [&](CBrowserDlg& d)
              {
                  Choose(d.m_pClassesList, "Thing");
-                 CMenu* popup = BackEnd(d)->GetContextMenu();
-                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
-                 popup->GetMenuString(ID_FIND_RETURNING, menuText, MF_BYCOMMAND);
-                 implementState = popup->GetMenuState(ID_FIND_IMPLEMENTING, MF_BYCOMMAND);
+                 EXPECT_FALSE(MenuState(d, ID_FIND_IMPLEMENTING) & MF_GRAYED);
+                 CString menuText;
+                 d.m_pImpl->GetContextMenu()->GetMenuString(ID_FIND_RETURNING, menuText, MF_BYCOMMAND);
+                 EXPECT_EQ("Membres qui &renvoient « Thing »", menuText);
                  d.SendMessage(WM_COMMAND, ID_FIND_RETURNING);
-                 returning = HitsOf(d);
-                 boxText = d.GetDlgItem(IDC_SEARCH_TEXT)->GetWindowText();
+                 const std::vector<std::string> returning = HitsOf(d);
+                 EXPECT_THAT(returning,
+                             ElementsAre("ObrUsage.Maker.MakeThing", "ObrUsage.Maker.MakeReference",
+                                         "ObrUsage.Maker.Current"));
+                 EXPECT_EQ("As Thing", d.GetDlgItem(IDC_SEARCH_TEXT)->GetWindowText());
                  SearchFor(d, "as THING");
-                 typedReturning = HitsOf(d);
+                 EXPECT_EQ(returning, HitsOf(d));
                  SearchFor(d, "(thing)");
-                 taking = HitsOf(d);
+                 EXPECT_THAT(HitsOf(d), ElementsAre("ObrUsage.Maker.UseThing"));
                  Choose(d.m_pClassesList, "One");
                  d.SendMessage(WM_COMMAND, ID_FIND_IMPLEMENTING);
-                 implementing = HitsOf(d);
+                 EXPECT_THAT(HitsOf(d), ElementsAre("ObrUsage.IDerived", "ObrUsage.Two"));
                  d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
                  SearchFor(d, "As Thing");
-                 withHidden = HitsOf(d);
+                 EXPECT_THAT(HitsOf(d), Contains("ObrUsage.Maker.SecretThing!"));
                  // Another library's type: stdole's StdFont stands for Font, which the fixture returns.
                  SearchFor(d, "As StdFont");
-                 font = HitsOf(d);
+                 EXPECT_THAT(HitsOf(d), ElementsAre("ObrUsage.Maker.TitleFont"));
                  // An enumeration is implemented by nothing.
                  SelectLibrary(d, "stdole");
                  Choose(d.m_pClassesList, "OLE_TRISTATE");
-                 d.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup->m_hMenu), 0);
-                 enumState = popup->GetMenuState(ID_FIND_IMPLEMENTING, MF_BYCOMMAND);
+                 EXPECT_TRUE(MenuState(d, ID_FIND_IMPLEMENTING) & MF_GRAYED);
              });
-    EXPECT_EQ("Membres qui &renvoient « Thing »", menuText);
-    EXPECT_FALSE(implementState & MF_GRAYED);
-    EXPECT_TRUE(enumState & MF_GRAYED);
-    EXPECT_EQ("As Thing", boxText);
-    EXPECT_THAT(returning, ElementsAre("ObrUsage.Maker.MakeThing", "ObrUsage.Maker.MakeReference",
-                                       "ObrUsage.Maker.Current"));
-    EXPECT_EQ(returning, typedReturning);
-    EXPECT_THAT(taking, ElementsAre("ObrUsage.Maker.UseThing"));
-    EXPECT_THAT(implementing, ElementsAre("ObrUsage.IDerived", "ObrUsage.Two"));
-    EXPECT_THAT(withHidden, Contains("ObrUsage.Maker.SecretThing"));
-    EXPECT_THAT(font, ElementsAre("ObrUsage.Maker.TitleFont"));
 }

@@ -60,7 +60,7 @@ TEST_F(TypeLibBrowserTest, ListedTypesAndMembersCarryTheirImagesAndTheDefaultMar
              });
 }
 
-TEST_F(TypeLibBrowserTest, AliasesPropertiesAndDefaultMembersOfTheFixture)
+TEST_F(TypeLibBrowserTest, AliasesPropertiesDefaultMembersAndGroupingOfTheFixture)
 {
     Register("BrowserFixture.tlb");
     auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
@@ -69,24 +69,36 @@ TEST_F(TypeLibBrowserTest, AliasesPropertiesAndDefaultMembersOfTheFixture)
              {
                  CListCtrl* classes = d.m_pClassesList;
                  CListCtrl* members = d.m_pMembersList;
+                 // It opens on "<globals>", whose default members carry the mark too.
+                 EXPECT_EQ("<globals>", SelectedText(classes));
+                 EXPECT_EQ(" Membres de '<globals>'", d.m_strMembersLabel);
+                 EXPECT_EQ(1, OverlayOf(members, Row(members, "Name")));
                  // An alias of an enumeration has the enumeration's image; of a built-in type, a class's.
                  ASSERT_NE(-1, Row(classes, "Shade"));
                  EXPECT_EQ(kEnumImage, ImageOf(classes, Row(classes, "Shade")));
                  EXPECT_EQ(kClassImage, ImageOf(classes, Row(classes, "Length")));
                  // Hidden types are not listed until hidden members are shown.
                  EXPECT_THAT(Rows(classes), Not(Contains("_HiddenEvents")));
-
                  Choose(classes, "Shade");
                  EXPECT_EQ(kConstantImage, ImageOf(members, 0));
 
-                 // Hidden members left out; the default member (Name) carries the overlay.
+                 // Hidden members left out; the default member (Name) carries the overlay. Grouped:
+                 // properties, methods, events, each sorted; ungrouped, by name alone.
                  Choose(classes, "Shape");
-                 EXPECT_THAT(Rows(members), ElementsAre("Area", "Colour", "Key", "Name", "Forget", "Move",
-                                                        "Paint", "Show", "Moved"));
+                 const auto grouped =
+                     ElementsAre("Area", "Colour", "Key", "Name", "Forget", "Move", "Paint", "Show", "Moved");
+                 EXPECT_THAT(Rows(members), grouped);
                  for (int row = 0; row < members->GetItemCount(); ++row)
                      EXPECT_EQ(members->GetItemText(row, 0) == "Name" ? 1 : 0, OverlayOf(members, row))
                          << members->GetItemText(row, 0).GetString();
                  EXPECT_EQ(kPropertyImage, ImageOf(members, Row(members, "Name")));
+                 ASSERT_TRUE(d.m_bGroupMembers);
+                 d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
+                 EXPECT_FALSE(d.m_bGroupMembers);
+                 EXPECT_THAT(Rows(members), ElementsAre("Area", "Colour", "Forget", "Key", "Move", "Moved",
+                                                        "Name", "Paint", "Show"));
+                 d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
+                 EXPECT_THAT(Rows(members), grouped);
 
                  // Shown hidden: Reset joins in, and the hidden types are listed.
                  d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
@@ -94,38 +106,11 @@ TEST_F(TypeLibBrowserTest, AliasesPropertiesAndDefaultMembersOfTheFixture)
                  EXPECT_NE(-1, Row(classes, "_Visible"));
                  Choose(classes, "_HiddenEvents");
                  ASSERT_EQ("_HiddenEvents", SelectedText(classes));
-
                  // Hidden members off while a hidden class is selected: back to "<globals>".
                  d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
                  EXPECT_EQ("<globals>", SelectedText(classes));
                  EXPECT_EQ(" Membres de '<globals>'", d.m_strMembersLabel);
                  EXPECT_THAT(Rows(members), IsSupersetOf({"colRed", "Name", "Move"}));
-             });
-}
-
-TEST_F(TypeLibBrowserTest, OpensOnTheGlobalsAndGroupingSortsByKindThenBytes)
-{
-    Register("BrowserFixture.tlb");
-    auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
-    RunModal(*dialog,
-             [](CBrowserDlg& d)
-             {
-                 // It opens on "<globals>", whose default members carry the mark too.
-                 EXPECT_EQ("<globals>", SelectedText(d.m_pClassesList));
-                 EXPECT_EQ(" Membres de '<globals>'", d.m_strMembersLabel);
-                 EXPECT_EQ(1, OverlayOf(d.m_pMembersList, Row(d.m_pMembersList, "Name")));
-                 Choose(d.m_pClassesList, "Shape");
-                 ASSERT_TRUE(d.m_bGroupMembers);
-                 d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
-                 EXPECT_FALSE(d.m_bGroupMembers);
-                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Area", "Colour", "Forget", "Key", "Move",
-                                                                 "Moved", "Name", "Paint", "Show"));
-                 d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
-                 EXPECT_THAT(Rows(d.m_pMembersList), ElementsAre("Area", "Colour", "Key", "Name", "Forget",
-                                                                 "Move", "Paint", "Show", "Moved"));
-                 // Upper case before lower case in the classes list too.
-                 const std::vector<std::string> classes = Rows(d.m_pClassesList);
-                 EXPECT_EQ("<globals>", classes.front());
              });
 }
 
@@ -176,7 +161,7 @@ TEST_F(TypeLibBrowserTest, NoLibraryAtAllIsToldAndEndsTheDialogAndTheNextShowing
              });
 }
 
-TEST_F(TypeLibBrowserTest, ShownAgainEachLibraryIsListedOnce)
+TEST_F(TypeLibBrowserTest, ShownAgainEachLibraryIsListedOnceAndReloadingTakesTheNewReferences)
 {
     Register("BrowserFixture.tlb");
     auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}, {kStdoleLibraryGuid, 2, 0}});
@@ -189,6 +174,20 @@ TEST_F(TypeLibBrowserTest, ShownAgainEachLibraryIsListedOnce)
                  // It opens where the user left it.
                  EXPECT_EQ("Shape", SelectedText(d.m_pClassesList));
                  EXPECT_NE(-1, Row(d.m_pMembersList, "Move"));
+
+                 d.m_extensions.Clear();
+                 d.m_extensions.Add(kStdoleLibraryGuid, 2, 0);
+                 d.m_extensions.Add(kScriptingLibraryGuid, 1, 0);
+                 BackEnd(d)->ReloadLibraries();
+                 EXPECT_THAT(ComboEntries(d), ElementsAre("Scripting", "stdole"));
+                 EXPECT_EQ(0, d.m_pClassesList->GetItemCount());
+                 EXPECT_EQ(0, d.m_pMembersList->GetItemCount());
+                 static_cast<CComboBox*>(d.GetDlgItem(IDC_LIB_COMBO))->SetCurSel(1);
+                 d.UpdateData(TRUE);
+                 BackEnd(d)->OnLibraryChanged();
+                 EXPECT_EQ("stdole", BackEnd(d)->GetCurrentLibrary()->GetName());
+                 EXPECT_NE(-1, Row(d.m_pClassesList, "StdFont"));
+                 EXPECT_EQ("<globals>", SelectedText(d.m_pClassesList));
              });
 }
 
@@ -205,28 +204,4 @@ TEST_F(TypeLibBrowserTest, ALibraryRegisteredUnderOneLocaleOnlyStillLoads)
     const GUID unregistered = {0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x56}};
     EXPECT_EQ(nullptr, LoadReferencedLibrary(unregistered, 1, 0));
     EXPECT_FALSE(FirstRegisteredLocale(unregistered, 1, 0, registered));
-}
-
-TEST_F(TypeLibBrowserTest, ReloadingTakesTheNewReferencesInPlaceOfTheOld)
-{
-    Register("BrowserFixture.tlb");
-    auto dialog = MakeBrowser({{kBrowserFixtureGuid, 1, 0}});
-    RunModal(*dialog,
-             [](CBrowserDlg& d)
-             {
-                 Choose(d.m_pClassesList, "Shape");
-                 d.m_extensions.Clear();
-                 d.m_extensions.Add(kStdoleLibraryGuid, 2, 0);
-                 d.m_extensions.Add(kScriptingLibraryGuid, 1, 0);
-                 BackEnd(d)->ReloadLibraries();
-                 EXPECT_THAT(ComboEntries(d), ElementsAre("Scripting", "stdole"));
-                 EXPECT_EQ(0, d.m_pClassesList->GetItemCount());
-                 EXPECT_EQ(0, d.m_pMembersList->GetItemCount());
-                 static_cast<CComboBox*>(d.GetDlgItem(IDC_LIB_COMBO))->SetCurSel(1);
-                 d.UpdateData(TRUE);
-                 BackEnd(d)->OnLibraryChanged();
-                 EXPECT_EQ("stdole", BackEnd(d)->GetCurrentLibrary()->GetName());
-                 EXPECT_NE(-1, Row(d.m_pClassesList, "StdFont"));
-                 EXPECT_EQ("<globals>", SelectedText(d.m_pClassesList));
-             });
 }

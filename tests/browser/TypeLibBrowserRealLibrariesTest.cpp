@@ -5,6 +5,7 @@
 #include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <gmock/gmock.h>
+#include <algorithm>
 
 using ::testing::Contains;
 using ::testing::HasSubstr;
@@ -57,9 +58,12 @@ int LargestClassRow(CBrowserDlg& dialog)
 }
 } // namespace
 
-TEST_F(TypeLibBrowserTest, TheScriptingRuntimeReadsAsABasicProgrammerSeesIt)
+TEST_F(TypeLibBrowserTest, RealLibrariesReadAsABasicProgrammerSeesThemUpToTheLargest)
 {
-    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}, {kStdoleLibraryGuid, 2, 0}});
+    auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0},
+                               {kStdoleLibraryGuid, 2, 0},
+                               {kAdoLibraryGuid, 2, 8},
+                               {kMshtmlLibraryGuid, 4, 0}});
     RunModal(*dialog,
              [](CBrowserDlg& d)
              {
@@ -72,7 +76,6 @@ TEST_F(TypeLibBrowserTest, TheScriptingRuntimeReadsAsABasicProgrammerSeesIt)
                  EXPECT_THAT(Rows(classes), IsSupersetOf({"Dictionary", "FileSystemObject", "TextStream"}));
                  EXPECT_THAT(Rows(classes), Not(Contains("IDictionary")));
                  EXPECT_THAT(Rows(classes), Not(Contains("IFileSystem3")));
-
                  Choose(classes, "Dictionary");
                  const int item = Row(members, "Item");
                  ASSERT_NE(-1, item);
@@ -81,7 +84,6 @@ TEST_F(TypeLibBrowserTest, TheScriptingRuntimeReadsAsABasicProgrammerSeesIt)
                  Choose(members, "Item");
                  EXPECT_THAT(Description(d), HasSubstr("Item"));
                  EXPECT_THAT(Description(d), HasSubstr("Dictionary"));
-
                  Choose(classes, "FileSystemObject");
                  EXPECT_THAT(Rows(members),
                              IsSupersetOf({"Drives", "CreateTextFile", "OpenTextFile", "GetFolder"}));
@@ -89,37 +91,25 @@ TEST_F(TypeLibBrowserTest, TheScriptingRuntimeReadsAsABasicProgrammerSeesIt)
                  SelectLibrary(d, "stdole");
                  EXPECT_THAT(Rows(classes), IsSupersetOf({"<globals>", "StdFont", "StdPicture"}));
                  EXPECT_GT(DescribeEverything(d), 20);
-             });
-}
 
-TEST_F(TypeLibBrowserTest, EveryClassAndMemberOfAdoCanBeShownThoughThePlatformFaultsOnSome)
-{
-    auto dialog = MakeBrowser({{kAdoLibraryGuid, 2, 8}});
-    RunModal(*dialog,
-             [](CBrowserDlg& d)
-             {
-                 if (BackEnd(d)->GetLibraryCount() == 0)
-                     GTEST_SKIP() << "ADO is not registered in this prefix";
-                 EXPECT_THAT(Rows(d.m_pClassesList), IsSupersetOf({"Connection", "Recordset", "Fields"}));
-                 EXPECT_GT(DescribeEverything(d), 500);
-             });
-}
+                 // ADO, whose members the platform sometimes faults on, when the prefix has it.
+                 const std::vector<std::string> libraries = ComboEntries(d);
+                 if (libraries.size() == 4)
+                 {
+                     ASSERT_NE(libraries.end(), std::find(libraries.begin(), libraries.end(), "ADODB"));
+                     SelectLibrary(d, "ADODB");
+                     EXPECT_THAT(Rows(classes), IsSupersetOf({"Connection", "Recordset", "Fields"}));
+                     EXPECT_GT(DescribeEverything(d), 500);
+                 }
 
-TEST_F(TypeLibBrowserTest, TheLargestLibraryOpensAndItsLargestClassIsShown)
-{
-    auto dialog = MakeBrowser({{kMshtmlLibraryGuid, 4, 0}});
-    RunModal(*dialog,
-             [](CBrowserDlg& d)
-             {
-                 ASSERT_EQ(1, BackEnd(d)->GetLibraryCount());
-                 EXPECT_GT(d.m_pClassesList->GetItemCount(), 200);
+                 // The largest library opens and its largest class is shown.
+                 SelectLibrary(d, "MSHTML");
+                 EXPECT_GT(classes->GetItemCount(), 200);
                  const int largest = LargestClassRow(d);
                  ASSERT_GT(largest, 0);
-                 d.m_pClassesList->SetItemState(largest, LVIS_SELECTED | LVIS_FOCUSED,
-                                                LVIS_SELECTED | LVIS_FOCUSED);
-                 EXPECT_GT(d.m_pMembersList->GetItemCount(), 300);
-                 d.m_pMembersList->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED,
-                                                LVIS_SELECTED | LVIS_FOCUSED);
+                 classes->SetItemState(largest, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                 EXPECT_GT(members->GetItemCount(), 300);
+                 members->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
                  EXPECT_FALSE(Description(d).empty());
              });
 }

@@ -47,14 +47,6 @@ CTypeLibBrowserImpl* TypeLibBrowserTest::BackEnd(CBrowserDlg& dialog)
     return static_cast<CTypeLibBrowserImpl*>(dialog.m_pImpl);
 }
 
-std::vector<std::string> TypeLibBrowserTest::Rows(CListCtrl* list)
-{
-    std::vector<std::string> rows;
-    for (int i = 0; i < list->GetItemCount(); ++i)
-        rows.push_back(list->GetItemText(i, 0).GetString());
-    return rows;
-}
-
 std::vector<std::string> TypeLibBrowserTest::ComboEntries(CBrowserDlg& dialog)
 {
     auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_LIB_COMBO));
@@ -66,14 +58,6 @@ std::vector<std::string> TypeLibBrowserTest::ComboEntries(CBrowserDlg& dialog)
         entries.push_back(text.GetString());
     }
     return entries;
-}
-
-int TypeLibBrowserTest::Row(CListCtrl* list, const char* text)
-{
-    for (int i = 0; i < list->GetItemCount(); ++i)
-        if (list->GetItemText(i, 0) == text)
-            return i;
-    return -1;
 }
 
 int TypeLibBrowserTest::ImageOf(CListCtrl* list, int row)
@@ -88,14 +72,6 @@ int TypeLibBrowserTest::ImageOf(CListCtrl* list, int row)
 int TypeLibBrowserTest::OverlayOf(CListCtrl* list, int row)
 {
     return static_cast<int>((list->GetItemState(row, LVIS_OVERLAYMASK) & LVIS_OVERLAYMASK) >> 8);
-}
-
-void TypeLibBrowserTest::Choose(CListCtrl* list, const char* text)
-{
-    const int row = Row(list, text);
-    ASSERT_NE(-1, row) << text;
-    list->SetFocus();
-    list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 std::string TypeLibBrowserTest::Description(CBrowserDlg& dialog)

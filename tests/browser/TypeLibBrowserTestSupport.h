@@ -37,13 +37,9 @@ protected:
     static std::unique_ptr<CBrowserDlg> MakeBrowser(std::initializer_list<Reference> references);
 
     static CTypeLibBrowserImpl* BackEnd(CBrowserDlg& dialog);
-    static std::vector<std::string> Rows(CListCtrl* list);
     static std::vector<std::string> ComboEntries(CBrowserDlg& dialog);
-    static int Row(CListCtrl* list, const char* text);
     static int ImageOf(CListCtrl* list, int row);
     static int OverlayOf(CListCtrl* list, int row);
-    // Selects the row as a click would (the list's notifications run) and gives it the focus.
-    static void Choose(CListCtrl* list, const char* text);
     // The text of the description pane.
     static std::string Description(CBrowserDlg& dialog);
 

@@ -30,36 +30,22 @@ void PostKey(HWND window, UINT key)
 }
 } // namespace
 
-TEST(ModalDialog, ReturnsWhatEndDialogWasGiven)
+TEST(ModalDialog, ReturnsWhatEndDialogWasGivenEnterPressesTheDefaultButtonEscapeAndTheCloseBoxCancel)
 {
     CommonControls controls;
-    TestDialog dialog;
-    dialog.m_onInit = [](TestDialog& d) { d.PostMessage(WM_COMMAND, IDC_TEST_GO); };
-    EXPECT_EQ(42, dialog.DoModal());
-    EXPECT_EQ(1, dialog.m_goCount);
-    EXPECT_EQ(nullptr, dialog.m_hWnd);
-}
-
-TEST(ModalDialog, EscapeAndTheCloseBoxCancel)
-{
-    CommonControls controls;
-    TestDialog escape;
+    TestDialog go, enter, escape, closeBox;
+    go.m_onInit = [](TestDialog& d) { d.PostMessage(WM_COMMAND, IDC_TEST_GO); };
+    EXPECT_EQ(42, go.DoModal());
+    EXPECT_EQ(1, go.m_goCount);
+    EXPECT_EQ(nullptr, go.m_hWnd);
+    enter.m_onInit = [](TestDialog& d) { PostKey(d.GetDlgItem(IDC_TEST_EDIT)->m_hWnd, VK_RETURN); };
+    EXPECT_EQ(42, enter.DoModal());
+    EXPECT_EQ(1, enter.m_goCount);
     escape.m_onInit = [](TestDialog& d) { PostKey(d.GetDlgItem(IDC_TEST_EDIT)->m_hWnd, VK_ESCAPE); };
     EXPECT_EQ(IDCANCEL, escape.DoModal());
-
-    TestDialog closeBox;
     closeBox.m_onInit = [](TestDialog& d) { d.PostMessage(WM_SYSCOMMAND, SC_CLOSE); };
     EXPECT_EQ(IDCANCEL, closeBox.DoModal());
     EXPECT_EQ(0, closeBox.m_goCount);
-}
-
-TEST(ModalDialog, EnterPressesTheDefaultButton)
-{
-    CommonControls controls;
-    TestDialog dialog;
-    dialog.m_onInit = [](TestDialog& d) { PostKey(d.GetDlgItem(IDC_TEST_EDIT)->m_hWnd, VK_RETURN); };
-    EXPECT_EQ(42, dialog.DoModal());
-    EXPECT_EQ(1, dialog.m_goCount);
 }
 
 TEST(ModalDialog, UpdateDataMovesValuesBothWays)

@@ -39,22 +39,6 @@ const DWORD kChild = WS_CHILD | WS_VISIBLE;
 const DWORD kListStyle = kChild | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                          LVS_SHAREIMAGELISTS | LVS_NOCOLUMNHEADER | LVS_ALIGNLEFT;
 
-struct WindowsControls
-{
-    WindowsControls()
-    {
-        INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&init);
-        richEdit = LoadLibraryA("riched32.dll");
-    }
-    ~WindowsControls() { FreeLibrary(richEdit); }
-    HMODULE richEdit;
-};
-
-INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM)
-{
-    return message == WM_INITDIALOG;
-}
 } // namespace
 
 TEST(DialogTemplates, FrameCaptionAndFont)
@@ -139,62 +123,4 @@ TEST(ReferencesDialogTemplate, ControlsInTabOrder)
             {IDC_BROWSE, "Button", "Parcourir", 222, 54, 68, 14, button},
         },
         dialog.items);
-}
-
-TEST(DialogWindows, BrowserDialogOpensWithEveryControl)
-{
-    WindowsControls controls;
-    HWND dialog = CreateDialogParamA(obrtest::BrowserModule(), MAKEINTRESOURCEA(IDD_BROWSER), nullptr,
-                                     QuietDialogProc, 0);
-    ASSERT_NE(nullptr, dialog) << "error " << GetLastError();
-    const std::pair<int, const char*> classes[] = {
-        {IDC_LIB_COMBO, "ComboBox"},
-        {IDC_CLASSES_LIST, "SysListView32"},
-        {IDC_MEMBERS_LIST, "SysListView32"},
-        {IDC_COPY, "Button"},
-        {IDC_FORWARD, "Button"},
-        {IDC_BACK, "Button"},
-        {IDC_CLASSES_LABEL, "Static"},
-        {IDC_MEMBERS_LABEL, "Static"},
-        {IDC_DESCRIPTION, "RICHEDIT"},
-        {IDC_SEARCH, "Button"},
-        {IDC_SEARCH_TEXT, "ComboBox"},
-        {IDC_CLOSE_RESULTS, "Button"},
-        {IDC_SEARCH_RESULTS, "SysListView32"},
-    };
-    for (const auto& [id, className] : classes)
-    {
-        HWND control = GetDlgItem(dialog, id);
-        ASSERT_NE(nullptr, control) << id;
-        char actual[64] = {};
-        GetClassNameA(control, actual, sizeof actual);
-        EXPECT_TRUE(SameClass(className, actual)) << id << ": " << actual;
-    }
-    char caption[64] = {};
-    GetWindowTextA(dialog, caption, sizeof caption);
-    EXPECT_STREQ("Explorateur d'Objets", caption);
-    // Dialog units become pixels through the template's font: the Copy button sits right of Forward.
-    RECT copy, forward;
-    GetWindowRect(GetDlgItem(dialog, IDC_COPY), &copy);
-    GetWindowRect(GetDlgItem(dialog, IDC_FORWARD), &forward);
-    EXPECT_GT(copy.left, forward.right);
-    EXPECT_EQ(copy.top, forward.top);
-    DestroyWindow(dialog);
-}
-
-TEST(DialogWindows, ReferencesDialogOpensWithFrenchTexts)
-{
-    WindowsControls controls;
-    HWND dialog = CreateDialogParamA(obrtest::BrowserModule(), MAKEINTRESOURCEA(IDD_REFERENCES), nullptr,
-                                     QuietDialogProc, 0);
-    ASSERT_NE(nullptr, dialog) << "error " << GetLastError();
-    char text[64] = {};
-    GetWindowTextA(dialog, text, sizeof text);
-    EXPECT_STREQ("Références", text);
-    GetDlgItemTextA(dialog, IDC_PRIORITY_LABEL, text, sizeof text);
-    EXPECT_STREQ("Priorité", text);
-    GetDlgItemTextA(dialog, IDCANCEL, text, sizeof text);
-    EXPECT_STREQ("Annuler", text);
-    EXPECT_NE(nullptr, GetDlgItem(dialog, IDC_REF_LIST));
-    DestroyWindow(dialog);
 }

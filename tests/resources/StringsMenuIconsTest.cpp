@@ -97,9 +97,9 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
     EXPECT_EQ(std::string("Pr\xE9"
                           "c\xE9"
                           "dent"),
-              LoadModuleString(12288));
+              LoadModuleString(IDS_TIP_BACK));
     // A line feed alone: the description pane's RTF turns it into a paragraph break.
-    EXPECT_EQ('\n', LoadModuleString(12295).front());
+    EXPECT_EQ('\n', LoadModuleString(IDS_MEMBER_OF).front());
 }
 
 TEST(ModuleStrings, UnusedNumbersHoldNothing)
@@ -122,21 +122,23 @@ TEST(ContextMenu, TwoPopupsWithTheirCommands)
         const char* text;
     };
     const std::vector<Item> objBrowse = {
-        {9502, "&Copier"},
-        {9505, "Copier la &déclaration"},
+        {ID_COPY, "&Copier"},
+        {ID_COPY_DECLARATION, "Copier la &déclaration"},
         {0, ""},
-        {9503, "Membres du &Groupe"},
-        {9501, "Afficher les Membre&s Cachés"},
+        {ID_GROUPMEMBERS, "Membres du &Groupe"},
+        {ID_SHOWHIDDEN, "Afficher les Membre&s Cachés"},
         {0, ""},
-        {9506, "Membres qui &renvoient le type"},
-        {9507, "Membres qui acce&ptent le type"},
-        {9508, "Classes qui &implémentent le type"},
+        {ID_FIND_RETURNING, "Membres qui &renvoient le type"},
+        {ID_FIND_TAKING, "Membres qui acce&ptent le type"},
+        {ID_FIND_IMPLEMENTING, "Classes qui &implémentent le type"},
         {0, ""},
-        {32771, "&Références"},
-        {9504, "&Aide"},
+        {ID_REFERENCES, "&Références"},
+        {ID_HELP_ITEM, "&Aide"},
     };
-    const std::vector<Item> funcBrowse = {
-        {9502, "&Copier"}, {9505, "Copier la &déclaration"}, {0, ""}, {9504, "&Aide"}};
+    const std::vector<Item> funcBrowse = {{ID_COPY, "&Copier"},
+                                          {ID_COPY_DECLARATION, "Copier la &déclaration"},
+                                          {0, ""},
+                                          {ID_HELP_ITEM, "&Aide"}};
     const std::vector<Item>* expected[] = {&objBrowse, &funcBrowse};
     for (int popup = 0; popup < 2; ++popup)
     {

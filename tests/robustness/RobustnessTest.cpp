@@ -215,8 +215,8 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
     const std::vector<Source> sources = Sources();
     obrtest::TemporaryFile file("obr-robustness-registered.tlb");
     const std::string& path = file.Path();
-    unsigned tried = 0, shown = 0, platformCrashes = 0, untraced = 0, platformHangs = 0;
-    std::string platformHangSeeds, untracedSeeds, platformCrashSeeds;
+    unsigned tried = 0, shown = 0, platformHangs = 0;
+    std::string platformHangSeeds;
     for (unsigned seed : Seeds())
     {
         const Source& source = sources[seed % sources.size()];
@@ -233,16 +233,6 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
         EXPECT_NE(ChildEnd::CrashedUntraced, end) << "seed " << seed << " (" << source.path << ")";
         EXPECT_NE(ChildEnd::Hung, end) << "seed " << seed << " (" << source.path << "): stuck in " << where;
         shown += end == ChildEnd::Shown;
-        if (end == ChildEnd::CrashedInPlatform)
-        {
-            ++platformCrashes;
-            platformCrashSeeds += " " + std::to_string(seed);
-        }
-        if (end == ChildEnd::CrashedUntraced)
-        {
-            ++untraced;
-            untracedSeeds += " " + std::to_string(seed);
-        }
         if (end == ChildEnd::HungInPlatform)
         {
             ++platformHangs;
@@ -251,11 +241,8 @@ TEST(Robustness, RegisteredDamagedLibrariesNeverStopInTheModulesCode)
     }
     if (std::getenv("OBR_ROBUSTNESS_KEEP"))
         file.Keep();
-    std::printf(
-        "%u registered variants tried, %u shown in the object browser, %u ended by a fault inside the "
-        "platform that no guard could end:%s; %u ended with their stack destroyed before any handler "
-        "ran:%s; %u stuck inside a platform call:%s\n",
-        tried, shown, platformCrashes, platformCrashSeeds.c_str(), untraced, untracedSeeds.c_str(),
-        platformHangs, platformHangSeeds.c_str());
+    std::printf("%u registered variants tried, %u shown in the object browser, %u stuck inside a platform "
+                "call:%s\n",
+                tried, shown, platformHangs, platformHangSeeds.c_str());
     EXPECT_GT(shown, 0u);
 }

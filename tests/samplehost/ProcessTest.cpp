@@ -1,6 +1,7 @@
 // The sample host as a program: its standard output and exit codes.
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ModalScript.h"
 #include "tests/support/RealInput.h"
 #include "tests/support/TestPaths.h"
 
@@ -65,33 +66,20 @@ HWND WaitForWindow(DWORD processId, const char* captionStart)
     return search.found;
 }
 
-HWND WaitForBrowser(DWORD processId)
-{
-    return WaitForWindow(processId, "Explorateur de Fonctions");
-}
-
-void Press(WORD key)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
 void CancelTheBrowser(DWORD processId)
 {
-    HWND browser = WaitForBrowser(processId);
+    HWND browser = WaitForWindow(processId, "Explorateur de Fonctions");
     ASSERT_NE(nullptr, browser);
     PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
 }
 using obrtest::DoubleClickTheFirstMember;
+using obrtest::PressKeys;
 using obrtest::WaitForForeground;
 using obrtest::WaitForMembers;
 
 void ChooseTheFirstEntry(DWORD processId)
 {
-    HWND browser = WaitForBrowser(processId);
+    HWND browser = WaitForWindow(processId, "Explorateur de Fonctions");
     ASSERT_NE(nullptr, browser);
     ASSERT_TRUE(WaitForMembers(browser));
     DoubleClickTheFirstMember(browser);
@@ -103,7 +91,7 @@ bool OpenTheObjectBrowserWithF2(DWORD processId, HWND& host, HWND& browser)
     host = WaitForWindow(processId, "Hôte d'exemple");
     if (!host || !WaitForForeground(host))
         return false;
-    Press(VK_F2);
+    PressKeys({VK_F2});
     browser = WaitForWindow(processId, "Explorateur d'Objets");
     return browser && WaitForMembers(browser) && WaitForForeground(browser);
 }
@@ -268,18 +256,10 @@ void TypeAfterTheReferencesDialog(DWORD processId)
 {
     HWND host = nullptr, browser = nullptr;
     ASSERT_TRUE(OpenTheObjectBrowserWithF2(processId, host, browser));
-    Press(VK_ESCAPE);
+    PressKeys({VK_ESCAPE});
     ASSERT_TRUE(
         obrtest::WaitUntil([&] { return !IsWindowVisible(browser) && GetForegroundWindow() == host; }));
-    INPUT alt[4] = {};
-    const WORD keys[2] = {VK_MENU, 'O'};
-    for (int i = 0; i < 2; ++i)
-    {
-        alt[i].type = alt[3 - i].type = INPUT_KEYBOARD;
-        alt[i].ki.wVk = alt[3 - i].ki.wVk = keys[i];
-        alt[3 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(4, alt, sizeof(INPUT));
+    PressKeys({VK_MENU, 'O'});
     // The menu opens (a platform that does not say so gets two seconds).
     const DWORD hostThread = GetWindowThreadProcessId(host, nullptr);
     obrtest::WaitUntil(
@@ -290,13 +270,13 @@ void TypeAfterTheReferencesDialog(DWORD processId)
             return GetGUIThreadInfo(hostThread, &info) && (info.flags & GUI_INMENUMODE);
         },
         2000);
-    Press('R');
+    PressKeys({'R'});
     HWND references = WaitForWindow(processId, "Références");
     ASSERT_NE(nullptr, references);
     ASSERT_TRUE(obrtest::WaitUntil([&] { return GetForegroundWindow() == references; }));
-    Press(VK_RETURN);
+    PressKeys({VK_RETURN});
     ASSERT_TRUE(obrtest::WaitUntil([&] { return !IsWindow(references) && GetForegroundWindow() == host; }));
-    Press('X');
+    PressKeys({'X'});
     char text[256] = {};
     obrtest::WaitUntil(
         [&]

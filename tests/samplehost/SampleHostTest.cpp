@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "tests/support/TestPaths.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <functional>
 #include <gmock/gmock.h>
@@ -189,19 +190,7 @@ TEST_F(SampleHostTest, ASaveThatCannotFinishLeavesTheOldProject)
     EXPECT_EQ(2u, read.m_references.size());
 }
 
-TEST_F(SampleHostTest, TheChosenTextIsInsertedAtTheCaret)
-{
-    HostWindow window;
-    ASSERT_TRUE(window.Create(false));
-    window.Editor().SetWindowText("x = \r\n");
-    window.Editor().SetSel(4, 4);
-    obrtest::ChooseWhenOpen("Explorateur de Fonctions", "Abs");
-    EXPECT_TRUE(window.BrowseAndInsert(BROWSER_CATALOG1));
-    EXPECT_EQ("x = Abs(\r\n", window.Editor().GetWindowText());
-    window.DestroyWindow();
-}
-
-TEST_F(SampleHostTest, TheObjectBrowserShowsTheProjectsReferencesAndInsertsAName)
+TEST_F(SampleHostTest, TheChosenTextIsInsertedAtTheCaretFromTheProjectsObjectBrowserOrACatalog)
 {
     MacroProject project;
     project.m_references = MacroProject::DefaultReferences();
@@ -213,6 +202,10 @@ TEST_F(SampleHostTest, TheObjectBrowserShowsTheProjectsReferencesAndInsertsAName
     obrtest::ChooseWhenOpen("Explorateur d'Objets", "Exists");
     EXPECT_TRUE(window.BrowseAndInsert(BROWSER_TYPELIB));
     EXPECT_EQ("Set d = Exists\r\n", window.Editor().GetWindowText());
+    window.Editor().SetSel(4, 4);
+    obrtest::ChooseWhenOpen("Explorateur de Fonctions", "Abs");
+    EXPECT_TRUE(window.BrowseAndInsert(BROWSER_CATALOG1));
+    EXPECT_EQ("Set Abs(d = Exists\r\n", window.Editor().GetWindowText());
     window.DestroyWindow();
 }
 
@@ -375,20 +368,28 @@ TEST_F(SampleHostTest, TheModelessObjectBrowserPastesBesideTheEditorAndEndsWithI
     EXPECT_EQ(nullptr, window.ObjectBrowser());
 }
 
-TEST_F(SampleHostTest, BrowsingForTheCommandLineGivesTheInsertText)
+namespace
 {
-    CString chosen;
-    obrtest::ChooseWhenOpen("Explorateur de Fonctions", "Mid");
-    EXPECT_EQ(0, RunBrowser(BROWSER_CATALOG2, nullptr, chosen));
-    EXPECT_EQ("Mid(", chosen);
+// Parses a command line of words parted by blanks.
+HostOptions Parse(const std::string& line)
+{
+    std::vector<std::string> words = {"samplehost"};
+    for (size_t at = 0; at < line.size();)
+    {
+        const size_t end = std::min(line.find(' ', at), line.size());
+        words.push_back(line.substr(at, end - at));
+        at = end + 1;
+    }
+    std::vector<char*> arguments;
+    for (std::string& word : words)
+        arguments.push_back(&word[0]);
+    return ParseCommandLine(static_cast<int>(arguments.size()), arguments.data());
 }
+} // namespace
 
 TEST(SampleHostCommandLine, OptionsAndErrors)
 {
-    char program[] = "samplehost", browse[] = "--browse", two[] = "2", project[] = "--project",
-         file[] = "p.ini", bogus[] = "--nothing", start[] = "--start-browser", one[] = "1";
-    char* browseArgs[] = {program, browse, two, project, file};
-    HostOptions options = ParseCommandLine(5, browseArgs);
+    const HostOptions options = Parse("--browse 2 --project p.ini");
     EXPECT_EQ(2, options.browse);
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
@@ -396,23 +397,13 @@ TEST(SampleHostCommandLine, OptionsAndErrors)
               options.project.str())
         << "a project named without a folder is the current folder's";
     EXPECT_TRUE(options.error.IsEmpty());
-    char* startArgs[] = {program, start, one};
-    EXPECT_EQ(1, ParseCommandLine(3, startArgs).startBrowser);
-    char zero[] = "0", three[] = "3";
-    char* objectBrowserArgs[] = {program, browse, zero};
-    EXPECT_EQ(0, ParseCommandLine(3, objectBrowserArgs).browse);
-    EXPECT_EQ(-1, ParseCommandLine(3, objectBrowserArgs).startBrowser);
-    char select[] = "--select", where[] = "Scripting.Dictionary.Item", library[] = "stdole";
-    char* selectArgs[] = {program, start, zero, select, where};
-    const HostOptions selecting = ParseCommandLine(5, selectArgs);
+    EXPECT_EQ(1, Parse("--start-browser 1").startBrowser);
+    EXPECT_EQ(0, Parse("--browse 0").browse);
+    EXPECT_EQ(-1, Parse("--browse 0").startBrowser);
+    const HostOptions selecting = Parse("--start-browser 0 --select Scripting.Dictionary.Item");
     EXPECT_EQ(0, selecting.startBrowser);
     EXPECT_EQ((_HistoryItem{"Scripting", "Dictionary", "Item"}), selecting.select);
-    char* libraryOnly[] = {program, select, library};
-    EXPECT_EQ((_HistoryItem{"stdole", "", ""}), ParseCommandLine(3, libraryOnly).select);
-    char* noSuchBrowser[] = {program, start, three};
-    EXPECT_FALSE(ParseCommandLine(3, noSuchBrowser).error.IsEmpty());
-    char* badArgs[] = {program, bogus};
-    EXPECT_FALSE(ParseCommandLine(2, badArgs).error.IsEmpty());
-    char* incomplete[] = {program, browse, bogus};
-    EXPECT_FALSE(ParseCommandLine(3, incomplete).error.IsEmpty());
+    EXPECT_EQ((_HistoryItem{"stdole", "", ""}), Parse("--select stdole").select);
+    for (const char* wrong : {"--start-browser 3", "--nothing", "--browse --nothing"})
+        EXPECT_FALSE(Parse(wrong).error.IsEmpty()) << wrong;
 }

@@ -2,6 +2,8 @@
 #include "tests/support/TestPaths.h"
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <cstdio>
 #include <vector>
 
@@ -67,10 +69,14 @@ HRESULT CreateLibrary(const std::string& path, const GUID& guid, const wchar_t* 
     return hr;
 }
 
-HRESULT Register(const std::string& path)
+// The first failure of the steps, run in order while they succeed.
+HRESULT InOrder(std::initializer_list<std::function<HRESULT()>> steps)
 {
-    Held<ITypeLib> saved;
-    return LoadTypeLibEx(Widen(path).c_str(), REGKIND_REGISTER, &saved.p);
+    HRESULT hr = S_OK;
+    for (const std::function<HRESULT()>& step : steps)
+        if (SUCCEEDED(hr))
+            hr = step();
+    return hr;
 }
 
 // The file's layout: a 0x54-byte header (with the type count at 0x20 and the flags at 0x14; one
@@ -118,108 +124,87 @@ HRESULT CreateType(ICreateTypeLib2* library, const wchar_t* name, TYPEKIND kind,
 }
 } // namespace
 
-const GUID CyclicTypeLib::kGuid = {
-    0x5e1f0c0a, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
-
-CyclicTypeLib::CyclicTypeLib() : m_path(TemporaryPath("obr-cyclic.tlb"))
+BuiltTypeLib::BuiltTypeLib(const char* fileName, const GUID& guid,
+                           const std::function<HRESULT(const std::string&)>& build)
+    : m_path(TemporaryPath(fileName)), m_guid(guid), m_result(build(m_path))
 {
-    m_result = Build();
     if (SUCCEEDED(m_result))
-        m_result = Register(m_path);
-    m_registered = SUCCEEDED(m_result);
+    {
+        Held<ITypeLib> saved;
+        m_result = LoadTypeLibEx(Widen(m_path).c_str(), REGKIND_REGISTER, &saved.p);
+    }
 }
 
-CyclicTypeLib::~CyclicTypeLib()
+BuiltTypeLib::~BuiltTypeLib()
 {
-    if (m_registered)
-        UnRegisterTypeLib(kGuid, 1, 0, 0, kSysKind);
+    if (SUCCEEDED(m_result))
+        UnRegisterTypeLib(m_guid, 1, 0, 0, kSysKind);
     DeleteFileA(m_path.c_str());
 }
 
-HRESULT CyclicTypeLib::Build()
-{
-    Held<ICreateTypeLib2> library;
-    HRESULT hr = CreateLibrary(m_path, kGuid, L"ObrLoop", &library.p);
+const GUID CyclicTypeLib::kGuid = {
+    0x5e1f0c0a, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
 
-    Held<ICreateTypeInfo> self, first, second, loop, base;
-    const GUID selfGuid = {0x5e1f0c0b, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
-    const GUID firstGuid = {0x5e1f0c0c, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
-    const GUID secondGuid = {0x5e1f0c0d, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
-    const GUID loopGuid = {0x5e1f0c0e, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
-    const GUID baseGuid = {0x5e1f0c0f, 0x7b2d, 0x4c3e, {0x9f, 0x40, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6}};
-    if (SUCCEEDED(hr))
-        hr = CreateType(library.p, L"ISelf", TKIND_INTERFACE, selfGuid, &self.p);
-    if (SUCCEEDED(hr))
-        hr = CreateType(library.p, L"IFirst", TKIND_INTERFACE, firstGuid, &first.p);
-    if (SUCCEEDED(hr))
-        hr = CreateType(library.p, L"ISecond", TKIND_INTERFACE, secondGuid, &second.p);
-    if (SUCCEEDED(hr))
-        hr = CreateType(library.p, L"Loop", TKIND_COCLASS, loopGuid, &loop.p);
-    if (SUCCEEDED(hr))
-        hr = CreateType(library.p, L"IBase", TKIND_INTERFACE, baseGuid, &base.p);
-    if (SUCCEEDED(hr))
-        hr = AddMethod(self.p, L"Gamma", 1);
-    if (SUCCEEDED(hr))
-        hr = AddMethod(first.p, L"Alpha", 1);
-    if (SUCCEEDED(hr))
-        hr = AddMethod(second.p, L"Beta", 2);
-    // Sound bases first: the platform would go round a loop for ever laying out the interfaces.
-    if (SUCCEEDED(hr))
-        hr = Implement(self.p, base.p, 0);
-    if (SUCCEEDED(hr))
-        hr = Implement(first.p, second.p, 0);
-    if (SUCCEEDED(hr))
-        hr = Implement(second.p, base.p, 0);
-    if (SUCCEEDED(hr))
-        hr = Implement(loop.p, first.p, IMPLTYPEFLAG_FDEFAULT);
-    if (SUCCEEDED(hr))
-        hr = library->SaveAllChanges();
-    if (SUCCEEDED(hr))
-        hr = CloseTheLoops(m_path);
-    return hr;
+CyclicTypeLib::CyclicTypeLib()
+    : BuiltTypeLib(
+          "obr-cyclic.tlb", kGuid,
+          [](const std::string& path)
+          {
+              Held<ICreateTypeLib2> library;
+              Held<ICreateTypeInfo> self, first, second, loop, base;
+              GUID type = kGuid;
+              auto next = [&type] { return ++type.Data1, type; };
+              return InOrder({
+                  [&] { return CreateLibrary(path, kGuid, L"ObrLoop", &library.p); },
+                  [&] { return CreateType(library.p, L"ISelf", TKIND_INTERFACE, next(), &self.p); },
+                  [&] { return CreateType(library.p, L"IFirst", TKIND_INTERFACE, next(), &first.p); },
+                  [&] { return CreateType(library.p, L"ISecond", TKIND_INTERFACE, next(), &second.p); },
+                  [&] { return CreateType(library.p, L"Loop", TKIND_COCLASS, next(), &loop.p); },
+                  [&] { return CreateType(library.p, L"IBase", TKIND_INTERFACE, next(), &base.p); },
+                  [&] { return AddMethod(self.p, L"Gamma", 1); },
+                  [&] { return AddMethod(first.p, L"Alpha", 1); },
+                  [&] { return AddMethod(second.p, L"Beta", 2); },
+                  // Sound bases first: the platform would go round a loop for ever laying
+                  // out the interfaces.
+                  [&] { return Implement(self.p, base.p, 0); },
+                  [&] { return Implement(first.p, second.p, 0); },
+                  [&] { return Implement(second.p, base.p, 0); },
+                  [&] { return Implement(loop.p, first.p, IMPLTYPEFLAG_FDEFAULT); },
+                  [&] { return library->SaveAllChanges(); },
+                  [&] { return CloseTheLoops(path); },
+              });
+          })
+{
 }
 
 const GUID LadderTypeLib::kGuid = {
     0x6f2e1d0b, 0x8c3e, 0x4d4f, {0xa0, 0x51, 0x62, 0x73, 0x84, 0x95, 0xa6, 0xb7}};
 
-LadderTypeLib::LadderTypeLib(int rungs) : m_path(TemporaryPath("obr-ladder.tlb"))
+LadderTypeLib::LadderTypeLib(int rungs)
+    : BuiltTypeLib("obr-ladder.tlb", kGuid,
+                   [rungs](const std::string& path)
+                   {
+                       Held<ICreateTypeLib2> library;
+                       HRESULT hr = CreateLibrary(path, kGuid, L"ObrLadder", &library.p);
+                       std::vector<Held<ICreateTypeInfo>> types(static_cast<size_t>(rungs) + 1);
+                       GUID guid = kGuid;
+                       for (int i = 0; SUCCEEDED(hr) && i <= rungs; ++i)
+                       {
+                           ++guid.Data1;
+                           const std::wstring name = i == rungs ? L"IRungEnd" : L"Rung" + std::to_wstring(i);
+                           hr = CreateType(library.p, name.c_str(),
+                                           i == rungs ? TKIND_INTERFACE : TKIND_COCLASS, guid, &types[i].p);
+                       }
+                       if (SUCCEEDED(hr))
+                           hr = AddMethod(types[rungs].p, L"Climb", 1);
+                       for (int i = 0; SUCCEEDED(hr) && i < rungs; ++i)
+                       {
+                           hr = Implement(types[i].p, types[i + 1].p, IMPLTYPEFLAG_FDEFAULT, 0);
+                           if (SUCCEEDED(hr) && i + 1 < rungs)
+                               hr = Implement(types[i].p, types[i + 1].p, IMPLTYPEFLAG_FDEFAULT, 1);
+                       }
+                       return SUCCEEDED(hr) ? library->SaveAllChanges() : hr;
+                   })
 {
-    m_result = Build(rungs);
-    if (SUCCEEDED(m_result))
-        m_result = Register(m_path);
-    m_registered = SUCCEEDED(m_result);
-}
-
-LadderTypeLib::~LadderTypeLib()
-{
-    if (m_registered)
-        UnRegisterTypeLib(kGuid, 1, 0, 0, kSysKind);
-    DeleteFileA(m_path.c_str());
-}
-
-HRESULT LadderTypeLib::Build(int rungs)
-{
-    Held<ICreateTypeLib2> library;
-    HRESULT hr = CreateLibrary(m_path, kGuid, L"ObrLadder", &library.p);
-    std::vector<Held<ICreateTypeInfo>> types(static_cast<size_t>(rungs) + 1);
-    GUID guid = kGuid;
-    for (int i = 0; SUCCEEDED(hr) && i <= rungs; ++i)
-    {
-        ++guid.Data1;
-        const std::wstring name = i == rungs ? L"IRungEnd" : L"Rung" + std::to_wstring(i);
-        hr = CreateType(library.p, name.c_str(), i == rungs ? TKIND_INTERFACE : TKIND_COCLASS, guid,
-                        &types[i].p);
-    }
-    if (SUCCEEDED(hr))
-        hr = AddMethod(types[rungs].p, L"Climb", 1);
-    for (int i = 0; SUCCEEDED(hr) && i < rungs; ++i)
-    {
-        hr = Implement(types[i].p, types[i + 1].p, IMPLTYPEFLAG_FDEFAULT, 0);
-        if (SUCCEEDED(hr) && i + 1 < rungs)
-            hr = Implement(types[i].p, types[i + 1].p, IMPLTYPEFLAG_FDEFAULT, 1);
-    }
-    if (SUCCEEDED(hr))
-        hr = library->SaveAllChanges();
-    return hr;
 }
 } // namespace obrtest

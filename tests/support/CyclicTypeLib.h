@@ -5,56 +5,50 @@
 
 #include <windows.h>
 #include <oleauto.h>
+#include <functional>
 #include <string>
 
 namespace obrtest
 {
-// The library "ObrLoop": ISelf (its own base, method Gamma), IFirst and ISecond (each the other's
-// base, methods Alpha and Beta), the coclass Loop whose default interface is IFirst, and IBase.
-// Built sound, saved to a temporary file, patched into loops and registered for the lifetime of
-// the object.
-class CyclicTypeLib
+// A library built into a temporary file and registered for the lifetime of the object.
+class BuiltTypeLib
 {
 public:
-    static const GUID kGuid;
-
-    CyclicTypeLib();
-    ~CyclicTypeLib();
-    CyclicTypeLib(const CyclicTypeLib&) = delete;
-    CyclicTypeLib& operator=(const CyclicTypeLib&) = delete;
+    BuiltTypeLib(const BuiltTypeLib&) = delete;
+    BuiltTypeLib& operator=(const BuiltTypeLib&) = delete;
 
     // S_OK when the library was built, saved and registered; the first failure otherwise.
     HRESULT Result() const { return m_result; }
 
-private:
-    HRESULT Build();
+protected:
+    // `build` writes the library of that GUID (version 1.0) to the path it is given.
+    BuiltTypeLib(const char* fileName, const GUID& guid,
+                 const std::function<HRESULT(const std::string&)>& build);
+    ~BuiltTypeLib();
 
+private:
     std::string m_path;
+    GUID m_guid;
     HRESULT m_result;
-    bool m_registered = false;
+};
+
+// The library "ObrLoop": ISelf (its own base, method Gamma), IFirst and ISecond (each the other's
+// base, methods Alpha and Beta), the coclass Loop whose default interface is IFirst, and IBase.
+// Built sound, then patched into loops.
+class CyclicTypeLib : public BuiltTypeLib
+{
+public:
+    static const GUID kGuid;
+    CyclicTypeLib();
 };
 
 // A crafted library with no loop at all whose walks unfold into a tree: the library "ObrLadder",
 // coclasses Rung0 to Rung<rungs - 1>, each implementing the next one twice as its default, the last
 // implementing IRungEnd (method Climb). A walk along every path reaches Climb 2^rungs times.
-// Built, saved to a temporary file and registered for the lifetime of the object.
-class LadderTypeLib
+class LadderTypeLib : public BuiltTypeLib
 {
 public:
     static const GUID kGuid;
-
     explicit LadderTypeLib(int rungs);
-    ~LadderTypeLib();
-    LadderTypeLib(const LadderTypeLib&) = delete;
-    LadderTypeLib& operator=(const LadderTypeLib&) = delete;
-
-    HRESULT Result() const { return m_result; }
-
-private:
-    HRESULT Build(int rungs);
-
-    std::string m_path;
-    HRESULT m_result;
-    bool m_registered = false;
 };
 } // namespace obrtest

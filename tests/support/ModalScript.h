@@ -1,8 +1,11 @@
 // Runs a modal dialog with a script that acts on it from inside its modal loop, as a user would.
-// Header only: the suites that use it link the framework.
+// Header only: the suites that use it link the framework (and GoogleTest, to hear of steps left unrun).
 #pragma once
 
 #include <windows.h>
+#ifdef OBR_WITH_GTEST
+#include <gtest/gtest.h>
+#endif
 #include <deque>
 #include <initializer_list>
 #include <iterator>
@@ -11,6 +14,21 @@
 
 namespace obrtest
 {
+// Inside a running test, a failure when the condition does not hold; nothing elsewhere (the
+// benchmark and the robustness child drive dialogs too).
+inline void ExpectInATest(bool holds, const char* what)
+{
+#ifdef OBR_WITH_GTEST
+    if (::testing::UnitTest::GetInstance()->current_test_info())
+    {
+        EXPECT_TRUE(holds) << what;
+    }
+#else
+    static_cast<void>(holds);
+    static_cast<void>(what);
+#endif
+}
+
 inline std::function<void()>& PendingScript()
 {
     static std::function<void()> script;
@@ -37,14 +55,19 @@ inline void RunSoon(std::function<void()> script, UINT delayMs = 1)
 // The script runs once the dialog's loop is up; a dialog it leaves open is cancelled afterwards.
 template <class Dialog> INT_PTR RunModal(Dialog& dialog, std::function<void()> script)
 {
+    bool ran = false;
     RunSoon(
-        [&dialog, script]()
+        [&dialog, &ran, script]()
         {
+            ran = true;
             script();
             if (dialog.m_hWnd)
                 dialog.PostMessage(WM_COMMAND, IDCANCEL);
         });
-    return dialog.DoModal();
+    const INT_PTR result = dialog.DoModal();
+    PendingScript() = nullptr;
+    ExpectInATest(ran, "the dialog ended before its script ran");
+    return result;
 }
 inline std::deque<std::function<void()>>& PendingSteps()
 {
@@ -77,7 +100,11 @@ template <class Dialog> INT_PTR RunModalSteps(Dialog& dialog, std::deque<std::fu
         });
     PendingSteps() = std::move(steps);
     ::SetTimer(nullptr, 0, 1, &RunNextStep);
-    return dialog.DoModal();
+    const INT_PTR result = dialog.DoModal();
+    // A dialog that ended early leaves steps, and what they would have checked, unrun.
+    ExpectInATest(PendingSteps().size() <= 1, "the dialog ended before its steps ran");
+    PendingSteps().clear();
+    return result;
 }
 
 // Presses the keys in order and lets them go in reverse order, as real keyboard input.

@@ -54,6 +54,17 @@ void DoubleClickTheFirstMember(HWND browser)
         SendMouse(at, flag);
 }
 
+void MoveTheMouseTo(POINT at)
+{
+    SendMouse(at, MOUSEEVENTF_MOVE);
+}
+
+void ClickWithTheMouse(POINT at)
+{
+    for (DWORD flag : {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+        SendMouse(at, flag);
+}
+
 void DragWithTheMouse(POINT from, POINT to)
 {
     SendMouse(from, MOUSEEVENTF_MOVE);

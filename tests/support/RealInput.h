@@ -14,6 +14,9 @@ bool WaitForMembers(HWND browser);
 // Brings the browser to the front and double-clicks its first member with the mouse. Each event
 // carries its position: a click must not land where the pointer was before it moved.
 void DoubleClickTheFirstMember(HWND browser);
+// Moves the pointer to a point of the screen; clicks the left button there.
+void MoveTheMouseTo(POINT at);
+void ClickWithTheMouse(POINT at);
 // Presses the left button at one point of the screen, moves to the other and lets go there.
 void DragWithTheMouse(POINT from, POINT to);
 } // namespace obrtest

@@ -2,6 +2,7 @@
 // and default values of an enumeration type.
 #include "tests/support/Checked.h"
 #include "tests/support/ModelTestSupport.h"
+#include "module/ComHolders.h"
 
 #include <string>
 
@@ -11,6 +12,7 @@ namespace
 const SYSKIND kSysKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
 
 const GUID kBuiltGuid = {0x0fcc0bd5, 0xf7c6, 0x40f9, {0xbc, 0xbe, 0x02, 0x1b, 0x35, 0x92, 0x11, 0x22}};
+const GUID kOtherGuid = {0x0fcc0bd5, 0xf7c6, 0x40f9, {0xbc, 0xbe, 0x02, 0x1b, 0x35, 0x92, 0x33, 0x44}};
 
 VARIANT LongValue(long value)
 {
@@ -32,61 +34,58 @@ void AddConstant(ICreateTypeInfo* info, UINT index, const wchar_t* name, VARIANT
     ASSERT_EQ(S_OK, info->SetVarName(index, const_cast<LPOLESTR>(name)));
 }
 
-const GUID kOtherGuid = {0x0fcc0bd5, 0xf7c6, 0x40f9, {0xbc, 0xbe, 0x02, 0x1b, 0x35, 0x92, 0x33, 0x44}};
-
-// A library of one interface, IElsewhere, saved beside the built one and never registered; the
-// test deletes its file, so that references to it cannot be resolved.
-ITypeInfo* BuildOtherLibrary(const std::string& path, ICreateTypeLib2** library)
+// The type information behind a type being built.
+ComPtr<ITypeInfo> InfoOf(ICreateTypeInfo* type)
 {
-    if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), library)))
-        return nullptr;
-    OBR_CHECKED((*library)->SetGuid(kOtherGuid));
-    OBR_CHECKED((*library)->SetName(const_cast<LPOLESTR>(L"OtherLibrary")));
-    OBR_CHECKED((*library)->SetVersion(1, 0));
-    ICreateTypeInfo* elsewhere = nullptr;
-    OBR_CHECKED((*library)->CreateTypeInfo(const_cast<LPOLESTR>(L"IElsewhere"), TKIND_INTERFACE, &elsewhere));
-    ITypeInfo* info = nullptr;
-    OBR_CHECKED(elsewhere->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&info)));
-    elsewhere->Release();
+    ComPtr<ITypeInfo> info;
+    OBR_CHECKED(type->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&info)));
     return info;
 }
 
 // Mode (enum: ModeRead 1, ModeWrite 2), Constants (module: Answer 42, Below -3, Greeting "Salut"),
 // IStore with Open(mode = 2) and Close(mode = 7), Dispatcher (an alias of stdole's IDispatch) and
-// Remote (a coclass implementing IStore and the other library's IElsewhere).
+// Remote (a coclass implementing IStore and IElsewhere of another library, whose file is deleted so
+// that the reference cannot be resolved).
 std::string BuildLibrary()
 {
     const std::string path = obrtest::TemporaryPath("obr-built.tlb");
-    ICreateTypeLib2* library = nullptr;
-    if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), &library)))
+    ComPtr<ICreateTypeLib2> library, other;
+    if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), &library)) ||
+        FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path + ".other.tlb").c_str(), &other)))
         return {};
     OBR_CHECKED(library->SetGuid(kBuiltGuid));
     OBR_CHECKED(library->SetName(const_cast<LPOLESTR>(L"BuiltLibrary")));
     OBR_CHECKED(library->SetVersion(1, 0));
     OBR_CHECKED(library->SetLcid(0));
+    OBR_CHECKED(other->SetGuid(kOtherGuid));
+    OBR_CHECKED(other->SetName(const_cast<LPOLESTR>(L"OtherLibrary")));
+    OBR_CHECKED(other->SetVersion(1, 0));
+    auto create = [](ICreateTypeLib2* in, const wchar_t* name, TYPEKIND kind)
+    {
+        ComPtr<ICreateTypeInfo> type;
+        OBR_CHECKED(in->CreateTypeInfo(const_cast<LPOLESTR>(name), kind, &type));
+        return type;
+    };
+    auto reference = [](ICreateTypeInfo* from, ITypeInfo* to)
+    {
+        HREFTYPE handle = 0;
+        OBR_CHECKED(from->AddRefTypeInfo(to, &handle));
+        return handle;
+    };
 
-    ICreateTypeInfo* mode = nullptr;
-    OBR_CHECKED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Mode"), TKIND_ENUM, &mode));
-    AddConstant(mode, 0, L"ModeRead", LongValue(1), VT_I4);
-    AddConstant(mode, 1, L"ModeWrite", LongValue(2), VT_I4);
+    const ComPtr<ICreateTypeInfo> mode = create(library.Get(), L"Mode", TKIND_ENUM);
+    AddConstant(mode.Get(), 0, L"ModeRead", LongValue(1), VT_I4);
+    AddConstant(mode.Get(), 1, L"ModeWrite", LongValue(2), VT_I4);
+    const ComPtr<ICreateTypeInfo> constants = create(library.Get(), L"Constants", TKIND_MODULE);
+    AddConstant(constants.Get(), 0, L"Answer", LongValue(42), VT_I4);
+    AddConstant(constants.Get(), 1, L"Below", LongValue(-3), VT_I4);
+    Variant greeting;
+    (&greeting)->vt = VT_BSTR;
+    (&greeting)->bstrVal = ::SysAllocString(L"Salut");
+    AddConstant(constants.Get(), 2, L"Greeting", greeting.Get(), VT_BSTR);
 
-    ICreateTypeInfo* constants = nullptr;
-    OBR_CHECKED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Constants"), TKIND_MODULE, &constants));
-    AddConstant(constants, 0, L"Answer", LongValue(42), VT_I4);
-    AddConstant(constants, 1, L"Below", LongValue(-3), VT_I4);
-    VARIANT greeting;
-    ::VariantInit(&greeting);
-    greeting.vt = VT_BSTR;
-    greeting.bstrVal = ::SysAllocString(L"Salut");
-    AddConstant(constants, 2, L"Greeting", greeting, VT_BSTR);
-    ::SysFreeString(greeting.bstrVal);
-
-    ICreateTypeInfo* store = nullptr;
-    OBR_CHECKED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"IStore"), TKIND_INTERFACE, &store));
-    ITypeInfo* modeInfo = nullptr;
-    OBR_CHECKED(mode->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&modeInfo)));
-    HREFTYPE modeRef = 0;
-    OBR_CHECKED(store->AddRefTypeInfo(modeInfo, &modeRef));
+    const ComPtr<ICreateTypeInfo> store = create(library.Get(), L"IStore", TKIND_INTERFACE);
+    const HREFTYPE modeRef = reference(store.Get(), InfoOf(mode.Get()).Get());
     const wchar_t* functionNames[2][2] = {{L"Open", L"mode"}, {L"Close", L"mode"}};
     const long defaults[2] = {2, 7};
     for (UINT i = 0; i < 2; ++i)
@@ -109,61 +108,26 @@ std::string BuildLibrary()
         OBR_CHECKED(store->SetFuncAndParamNames(i, const_cast<LPOLESTR*>(functionNames[i]), 2));
     }
     // An alias of a type of another library.
-    ITypeLib* stdole = nullptr;
-    ITypeInfo* dispatchInfo = nullptr;
-    ICreateTypeInfo* dispatcher = nullptr;
+    ComPtr<ITypeLib> stdole;
+    ComPtr<ITypeInfo> dispatchInfo;
     if (SUCCEEDED(::LoadRegTypeLib({0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}}, 2, 0, 0, &stdole)) &&
-        SUCCEEDED(stdole->GetTypeInfoOfGuid(IID_IDispatch, &dispatchInfo)) &&
-        SUCCEEDED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Dispatcher"), TKIND_ALIAS, &dispatcher)))
+        SUCCEEDED(stdole->GetTypeInfoOfGuid(IID_IDispatch, &dispatchInfo)))
     {
-        HREFTYPE dispatchRef = 0;
-        OBR_CHECKED(dispatcher->AddRefTypeInfo(dispatchInfo, &dispatchRef));
+        const ComPtr<ICreateTypeInfo> dispatcher = create(library.Get(), L"Dispatcher", TKIND_ALIAS);
         TYPEDESC alias = {};
         alias.vt = VT_USERDEFINED;
-        alias.hreftype = dispatchRef;
+        alias.hreftype = reference(dispatcher.Get(), dispatchInfo.Get());
         OBR_CHECKED(dispatcher->SetTypeDescAlias(&alias));
-        dispatcher->Release();
     }
-    if (dispatchInfo)
-        dispatchInfo->Release();
-    if (stdole)
-        stdole->Release();
-
-    // A coclass whose second interface lives in a library that will be gone.
-    ICreateTypeLib2* other = nullptr;
-    ITypeInfo* elsewhere = BuildOtherLibrary(path + ".other.tlb", &other);
-    ICreateTypeInfo* remote = nullptr;
-    ITypeInfo* storeInfo = nullptr;
-    OBR_CHECKED(store->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&storeInfo)));
-    if (elsewhere && storeInfo &&
-        SUCCEEDED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"Remote"), TKIND_COCLASS, &remote)))
-    {
-        HREFTYPE storeRef = 0, elsewhereRef = 0;
-        OBR_CHECKED(remote->AddRefTypeInfo(storeInfo, &storeRef));
-        OBR_CHECKED(remote->AddRefTypeInfo(elsewhere, &elsewhereRef));
-        OBR_CHECKED(remote->AddImplType(0, storeRef));
-        OBR_CHECKED(remote->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT));
-        OBR_CHECKED(remote->AddImplType(1, elsewhereRef));
-        remote->Release();
-    }
-    if (storeInfo)
-        storeInfo->Release();
-    if (elsewhere)
-        elsewhere->Release();
-    if (other)
-    {
-        OBR_CHECKED(other->SaveAllChanges());
-        other->Release();
-    }
+    // A coclass whose second interface lives in the library that will be gone.
+    const ComPtr<ICreateTypeInfo> elsewhere = create(other.Get(), L"IElsewhere", TKIND_INTERFACE);
+    const ComPtr<ICreateTypeInfo> remote = create(library.Get(), L"Remote", TKIND_COCLASS);
+    OBR_CHECKED(remote->AddImplType(0, reference(remote.Get(), InfoOf(store.Get()).Get())));
+    OBR_CHECKED(remote->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT));
+    OBR_CHECKED(remote->AddImplType(1, reference(remote.Get(), InfoOf(elsewhere.Get()).Get())));
+    OBR_CHECKED(other->SaveAllChanges());
     ::DeleteFileA((path + ".other.tlb").c_str());
-
-    const bool saved = OBR_CHECKED(library->SaveAllChanges());
-    modeInfo->Release();
-    store->Release();
-    constants->Release();
-    mode->Release();
-    library->Release();
-    return saved ? path : std::string();
+    return OBR_CHECKED(library->SaveAllChanges()) ? path : std::string();
 }
 } // namespace
 
@@ -195,7 +159,7 @@ protected:
     std::unique_ptr<CTLib> m_library;
 };
 
-TEST_F(BuiltLibraryTest, ModuleConstantsOfSeveralKinds)
+TEST_F(BuiltLibraryTest, ModuleConstantsOfSeveralKindsAndEnumerationDefaults)
 {
     ASSERT_TRUE(m_library->IsLoaded());
     CTClass* constants = m_library->FindClass("Constants");
@@ -215,10 +179,8 @@ TEST_F(BuiltLibraryTest, ModuleConstantsOfSeveralKinds)
     std::vector<CTLibItem*> globals;
     m_library->GetGlobalClasses(globals);
     EXPECT_EQ(2u, globals.size()); // the enumeration and the module
-}
 
-TEST_F(BuiltLibraryTest, EnumerationDefaultsReadAsTheirConstant)
-{
+    // Enumeration defaults read as their constant.
     CTClass* store = m_library->FindClass("IStore");
     ASSERT_NE(nullptr, store);
     CTFunction* open = FunctionNamed(store, "Open", INVOKE_FUNC);
@@ -230,12 +192,9 @@ TEST_F(BuiltLibraryTest, EnumerationDefaultsReadAsTheirConstant)
     EXPECT_EQ("ModeWrite", openMode->GetDefaultValueText());
     // No constant has the value 7: the number itself.
     EXPECT_EQ("7", close->GetParam(0)->GetDefaultValueText());
-}
 
-TEST_F(BuiltLibraryTest, FunctionsOfAPlainInterfaceReturnTheirHResult)
-{
+    // The functions of a plain interface return their HRESULT.
     const ScopedBuilder basic(nullptr);
-    CTClass* store = m_library->FindClass("IStore");
     EXPECT_EQ("Function Open([mode As Mode = ModeWrite]) As VT_HRESULT",
               FunctionNamed(store, "Open", INVOKE_FUNC)->GetDeclaration(0));
     EXPECT_EQ("Function Close([mode As Mode = 7]) As VT_HRESULT",
@@ -246,7 +205,7 @@ TEST_F(BuiltLibraryTest, FunctionsOfAPlainInterfaceReturnTheirHResult)
               VariableNamed(m_library->FindClass("Constants"), "Answer")->GetDeclaration(0));
 }
 
-TEST_F(BuiltLibraryTest, AnAliasOfAnotherLibrarysTypeHasNoTargetHere)
+TEST_F(BuiltLibraryTest, TypesOfOtherLibrariesAliasedOrImplemented)
 {
     CTClass* dispatcher = m_library->FindClass("Dispatcher");
     ASSERT_NE(nullptr, dispatcher);
@@ -255,10 +214,8 @@ TEST_F(BuiltLibraryTest, AnAliasOfAnotherLibrarysTypeHasNoTargetHere)
     EXPECT_EQ("vt29", dispatcher->GetAliasTypeName(0));
     const ScopedBuilder basic(nullptr);
     EXPECT_EQ("IDispatch", dispatcher->GetAliasTypeName(0));
-}
 
-TEST_F(BuiltLibraryTest, AnImplementedTypeThatCannotBeResolvedIsLeftOut)
-{
+    // An implemented type that cannot be resolved is left out.
     CTClass* remote = m_library->FindClass("Remote");
     ASSERT_NE(nullptr, remote);
     ComPtr<ITypeInfo> info;
