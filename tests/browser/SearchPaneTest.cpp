@@ -15,9 +15,6 @@ using ::testing::Not;
 
 namespace
 {
-const GUID kSearchFixtureGuid = {
-    0xe1f20314, 0x2536, 0x4748, {0x9a, 0x5b, 0x6c, 0x7d, 0x8e, 0x9f, 0xa0, 0xb1}};
-
 std::string Hit(const SearchHit& hit)
 {
     std::string text = hit.item.strLibrary.str() + "." + hit.item.strClass.str();
@@ -315,8 +312,7 @@ TEST_F(SearchPaneTest, ClickingTheHitThatIsStillSelectedGoesToItAgain)
 TEST_F(SearchPaneTest, TheContextMenuAsksAboutUsesAsTheTypedQuestionsDo)
 {
     Register("BrowserUsageFixture.tlb");
-    const GUID usageFixture = {0x5a6b7c8d, 0x9e0f, 0x4a1b, {0x8c, 0x2d, 0x3e, 0x4f, 0x5a, 0x6b, 0x7c, 0x8d}};
-    auto dialog = MakeBrowser({{usageFixture, 1, 0}, {kStdoleLibraryGuid, 2, 0}});
+    auto dialog = MakeBrowser({{kUsageFixtureGuid, 1, 0}, {kStdoleLibraryGuid, 2, 0}});
     RunModal(*dialog,
              [&](CBrowserDlg& d)
              {

@@ -4,20 +4,12 @@
 
 #include "tests/browser/BrowserTestSupport.h"
 #include "impl/CTypeLibBrowserImpl.h"
+#include "tests/support/KnownLibraries.h"
 #include "tests/support/RegisteredTypeLib.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-// The libraries the tests refer to.
-extern const GUID kBrowserFixtureGuid;
-extern const GUID kOrderFixtureGuid;
-extern const GUID kLocaleFixtureGuid;
-extern const GUID kStdoleLibraryGuid;
-extern const GUID kScriptingLibraryGuid;
-extern const GUID kAdoLibraryGuid;
-extern const GUID kMshtmlLibraryGuid;
 
 class TypeLibBrowserTest : public BrowserDialogTest
 {

@@ -52,7 +52,7 @@ TEST_F(BasicDeclarationTest, KindLabelsOfTypesAndLibraries)
 
 TEST_F(BasicDeclarationTest, ScriptingRuntimeDeclarations)
 {
-    CTLib scripting(kScriptingGuid, 1, 0, 0);
+    CTLib scripting(kScriptingLibraryGuid, 1, 0, 0);
     ASSERT_TRUE(scripting.IsLoaded());
     CTClass* dictionary = scripting.FindClass("IDictionary");
     EXPECT_EQ("Property Item(Key As Variant) As Variant",

@@ -54,7 +54,7 @@ bool Has(const CHARFORMAT2A& format, DWORD effect)
 
 TEST_F(DescribeTest, AFunctionWithItsNotesAndLinks)
 {
-    CTLib scripting(kScriptingGuid, 1, 0, 0);
+    CTLib scripting(kScriptingLibraryGuid, 1, 0, 0);
     CTClass* dictionary = scripting.FindClass("IDictionary");
     CTFunction* exists = FunctionNamed(dictionary, "Exists", INVOKE_FUNC);
     ASSERT_NE(nullptr, exists);
@@ -176,7 +176,7 @@ TEST_F(DescribeTest, CatalogItemsWithTheirSyntaxRuns)
 
 TEST_F(DescribeTest, TheDefaultMemberOfTheScriptingDictionary)
 {
-    CTLib scripting(kScriptingGuid, 1, 0, 0);
+    CTLib scripting(kScriptingLibraryGuid, 1, 0, 0);
     CTClass* dictionary = scripting.FindClass("IDictionary");
     CTFunction* item = FunctionNamed(dictionary, "Item", INVOKE_PROPERTYGET);
     ASSERT_NE(nullptr, item);

@@ -1,4 +1,5 @@
 #include "host/util/HostUtilities.h"
+#include "tests/support/KnownLibraries.h"
 #include "tests/support/PlatformRecorder.h"
 #include "host/util/TypeLibraryExtensions.h"
 
@@ -29,8 +30,8 @@ TEST(StringLoaders, LoadFromTheGivenModule)
 
 TEST(TypeLibraryExtensions, KeepsOrderAndCopiesByAssignment)
 {
-    const GUID stdole = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-    const GUID scripting = {0x420B2830, 0xE718, 0x11CF, {0x89, 0x3D, 0x00, 0xA0, 0xC9, 0x05, 0x42, 0x28}};
+    const GUID& stdole = kStdoleLibraryGuid;
+    const GUID& scripting = kScriptingLibraryGuid;
     TypeLibraryExtensions list;
     EXPECT_EQ(0, list.count());
     list.Add(scripting, 1, 0);

@@ -1,10 +1,6 @@
 #include "tests/support/ModelTestSupport.h"
 #include "typelib/TypeLibView.h"
 
-const GUID kFixtureGuid = {0x6b71a616, 0xbf9f, 0x424a, {0x9d, 0x30, 0x65, 0x89, 0xd9, 0xcf, 0x0a, 0xce}};
-const GUID kStdoleGuid = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-const GUID kScriptingGuid = {0x420B2830, 0xE718, 0x11CF, {0x89, 0x3D, 0x00, 0xA0, 0xC9, 0x05, 0x42, 0x28}};
-
 void ModelTest::SetUp()
 {
     ::CoInitialize(nullptr);
@@ -23,7 +19,7 @@ CTLib& ModelTest::Fixture()
     {
         m_registration = std::make_unique<obrtest::RegisteredTypeLib>("BrowserFixture.tlb");
         EXPECT_EQ(S_OK, m_registration->Result());
-        m_fixture = std::make_unique<CTLib>(kFixtureGuid, 1, 0, 0);
+        m_fixture = std::make_unique<CTLib>(kBrowserFixtureGuid, 1, 0, 0);
     }
     return *m_fixture;
 }

@@ -8,6 +8,7 @@
 #include "typelib/CTLib.h"
 #include "typelib/CTParameter.h"
 #include "typelib/CTVariable.h"
+#include "tests/support/KnownLibraries.h"
 #include "tests/support/RegisteredTypeLib.h"
 #include "tests/support/TestPaths.h"
 
@@ -108,11 +109,6 @@ protected:
 private:
     std::unique_ptr<ScopedBuilder> m_basic;
 };
-
-// The registered libraries of the prefix that the tests use.
-extern const GUID kFixtureGuid;
-extern const GUID kStdoleGuid;
-extern const GUID kScriptingGuid;
 
 // The type the classes list shows under that name (the listing rules' display names); null, and a
 // failure of the test, when it shows none.

@@ -14,7 +14,7 @@ TEST_F(ModelTest, ARegisteredLibraryLoadsWithItsAttributesAndTypes)
     EXPECT_EQ("ObrFixture", lib.GetName());
     EXPECT_EQ("Object browser test fixture", lib.GetDescription());
     EXPECT_EQ(TLIB_KIND_LIBRARY, lib.GetKind());
-    EXPECT_TRUE(IsEqualGUID(kFixtureGuid, lib.GetGuid()));
+    EXPECT_TRUE(IsEqualGUID(kBrowserFixtureGuid, lib.GetGuid()));
     EXPECT_EQ(1, lib.GetMajorVersion());
     EXPECT_EQ(0, lib.GetMinorVersion());
     EXPECT_THAT(lib.GetPath().str(), ::testing::HasSubstr("BrowserFixture.tlb"));

@@ -61,7 +61,7 @@ void Walk(CTClass* type, Totals& totals, int depth = 0)
 
 TEST_F(ModelTest, ScriptingDictionaryAndOpenTextFile)
 {
-    CTLib scripting(kScriptingGuid, 1, 0, 0);
+    CTLib scripting(kScriptingLibraryGuid, 1, 0, 0);
     ASSERT_TRUE(scripting.IsLoaded());
     EXPECT_EQ("Scripting", scripting.GetName());
 
@@ -91,19 +91,19 @@ TEST_F(ModelTest, ScriptingDictionaryAndOpenTextFile)
 TEST_F(ModelTest, StdoleBasesAndReferenceCounts)
 {
     ITypeLib* raw = nullptr;
-    ASSERT_EQ(S_OK, ::LoadRegTypeLib(kStdoleGuid, 2, 0, 0, &raw));
+    ASSERT_EQ(S_OK, ::LoadRegTypeLib(kStdoleLibraryGuid, 2, 0, 0, &raw));
     // Wine keeps a library's resolved references to types of imported libraries (stdole imports
     // itself) for the library's lifetime: a first walk lets it fill that cache, so that the count
     // compared afterwards is ours alone.
     {
-        CTLib warmUp(kStdoleGuid, 2, 0, 0);
+        CTLib warmUp(kStdoleLibraryGuid, 2, 0, 0);
         Totals totals;
         for (int i = 0; i < warmUp.GetClassCount(); ++i)
             Walk(warmUp.GetClass(i), totals);
     }
     const ULONG before = ReferenceCount(raw);
     {
-        CTLib stdole(kStdoleGuid, 2, 0, 0);
+        CTLib stdole(kStdoleLibraryGuid, 2, 0, 0);
         ASSERT_TRUE(stdole.IsLoaded());
         EXPECT_EQ("stdole", stdole.GetName());
         CTClass* dispatch = stdole.FindClass("IDispatch");

@@ -13,8 +13,6 @@ using ::testing::UnorderedElementsAreArray;
 
 namespace
 {
-const GUID kOrderFixtureGuid = {0x2f0c4a51, 0x9d3e, 0x4b8a, {0xa7, 0xc2, 0x5e, 0x61, 0xb0, 0xd4, 0xf9, 0x03}};
-
 template <typename Items> std::vector<std::string> Names(const Items& items)
 {
     std::vector<std::string> names;

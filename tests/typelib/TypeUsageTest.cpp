@@ -11,8 +11,6 @@ using ::testing::IsEmpty;
 
 namespace
 {
-const GUID kUsageFixtureGuid = {0x5a6b7c8d, 0x9e0f, 0x4a1b, {0x8c, 0x2d, 0x3e, 0x4f, 0x5a, 0x6b, 0x7c, 0x8d}};
-
 // "Type.Member" (or "Type" for an implementer) of each hit, and whether it is hidden ("!").
 std::vector<std::string> Hits(const TypeUsage::Index& index, TypeUsage::Use use, CTClass* type)
 {
@@ -61,7 +59,7 @@ TEST_F(ModelTest, AMemberReturningAnotherLibrarysTypeIsFoundUnderThatType)
     obrtest::RegisteredTypeLib registration("BrowserUsageFixture.tlb");
     ASSERT_EQ(S_OK, registration.Result());
     CTLib library(kUsageFixtureGuid, 1, 0, 0);
-    CTLib stdole(kStdoleGuid, 2, 0, 0);
+    CTLib stdole(kStdoleLibraryGuid, 2, 0, 0);
     ASSERT_TRUE(library.IsLoaded());
     ASSERT_TRUE(stdole.IsLoaded());
     const TypeUsage::Index index(&library);
@@ -93,9 +91,8 @@ TEST(TypeUsage, TheSearchBoxQuestionsAreReadInTheirThreeForms)
 
 TEST_F(ModelTest, UsesInRealLibraries)
 {
-    const GUID mshtmlGuid = {0x3050F1C5, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
-    CTLib scripting(kScriptingGuid, 1, 0, 0);
-    CTLib mshtml(mshtmlGuid, 4, 0, 0);
+    CTLib scripting(kScriptingLibraryGuid, 1, 0, 0);
+    CTLib mshtml(kMshtmlLibraryGuid, 4, 0, 0);
     ASSERT_TRUE(scripting.IsLoaded());
     ASSERT_TRUE(mshtml.IsLoaded());
     // No member of the Scripting runtime returns a Dictionary (one is made with CreateObject); its
