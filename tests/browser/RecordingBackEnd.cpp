@@ -138,48 +138,6 @@ BOOL RecordingBackEnd::ShowHelp(HELPINFO* info)
     return TRUE;
 }
 
-void RecordingBackEnd::ToggleGroupMembers()
-{
-    Log().push_back("ToggleGroupMembers");
-}
-void RecordingBackEnd::ToggleShowHidden()
-{
-    Log().push_back("ToggleShowHidden");
-}
-void RecordingBackEnd::UpdateContextMenu(CMenu*, UINT, BOOL)
-{
-    Log().push_back("UpdateContextMenu");
-}
-void RecordingBackEnd::MembersListClicked(NMHDR*, LRESULT* result)
-{
-    *result = 0;
-}
-void RecordingBackEnd::ClassesListClicked(NMHDR*, LRESULT* result)
-{
-    *result = 0;
-}
-void RecordingBackEnd::LibraryComboFocused()
-{
-    NoteFocus();
-}
-void RecordingBackEnd::DescriptionSelectionChanged(NMHDR*, LRESULT* result)
-{
-    *result = 0;
-}
-void RecordingBackEnd::DescriptionFocused()
-{
-    NoteFocus();
-}
-void RecordingBackEnd::ClassesListFocused(NMHDR*, LRESULT* result)
-{
-    NoteFocus();
-    *result = 0;
-}
-void RecordingBackEnd::MembersListFocused(NMHDR*, LRESULT* result)
-{
-    NoteFocus();
-    *result = 0;
-}
 void RecordingBackEnd::NoteFocus()
 {
     const CWnd* focus = m_pDlg->m_pFocusWnd;
@@ -188,10 +146,6 @@ void RecordingBackEnd::NoteFocus()
                           : focus == m_pDlg->m_pMembersList ? "members"
                           : focus == m_pDlg->m_pDescription ? "description"
                                                             : "other");
-}
-void RecordingBackEnd::EditReferences()
-{
-    Log().push_back("EditReferences");
 }
 
 LRESULT RecordingBackEnd::FollowLink(WPARAM link, LPARAM)

@@ -43,20 +43,28 @@ public:
     void OnLibraryChanged() override;
     void SetupDialog() override;
     BOOL ShowHelp(HELPINFO* info) override;
-    void ToggleGroupMembers() override;
-    void ToggleShowHidden() override;
-    void UpdateContextMenu(CMenu* popup, UINT index, BOOL systemMenu) override;
+    void ToggleGroupMembers() override { Log().push_back("ToggleGroupMembers"); }
+    void ToggleShowHidden() override { Log().push_back("ToggleShowHidden"); }
+    void UpdateContextMenu(CMenu*, UINT, BOOL) override { Log().push_back("UpdateContextMenu"); }
     CString GetSelectionText() override;
-    void MembersListClicked(NMHDR* header, LRESULT* result) override;
-    void ClassesListClicked(NMHDR* header, LRESULT* result) override;
+    void MembersListClicked(NMHDR*, LRESULT* result) override { *result = 0; }
+    void ClassesListClicked(NMHDR*, LRESULT* result) override { *result = 0; }
     void ClassesSelectionChanged(NMHDR* header, LRESULT* result) override;
     void MembersSelectionChanged(NMHDR* header, LRESULT* result) override;
-    void LibraryComboFocused() override;
-    void DescriptionSelectionChanged(NMHDR* header, LRESULT* result) override;
-    void DescriptionFocused() override;
-    void ClassesListFocused(NMHDR* header, LRESULT* result) override;
-    void MembersListFocused(NMHDR* header, LRESULT* result) override;
-    void EditReferences() override;
+    void LibraryComboFocused() override { NoteFocus(); }
+    void DescriptionSelectionChanged(NMHDR*, LRESULT* result) override { *result = 0; }
+    void DescriptionFocused() override { NoteFocus(); }
+    void ClassesListFocused(NMHDR*, LRESULT* result) override
+    {
+        NoteFocus();
+        *result = 0;
+    }
+    void MembersListFocused(NMHDR*, LRESULT* result) override
+    {
+        NoteFocus();
+        *result = 0;
+    }
+    void EditReferences() override { Log().push_back("EditReferences"); }
     LRESULT FollowLink(WPARAM link, LPARAM notification) override;
     CString GetSelectedClassName() override;
     CString GetSelectedMemberName() override;
