@@ -58,7 +58,7 @@ TEST_F(BrowserDialogTest, ListFindsWholeTextsAndReadsTheSelection)
              });
 }
 
-TEST(ModuleServices, IsAllHexAndStringLoaders)
+TEST(ModuleServices, IsAllHexStringLoadersAndTheResourceChainTheModuleJoins)
 {
     EXPECT_TRUE(IsAllHex(""));
     EXPECT_TRUE(IsAllHex("0409"));
@@ -68,10 +68,6 @@ TEST(ModuleServices, IsAllHexAndStringLoaders)
     EXPECT_FALSE(IsAllHex("12 "));
     EXPECT_STREQ("Précédent", szGetStringObr(IDS_TIP_BACK));
     EXPECT_EQ("Guide : ", strGetStringObr(IDS_GUID));
-}
-
-TEST(ModuleServices, TheLoadedModuleJoinsTheResourceChain)
-{
     // The module's dialog, menu and strings are found without naming the module.
     CString text;
     EXPECT_TRUE(text.LoadString(IDS_TIP_COPY));

@@ -100,10 +100,7 @@ TEST(ModuleStrings, EveryTextByteForByteInCodePage1252)
               LoadModuleString(IDS_TIP_BACK));
     // A line feed alone: the description pane's RTF turns it into a paragraph break.
     EXPECT_EQ('\n', LoadModuleString(IDS_MEMBER_OF).front());
-}
-
-TEST(ModuleStrings, UnusedNumbersHoldNothing)
-{
+    // Numbers no text uses hold nothing.
     EXPECT_EQ("", LoadModuleString(12305));
     EXPECT_EQ("", LoadModuleString(12335));
 }

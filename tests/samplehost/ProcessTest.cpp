@@ -188,7 +188,7 @@ TEST(SampleHostProgram, F2AndADoubleClickPasteAMemberAtTheEditorsCaret)
     EXPECT_EQ("Sub Main\r\n    CompareMode\r\nEnd Sub\r\n", g_editorText);
 }
 
-TEST(SampleHostProgram, HelpListsTheOptionsAndVersionPrintsTheVersion)
+TEST(SampleHostProgram, HelpListsTheOptionsVersionPrintsTheVersionAndAnUnknownOptionIsExplained)
 {
     HostRun run = RunHost("--help");
     EXPECT_EQ(0u, run.exitCode);
@@ -200,6 +200,9 @@ TEST(SampleHostProgram, HelpListsTheOptionsAndVersionPrintsTheVersion)
     run = RunHost("--version");
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ("samplehost " OBR_VERSION "\n", run.output);
+    run = RunHost("--nothing");
+    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_NE(std::string::npos, run.output.find("--nothing"));
 }
 
 TEST(SampleHostProgram, ABrowserClosedWithoutChoiceExitsWithOneAndPrintsNothing)
@@ -207,13 +210,6 @@ TEST(SampleHostProgram, ABrowserClosedWithoutChoiceExitsWithOneAndPrintsNothing)
     HostRun run = RunHost("--browse 2", &CancelTheBrowser);
     EXPECT_EQ(1u, run.exitCode);
     EXPECT_EQ("", run.output);
-}
-
-TEST(SampleHostProgram, AnUnknownOptionIsExplained)
-{
-    HostRun run = RunHost("--nothing");
-    EXPECT_EQ(2u, run.exitCode);
-    EXPECT_NE(std::string::npos, run.output.find("--nothing"));
 }
 
 TEST(SampleHostProgram, ReadOnlyStartsNeverWriteTheProjectAndTellADamagedOne)
