@@ -121,19 +121,11 @@ TEST_F(BrowserDialogTest, CommandsGoToTheBackEnd)
                  d.SendMessage(WM_COMMAND, ID_GROUPMEMBERS);
                  d.SendMessage(WM_COMMAND, ID_SHOWHIDDEN);
                  d.SendMessage(WM_COMMAND, ID_REFERENCES);
-                 RTFLinkClick click = {0, 42};
-                 ENLINK link = {};
-                 link.nmhdr.hwndFrom = d.m_pDescription->m_hWnd;
-                 link.nmhdr.idFrom = IDC_DESCRIPTION;
-                 link.nmhdr.code = EN_LINK;
-                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
-                               reinterpret_cast<LPARAM>(&link));
+                 ClickLinkWord(d, 42);
                  // The same number from anyone else is not a link: DM_SETDEFID, or a record
                  // that does not come from the pane.
                  d.SendMessage(DM_SETDEFID, IDC_COPY, 0);
-                 link.nmhdr.hwndFrom = d.GetDlgItem(IDC_COPY)->m_hWnd;
-                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
-                               reinterpret_cast<LPARAM>(&link));
+                 ClickLinkWord(d, 42, d.GetDlgItem(IDC_COPY)->m_hWnd);
                  d.GetDlgItem(IDC_SEARCH_TEXT)->SetWindowText("  Item ");
                  d.SendMessage(WM_COMMAND, IDC_SEARCH);
              });

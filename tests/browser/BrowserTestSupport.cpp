@@ -209,6 +209,17 @@ void BrowserDialogTest::ShowInFront(CBrowserDlg& dialog)
     ::SetForegroundWindow(dialog.m_hWnd);
 }
 
+LRESULT BrowserDialogTest::ClickLinkWord(CBrowserDlg& dialog, DWORD_PTR word, HWND from)
+{
+    RTFLinkClick click = {0, word};
+    ENLINK link = {};
+    link.nmhdr.hwndFrom = from ? from : dialog.m_pDescription->m_hWnd;
+    link.nmhdr.idFrom = IDC_DESCRIPTION;
+    link.nmhdr.code = EN_LINK;
+    return dialog.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
+                              reinterpret_cast<LPARAM>(&link));
+}
+
 void BrowserDialogTest::HoldEnter(bool down)
 {
     BYTE keys[256];

@@ -70,6 +70,9 @@ protected:
     static void ShowInFront(CBrowserDlg& dialog);
     // Enter held down (a command that came from it) or let go.
     static void HoldEnter(bool down);
+    // A click on a description link whose data word is `word`, as the pane (or `from`) reports it;
+    // what the dialog answers.
+    static LRESULT ClickLinkWord(CBrowserDlg& dialog, DWORD_PTR word, HWND from = nullptr);
 
 private:
     BrowserImplFactory m_previousFactory = nullptr;

@@ -21,7 +21,7 @@ NMLVCUSTOMDRAW CustomDraw(CBrowserDlg& d, DWORD stage, int row, LRESULT& result)
 }
 } // namespace
 
-TEST_F(BrowserDialogTest, HiddenItemsAreDrawnGreyInEveryCell)
+TEST_F(BrowserDialogTest, HiddenItemsAreDrawnGreyInEveryCellAndTheListFindsWholeTexts)
 {
     CBrowserDlg dialog(BROWSER_TYPELIB);
     RunModal(dialog,
@@ -40,15 +40,8 @@ TEST_F(BrowserDialogTest, HiddenItemsAreDrawnGreyInEveryCell)
                  EXPECT_EQ(COLORREF(CLR_DEFAULT), visible.clrText);
                  CustomDraw(d, CDDS_POSTPAINT, -1, result);
                  EXPECT_EQ(CDRF_DODEFAULT, result);
-             });
-}
 
-TEST_F(BrowserDialogTest, ListFindsWholeTextsAndReadsTheSelection)
-{
-    CBrowserDlg dialog(BROWSER_TYPELIB);
-    RunModal(dialog,
-             [](CBrowserDlg& d)
-             {
+                 // The list finds whole texts in any letter case and reads the selection.
                  auto* members = static_cast<CLibItemListCtrl*>(d.m_pMembersList);
                  EXPECT_EQ("", members->GetSelectedText());
                  EXPECT_EQ(1, members->FindItem("COUNT"));

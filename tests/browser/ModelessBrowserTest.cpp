@@ -164,14 +164,29 @@ TEST_F(ModelessBrowserTest, EscapeHidesAndShowingAgainKeepsTheSelectionAndHistor
     EXPECT_EQ("", m_browser->GetResultString());
 }
 
-TEST_F(ModelessBrowserTest, NewReferencesKeepWhatSurvivesOfTheHistory)
+namespace
 {
+LONG g_faults = 0;
+LONG CALLBACK CountFault(EXCEPTION_POINTERS* exception)
+{
+    if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION)
+        ++g_faults;
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+} // namespace
+
+TEST_F(ModelessBrowserTest, NewReferencesKeepWhatSurvivesOfTheHistoryAndTheLinksOfLibrariesGoneLeadNowhere)
+{
+    obrtest::PlatformRecorder platform;
     Owner owner;
     Open(owner.Window());
     SelectLibrary(*m_browser, "stdole");
     Choose(m_browser->m_pClassesList, "StdFont");
     SelectLibrary(*m_browser, "Scripting");
     Choose(m_browser->m_pClassesList, "Dictionary");
+    ASSERT_GT(m_browser->m_pDescription->GetLinkCount(), 0);
+    // The word of the "Scripting" link, as the pane would hand it back.
+    const DWORD_PTR stale = reinterpret_cast<DWORD_PTR>(BackEnd(*m_browser)->GetCurrentLibrary());
 
     // Every library kept: the selection stays.
     m_browser->UpdateReferences(m_references);
@@ -199,47 +214,17 @@ TEST_F(ModelessBrowserTest, NewReferencesKeepWhatSurvivesOfTheHistory)
     m_browser->UpdateReferences(other);
     EXPECT_EQ("ObrFixture", SelectedLibrary(*m_browser));
     EXPECT_EQ("<globals>", SelectedText(m_browser->m_pClassesList));
-}
-
-namespace
-{
-LONG g_faults = 0;
-LONG CALLBACK CountFault(EXCEPTION_POINTERS* exception)
-{
-    if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION)
-        ++g_faults;
-    return EXCEPTION_CONTINUE_SEARCH;
-}
-} // namespace
-
-TEST_F(ModelessBrowserTest, TheLinksOfLibrariesThatAreGoneGoWithThemAndLeadNowhere)
-{
-    obrtest::PlatformRecorder platform;
-    Owner owner;
-    Open(owner.Window());
-    SelectLibrary(*m_browser, "Scripting");
-    Choose(m_browser->m_pClassesList, "Dictionary");
-    CRichEditCtrlEx* pane = m_browser->m_pDescription;
-    ASSERT_GT(pane->GetLinkCount(), 0);
-    // The word of the "Scripting" link, as the pane would hand it back.
-    const DWORD_PTR stale = reinterpret_cast<DWORD_PTR>(BackEnd(*m_browser)->GetCurrentLibrary());
 
     // No reference loads any more: the libraries are freed, the browser says so and hides.
     m_browser->UpdateReferences(TypeLibraryExtensions());
     EXPECT_EQ(1u, platform.m_messages.size());
     EXPECT_EQ("", m_browser->m_pDescription->GetWindowText());
-    EXPECT_EQ(0, pane->GetLinkCount());
-
+    EXPECT_EQ(0, m_browser->m_pDescription->GetLinkCount());
     // Shown again, a click with the old link's word reads nothing of what it named.
     m_browser->ShowWindow(SW_SHOW);
     g_faults = 0;
     PVOID handler = AddVectoredExceptionHandler(1, &CountFault);
-    RTFLinkClick click = {0, stale};
-    ENLINK link = {};
-    link.nmhdr.hwndFrom = pane->m_hWnd;
-    link.nmhdr.code = EN_LINK;
-    const LRESULT followed = m_browser->SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
-                                                    reinterpret_cast<LPARAM>(&link));
+    const LRESULT followed = ClickLinkWord(*m_browser, stale);
     RemoveVectoredExceptionHandler(handler);
     EXPECT_EQ(1, followed);
     EXPECT_EQ(0, g_faults);

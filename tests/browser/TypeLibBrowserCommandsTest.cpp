@@ -130,12 +130,7 @@ TEST_F(TypeLibBrowserTest, LinksLeadToTheirLibraryOrClassAndAreRecorded)
                  ASSERT_NE(nullptr, dictionary);
                  Choose(d.m_pClassesList, "Point");
                  const size_t entries = d.m_history[BROWSER_TYPELIB].size();
-                 RTFLinkClick click = {0, reinterpret_cast<DWORD_PTR>(dictionary)};
-                 ENLINK link = {};
-                 link.nmhdr.hwndFrom = d.m_pDescription->m_hWnd;
-                 link.nmhdr.code = EN_LINK;
-                 d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
-                               reinterpret_cast<LPARAM>(&link));
+                 ClickLinkWord(d, reinterpret_cast<DWORD_PTR>(dictionary));
                  EXPECT_EQ("Point", SelectedText(d.m_pClassesList));
                  EXPECT_EQ("ObrFixture", SelectedLibrary(d));
                  EXPECT_EQ(entries, d.m_history[BROWSER_TYPELIB].size());
@@ -143,10 +138,8 @@ TEST_F(TypeLibBrowserTest, LinksLeadToTheirLibraryOrClassAndAreRecorded)
                  // A link to a member leads nowhere.
                  Choose(d.m_pClassesList, "Shape");
                  Choose(d.m_pMembersList, "Move");
-                 click.dwData =
-                     d.m_pMembersList->GetItemData(d.m_pMembersList->GetNextItem(-1, LVNI_SELECTED));
-                 EXPECT_EQ(1, d.SendMessage(RTFN_LINKCLICKED, reinterpret_cast<WPARAM>(&click),
-                                            reinterpret_cast<LPARAM>(&link)));
+                 EXPECT_EQ(1, ClickLinkWord(d, d.m_pMembersList->GetItemData(
+                                                   d.m_pMembersList->GetNextItem(-1, LVNI_SELECTED))));
                  EXPECT_EQ("Move", SelectedText(d.m_pMembersList));
 
                  // DM_SETDEFID shares the link message's number: it is no link.
