@@ -6,6 +6,7 @@
 
 #include "module/BrowserApi.h"
 #include "browser/BrowserTypes.h"
+#include "browser/BrowserSettings.h"
 #include "browser/CBrowserListCtrl.h"
 
 #include <vector>
@@ -15,8 +16,8 @@ class CBrowserDlg;
 class OBR_API CSearchPane : public CBrowserListCtrl
 {
 public:
-    // How many searches the box's list remembers.
-    static constexpr int kMostRememberedSearches = 10;
+    // How many searches the box's list keeps: as many as a browser remembers between showings.
+    static constexpr int kMostRememberedSearches = static_cast<int>(BrowserSettings::kMostSearches);
 
     explicit CSearchPane(CBrowserDlg& dialog) : m_dialog(dialog) {}
 

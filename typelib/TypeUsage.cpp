@@ -204,9 +204,8 @@ Index::Index(CTLib* library)
     for (CTClass* type : TypeLibView::ShownClassesInTypeOrder(library))
     {
         const bool typeHidden = type->IsHidden();
-        // Implemented: a coclass's interfaces (not the ones it raises events through) and what its
-        // default interfaces derive from; an interface's base.
-        // Implemented: what the type implements, and for a coclass what its default interfaces
+        // Implemented: what the type implements (a coclass's interfaces but the ones it raises
+        // events through, an interface's base), and for a coclass what its default interfaces
         // derive from. A type is not its own implementer: a coclass stands for its default.
         m_rows.push_back({type, nullptr, typeHidden});
         const size_t typeRow = m_rows.size() - 1;

@@ -8,20 +8,21 @@ void ModelTest::SetUp()
 
 void ModelTest::TearDown()
 {
-    m_fixture.reset();
-    m_registration.reset();
+    m_fixtures.clear();
     ::CoUninitialize();
 }
 
-CTLib& ModelTest::Fixture()
+CTLib& ModelTest::Fixture(const char* file, const GUID& guid)
 {
-    if (!m_fixture)
-    {
-        m_registration = std::make_unique<obrtest::RegisteredTypeLib>("BrowserFixture.tlb");
-        EXPECT_EQ(S_OK, m_registration->Result());
-        m_fixture = std::make_unique<CTLib>(kBrowserFixtureGuid, 1, 0, 0);
-    }
-    return *m_fixture;
+    for (Loaded& loaded : m_fixtures)
+        if (loaded.file == file)
+            return *loaded.library;
+    Loaded loaded{file, std::make_unique<obrtest::RegisteredTypeLib>(file), nullptr};
+    EXPECT_EQ(S_OK, loaded.registration->Result()) << file;
+    loaded.library = std::make_unique<CTLib>(guid, 1, 0, 0);
+    EXPECT_TRUE(loaded.library->IsLoaded()) << file;
+    m_fixtures.push_back(std::move(loaded));
+    return *m_fixtures.back().library;
 }
 
 CTClass* ModelTest::ClassNamed(CTLib& library, const char* name)

@@ -78,8 +78,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The fixture library, registered for the test and loaded as a CTLib.
-    CTLib& Fixture();
+    // A fixture library of the build (the browser fixture by default), registered for the rest of
+    // the test and loaded as a CTLib.
+    CTLib& Fixture(const char* file = "BrowserFixture.tlb", const GUID& guid = kBrowserFixtureGuid);
     static CTClass* ClassNamed(CTLib& library, const char* name);
     static CTFunction* FunctionNamed(CTClass* type, const char* name, INVOKEKIND kind);
     static CTVariable* VariableNamed(CTClass* type, const char* name);
@@ -87,8 +88,14 @@ protected:
     RecordingBuilder m_builder;
 
 private:
-    std::unique_ptr<obrtest::RegisteredTypeLib> m_registration;
-    std::unique_ptr<CTLib> m_fixture;
+    // Members end in reverse order: the library goes before its registration.
+    struct Loaded
+    {
+        std::string file;
+        std::unique_ptr<obrtest::RegisteredTypeLib> registration;
+        std::unique_ptr<CTLib> library;
+    };
+    std::vector<Loaded> m_fixtures;
 };
 
 // The model with the module's own Basic builder in place of the recording one.

@@ -30,9 +30,7 @@ std::vector<std::string> MembersOf(CTLib& library, const char* name)
 
 TEST_F(ModelTest, ACoclassStandsForItsDefaultInterfacesAndAnAliasForTheTypeItNames)
 {
-    obrtest::RegisteredTypeLib registration("BrowserOrderFixture.tlb");
-    ASSERT_EQ(S_OK, registration.Result());
-    CTLib library(kOrderFixtureGuid, 1, 0, 0);
+    CTLib& library = Fixture("BrowserOrderFixture.tlb", kOrderFixtureGuid);
     ASSERT_TRUE(library.IsLoaded());
     // Whichever comes first of a coclass and its default interface, the coclass's name is listed
     // once; the interfaces' own names are not. Two aliases of one enumeration list it once, under

@@ -29,9 +29,7 @@ std::vector<std::string> Hits(const TypeUsage::Index& index, TypeUsage::Use use,
 
 TEST_F(ModelTest, AMemberReturnsOrTakesATypeThroughAliasesPointersDefaultInterfacesAndLibraries)
 {
-    obrtest::RegisteredTypeLib registration("BrowserUsageFixture.tlb");
-    ASSERT_EQ(S_OK, registration.Result());
-    CTLib library(kUsageFixtureGuid, 1, 0, 0);
+    CTLib& library = Fixture("BrowserUsageFixture.tlb", kUsageFixtureGuid);
     ASSERT_TRUE(library.IsLoaded());
     const TypeUsage::Index index(&library);
 
