@@ -1,15 +1,15 @@
-// A library built at test time with ICreateTypeLib2, for what widl cannot write: module constants
-// and default values of an enumeration type.
+// A library built at test time, for what widl cannot write: module constants, default values of an
+// enumeration type, and types of other libraries aliased or implemented.
+#include "tests/support/BuiltTypeLib.h"
 #include "tests/support/Checked.h"
 #include "tests/support/ModelTestSupport.h"
-#include "module/ComHolders.h"
 
+#include <memory>
 #include <string>
 
 namespace
 {
-// The platform of this build, which the library is built for and registered under.
-const SYSKIND kSysKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
+using obrtest::BuiltTypeLib;
 
 const GUID kBuiltGuid = {0x0fcc0bd5, 0xf7c6, 0x40f9, {0xbc, 0xbe, 0x02, 0x1b, 0x35, 0x92, 0x11, 0x22}};
 const GUID kOtherGuid = {0x0fcc0bd5, 0xf7c6, 0x40f9, {0xbc, 0xbe, 0x02, 0x1b, 0x35, 0x92, 0x33, 0x44}};
@@ -30,53 +30,28 @@ void AddConstant(ICreateTypeInfo* info, UINT index, const wchar_t* name, VARIANT
     desc.varkind = VAR_CONST;
     desc.lpvarValue = &value;
     desc.elemdescVar.tdesc.vt = type;
-    ASSERT_EQ(S_OK, info->AddVarDesc(index, &desc));
-    ASSERT_EQ(S_OK, info->SetVarName(index, const_cast<LPOLESTR>(name)));
-}
-
-// The type information behind a type being built.
-ComPtr<ITypeInfo> InfoOf(ICreateTypeInfo* type)
-{
-    ComPtr<ITypeInfo> info;
-    OBR_CHECKED(type->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&info)));
-    return info;
+    OBR_CHECKED(info->AddVarDesc(index, &desc));
+    OBR_CHECKED(info->SetVarName(index, const_cast<LPOLESTR>(name)));
 }
 
 // Mode (enum: ModeRead 1, ModeWrite 2), Constants (module: Answer 42, Below -3, Greeting "Salut"),
 // IStore with Open(mode = 2) and Close(mode = 7), Dispatcher (an alias of stdole's IDispatch) and
 // Remote (a coclass implementing IStore and IElsewhere of another library, whose file is deleted so
 // that the reference cannot be resolved).
-std::string BuildLibrary()
+std::unique_ptr<BuiltTypeLib> BuildLibrary()
 {
-    const std::string path = obrtest::TemporaryPath("obr-built.tlb");
-    ComPtr<ICreateTypeLib2> library, other;
-    if (FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path).c_str(), &library)) ||
-        FAILED(::CreateTypeLib2(kSysKind, obrtest::Widen(path + ".other.tlb").c_str(), &other)))
-        return {};
-    OBR_CHECKED(library->SetGuid(kBuiltGuid));
-    OBR_CHECKED(library->SetName(const_cast<LPOLESTR>(L"BuiltLibrary")));
-    OBR_CHECKED(library->SetVersion(1, 0));
-    OBR_CHECKED(library->SetLcid(0));
-    OBR_CHECKED(other->SetGuid(kOtherGuid));
-    OBR_CHECKED(other->SetName(const_cast<LPOLESTR>(L"OtherLibrary")));
-    OBR_CHECKED(other->SetVersion(1, 0));
-    auto create = [](ICreateTypeLib2* in, const wchar_t* name, TYPEKIND kind)
-    {
-        ComPtr<ICreateTypeInfo> type;
-        OBR_CHECKED(in->CreateTypeInfo(const_cast<LPOLESTR>(name), kind, &type));
-        return type;
-    };
-    auto reference = [](ICreateTypeInfo* from, ITypeInfo* to)
-    {
-        HREFTYPE handle = 0;
-        OBR_CHECKED(from->AddRefTypeInfo(to, &handle));
-        return handle;
-    };
-
-    const ComPtr<ICreateTypeInfo> mode = create(library.Get(), L"Mode", TKIND_ENUM);
+    auto library = std::make_unique<BuiltTypeLib>("obr-built.tlb", kBuiltGuid, L"BuiltLibrary");
+    BuiltTypeLib other("obr-built-other.tlb", kOtherGuid, L"OtherLibrary");
+    const ComPtr<ICreateTypeInfo> mode = library->AddType(L"Mode", TKIND_ENUM);
+    const ComPtr<ICreateTypeInfo> constants = library->AddType(L"Constants", TKIND_MODULE);
+    const ComPtr<ICreateTypeInfo> store = library->AddType(L"IStore", TKIND_INTERFACE);
+    const ComPtr<ICreateTypeInfo> dispatcher = library->AddType(L"Dispatcher", TKIND_ALIAS);
+    const ComPtr<ICreateTypeInfo> remote = library->AddType(L"Remote", TKIND_COCLASS);
+    const ComPtr<ICreateTypeInfo> elsewhere = other.AddType(L"IElsewhere", TKIND_INTERFACE);
+    if (!mode || !constants || !store || !dispatcher || !remote || !elsewhere)
+        return library; // not registered: the failure is told
     AddConstant(mode.Get(), 0, L"ModeRead", LongValue(1), VT_I4);
     AddConstant(mode.Get(), 1, L"ModeWrite", LongValue(2), VT_I4);
-    const ComPtr<ICreateTypeInfo> constants = create(library.Get(), L"Constants", TKIND_MODULE);
     AddConstant(constants.Get(), 0, L"Answer", LongValue(42), VT_I4);
     AddConstant(constants.Get(), 1, L"Below", LongValue(-3), VT_I4);
     Variant greeting;
@@ -84,8 +59,7 @@ std::string BuildLibrary()
     (&greeting)->bstrVal = ::SysAllocString(L"Salut");
     AddConstant(constants.Get(), 2, L"Greeting", greeting.Get(), VT_BSTR);
 
-    const ComPtr<ICreateTypeInfo> store = create(library.Get(), L"IStore", TKIND_INTERFACE);
-    const HREFTYPE modeRef = reference(store.Get(), InfoOf(mode.Get()).Get());
+    const HREFTYPE modeRef = library->Reference(store.Get(), library->InfoOf(mode.Get()).Get());
     const wchar_t* functionNames[2][2] = {{L"Open", L"mode"}, {L"Close", L"mode"}};
     const long defaults[2] = {2, 7};
     for (UINT i = 0; i < 2; ++i)
@@ -107,27 +81,22 @@ std::string BuildLibrary()
         OBR_CHECKED(store->AddFuncDesc(i, &function));
         OBR_CHECKED(store->SetFuncAndParamNames(i, const_cast<LPOLESTR*>(functionNames[i]), 2));
     }
-    // An alias of a type of another library.
     ComPtr<ITypeLib> stdole;
     ComPtr<ITypeInfo> dispatchInfo;
-    if (SUCCEEDED(::LoadRegTypeLib({0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}}, 2, 0, 0, &stdole)) &&
+    if (SUCCEEDED(::LoadRegTypeLib(kStdoleLibraryGuid, 2, 0, 0, &stdole)) &&
         SUCCEEDED(stdole->GetTypeInfoOfGuid(IID_IDispatch, &dispatchInfo)))
     {
-        const ComPtr<ICreateTypeInfo> dispatcher = create(library.Get(), L"Dispatcher", TKIND_ALIAS);
         TYPEDESC alias = {};
         alias.vt = VT_USERDEFINED;
-        alias.hreftype = reference(dispatcher.Get(), dispatchInfo.Get());
+        alias.hreftype = library->Reference(dispatcher.Get(), dispatchInfo.Get());
         OBR_CHECKED(dispatcher->SetTypeDescAlias(&alias));
     }
-    // A coclass whose second interface lives in the library that will be gone.
-    const ComPtr<ICreateTypeInfo> elsewhere = create(other.Get(), L"IElsewhere", TKIND_INTERFACE);
-    const ComPtr<ICreateTypeInfo> remote = create(library.Get(), L"Remote", TKIND_COCLASS);
-    OBR_CHECKED(remote->AddImplType(0, reference(remote.Get(), InfoOf(store.Get()).Get())));
-    OBR_CHECKED(remote->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT));
-    OBR_CHECKED(remote->AddImplType(1, reference(remote.Get(), InfoOf(elsewhere.Get()).Get())));
-    OBR_CHECKED(other->SaveAllChanges());
-    ::DeleteFileA((path + ".other.tlb").c_str());
-    return OBR_CHECKED(library->SaveAllChanges()) ? path : std::string();
+    library->Implement(remote.Get(), store.Get(), IMPLTYPEFLAG_FDEFAULT, 0);
+    library->Implement(remote.Get(), elsewhere.Get(), 0, 1);
+    other.Save();
+    ::DeleteFileA(other.Path().c_str());
+    library->Register();
+    return library;
 }
 } // namespace
 
@@ -137,25 +106,18 @@ protected:
     void SetUp() override
     {
         ModelTest::SetUp();
-        m_path = BuildLibrary();
-        ASSERT_FALSE(m_path.empty());
-        ASSERT_EQ(S_OK, ::LoadTypeLibEx(obrtest::Widen(m_path).c_str(), REGKIND_REGISTER, &m_registered));
+        m_built = BuildLibrary();
+        ASSERT_TRUE(m_built->IsRegistered());
         m_library = std::make_unique<CTLib>(kBuiltGuid, 1, 0, 0);
     }
     void TearDown() override
     {
         m_library.reset();
-        if (m_registered)
-        {
-            ::UnRegisterTypeLib(kBuiltGuid, 1, 0, 0, kSysKind);
-            m_registered->Release();
-        }
-        ::DeleteFileA(m_path.c_str());
+        m_built.reset();
         ModelTest::TearDown();
     }
 
-    std::string m_path;
-    ITypeLib* m_registered = nullptr;
+    std::unique_ptr<BuiltTypeLib> m_built;
     std::unique_ptr<CTLib> m_library;
 };
 

@@ -1,6 +1,6 @@
 // A damaged library whose interfaces name themselves or each other as their base: the model's
 // implemented types end where a type repeats one it was reached through.
-#include "tests/support/CyclicTypeLib.h"
+#include "tests/support/BuiltTypeLib.h"
 #include "tests/support/ModelTestSupport.h"
 #include "typelib/TypeLibView.h"
 
@@ -22,24 +22,18 @@ std::vector<std::string> Names(const TypeLibView::MemberList& members)
 TEST_F(ModelTest, ATypeThatIsItsOwnBaseEndsTheWalkOfItsBases)
 {
     obrtest::CyclicTypeLib damaged;
-    ASSERT_EQ(S_OK, damaged.Result());
+    ASSERT_TRUE(damaged.IsRegistered());
     // The platform itself shows the loop: ISelf's base is ISelf.
-    {
-        ITypeLib* raw = nullptr;
-        ASSERT_EQ(S_OK, LoadRegTypeLib(obrtest::CyclicTypeLib::kGuid, 1, 0, 0, &raw));
-        ITypeInfo *self = nullptr, *base = nullptr;
-        ASSERT_EQ(S_OK, raw->GetTypeInfo(0, &self));
-        HREFTYPE reference = 0;
-        ASSERT_EQ(S_OK, self->GetRefTypeOfImplType(0, &reference));
-        ASSERT_EQ(S_OK, self->GetRefTypeInfo(reference, &base));
-        BSTR name = nullptr;
-        ASSERT_EQ(S_OK, base->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
-        EXPECT_STREQ(L"ISelf", name);
-        SysFreeString(name);
-        base->Release();
-        self->Release();
-        raw->Release();
-    }
+    ComPtr<ITypeLib> raw;
+    ComPtr<ITypeInfo> rawSelf, rawBase;
+    HREFTYPE reference = 0;
+    Bstr name;
+    ASSERT_EQ(S_OK, LoadRegTypeLib(obrtest::CyclicTypeLib::kGuid, 1, 0, 0, &raw));
+    ASSERT_EQ(S_OK, raw->GetTypeInfo(0, &rawSelf));
+    ASSERT_EQ(S_OK, rawSelf->GetRefTypeOfImplType(0, &reference));
+    ASSERT_EQ(S_OK, rawSelf->GetRefTypeInfo(reference, &rawBase));
+    ASSERT_EQ(S_OK, rawBase->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
+    EXPECT_EQ("ISelf", name.ToString());
 
     CTLib library(obrtest::CyclicTypeLib::kGuid, 1, 0, 0);
     ASSERT_TRUE(library.IsLoaded());
@@ -76,7 +70,7 @@ TEST_F(ModelTest, ATypeReachedAlongManyPathsIsWalkedOnce)
 {
     // Forty rungs, each implementing the next twice: 2^40 paths down to one method.
     obrtest::LadderTypeLib ladder(40);
-    ASSERT_EQ(S_OK, ladder.Result());
+    ASSERT_TRUE(ladder.IsRegistered());
     CTLib library(obrtest::LadderTypeLib::kGuid, 1, 0, 0);
     CTClass* top = ClassNamed(library, "Rung0");
     ASSERT_NE(nullptr, top);

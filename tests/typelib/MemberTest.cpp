@@ -1,5 +1,6 @@
 // Members and parameters: kinds, flags, accessors, constants, names and default values.
 #include "tests/support/ModelTestSupport.h"
+#include "module/ComHolders.h"
 
 TEST_F(ModelTest, PropertyAccessorsReadOnlyAndSeveral)
 {
@@ -115,11 +116,9 @@ TEST_F(ModelTest, ParameterNamesTypesAndDefaults)
     // A Boolean default reads as the user's language's word; an optional without default has none.
     CTFunction* show = FunctionNamed(shape, "Show", INVOKE_FUNC);
     ASSERT_EQ(2, show->GetParamCount());
-    BSTR word = nullptr;
+    Bstr word;
     ASSERT_EQ(S_OK, VarBstrFromBool(VARIANT_TRUE, LOCALE_USER_DEFAULT, VAR_LOCALBOOL, &word));
-    CString expected = obrtest::Narrow(word).c_str();
-    SysFreeString(word);
-    EXPECT_EQ(expected, show->GetParam(0)->GetDefaultValueText());
+    EXPECT_EQ(word.ToString(), show->GetParam(0)->GetDefaultValueText());
     EXPECT_NE("-1", show->GetParam(0)->GetDefaultValueText());
     EXPECT_TRUE(show->GetParam(1)->IsOptional());
     EXPECT_FALSE(show->GetParam(1)->HasDefaultValue());
