@@ -8,16 +8,11 @@ TEST_F(BrowserDialogTest, DrivesTheBackEndInOrderUpToTheFirstHistoryEntry)
 {
     CBrowserDlg dialog(BROWSER_TYPELIB, nullptr, nullptr);
     EXPECT_EQ(Log{"construct"}, RecordingBackEnd::Log());
-    size_t entries = 0;
-    RunModal(dialog, [&](CBrowserDlg& d) { entries = d.m_history[0].size(); });
+    RunModal(dialog, [&](CBrowserDlg& d) { EXPECT_EQ(1u, d.m_history[0].size()); });
     const Log expected = {"construct", "CreateImageList", "SetupDialog", "FillLibraries",
                           "OnLibraryChanged Alpha"};
     EXPECT_EQ(expected, RecordingBackEnd::Log());
-    ASSERT_EQ(1u, entries);
-    const _HistoryItem& first = dialog.m_history[0].front();
-    EXPECT_EQ("Alpha", first.strLibrary);
-    EXPECT_EQ("Dictionary", first.strClass);
-    EXPECT_EQ("", first.strMember);
+    EXPECT_EQ((_HistoryItem{"Alpha", "Dictionary", ""}), dialog.m_history[0].front());
     EXPECT_NE(nullptr, dialog.m_pImageList);
 }
 
@@ -63,7 +58,7 @@ TEST_F(BrowserDialogTest, DoubleClickChoosesOnlyWhenThereIsATextAndEnterWithNoth
                      EXPECT_EQ(0, d.m_pImpl->SelectListItem(d.m_pMembersList,
                                                             d.m_pMembersList->GetItemCount(), false));
                      EXPECT_TRUE(d.m_bRecordHistory);
-                     SelectMember(d, "Count");
+                     Choose(d.m_pMembersList, "Count");
                      DoubleClick(d, IDC_MEMBERS_LIST);
                  });
     EXPECT_EQ(IDOK, result);
@@ -71,7 +66,7 @@ TEST_F(BrowserDialogTest, DoubleClickChoosesOnlyWhenThereIsATextAndEnterWithNoth
     result = RunModal(dialog,
                       [](CBrowserDlg& d)
                       {
-                          SelectMember(d, "Item");
+                          Choose(d.m_pMembersList, "Item");
                           d.PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
                       });
     EXPECT_EQ(IDCANCEL, result);
@@ -84,10 +79,10 @@ TEST_F(BrowserDialogTest, ShownAgainOpensOnTheCurrentEntry)
     RunModal(dialog,
              [](CBrowserDlg& d)
              {
-                 SelectMember(d, "Add");
+                 Choose(d.m_pMembersList, "Add");
                  SelectLibrary(d, "Beta");
-                 SelectClass(d, "File");
-                 SelectMember(d, "Item");
+                 Choose(d.m_pClassesList, "File");
+                 Choose(d.m_pMembersList, "Item");
                  Click(d, IDC_BACK);
              });
     RecordingBackEnd::Log().clear();

@@ -20,20 +20,6 @@ CBrowserImpl* MakeRecordingBackEnd(BROWSER_TYPE type, CBrowserDlg* dialog)
     return type >= 0 && type <= 2 ? new RecordingBackEnd(dialog) : nullptr;
 }
 
-int FindRow(CListCtrl* list, const char* name)
-{
-    LVFINDINFOA find = {};
-    find.flags = LVFI_STRING;
-    find.psz = name;
-    return list->FindItem(&find, -1);
-}
-
-void SelectRow(CListCtrl* list, const char* name)
-{
-    int row = FindRow(list, name);
-    ASSERT_NE(-1, row) << name;
-    list->SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-}
 } // namespace
 
 void BrowserDialogTest::SetUp()
@@ -66,16 +52,6 @@ void BrowserDialogTest::SelectLibrary(CBrowserDlg& dialog, const char* name)
     combo->SetCurSel(combo->FindStringExact(-1, name));
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LIB_COMBO, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(combo->m_hWnd));
-}
-
-void BrowserDialogTest::SelectClass(CBrowserDlg& dialog, const char* name)
-{
-    SelectRow(dialog.m_pClassesList, name);
-}
-
-void BrowserDialogTest::SelectMember(CBrowserDlg& dialog, const char* name)
-{
-    SelectRow(dialog.m_pMembersList, name);
 }
 
 void BrowserDialogTest::Click(CBrowserDlg& dialog, int buttonId)

@@ -40,8 +40,6 @@ protected:
     INT_PTR RunModal(CBrowserDlg& dialog, std::function<void(CBrowserDlg&)> script);
 
     static void SelectLibrary(CBrowserDlg& dialog, const char* name);
-    static void SelectClass(CBrowserDlg& dialog, const char* name);
-    static void SelectMember(CBrowserDlg& dialog, const char* name);
     static void Click(CBrowserDlg& dialog, int buttonId);
     static void DoubleClick(CBrowserDlg& dialog, int listId, int row = -1);
     static CString SelectedLibrary(CBrowserDlg& dialog);

@@ -7,10 +7,10 @@ TEST_F(BrowserDialogTest, BackAndForwardRestoreLibraryClassAndMember)
     RunModal(dialog,
              [](CBrowserDlg& d)
              {
-                 SelectMember(d, "Count"); // Alpha Dictionary Count
-                 SelectLibrary(d, "Beta"); // Beta Dictionary
-                 SelectClass(d, "File");   // Beta File
-                 SelectMember(d, "Item");  // Beta File Item
+                 Choose(d.m_pMembersList, "Count"); // Alpha Dictionary Count
+                 SelectLibrary(d, "Beta");          // Beta Dictionary
+                 Choose(d.m_pClassesList, "File");  // Beta File
+                 Choose(d.m_pMembersList, "Item");  // Beta File Item
                  EXPECT_EQ(5u, d.m_history[0].size());
                  EXPECT_TRUE(IsEnabled(d, IDC_BACK));
                  EXPECT_FALSE(IsEnabled(d, IDC_FORWARD));
@@ -32,7 +32,7 @@ TEST_F(BrowserDialogTest, BackAndForwardRestoreLibraryClassAndMember)
                  EXPECT_EQ(d.m_pClassesList->m_hWnd, ::GetFocus());
 
                  // A new selection after Back drops what Forward could reach.
-                 SelectMember(d, "Add");
+                 Choose(d.m_pMembersList, "Add");
                  EXPECT_FALSE(IsEnabled(d, IDC_FORWARD));
                  EXPECT_EQ(4u, d.m_history[0].size());
                  EXPECT_EQ("Add", d.m_history[0].front().strMember);
@@ -59,9 +59,9 @@ TEST_F(BrowserDialogTest, HistoryKeepsAHundredEntriesAndNoFrontDuplicate)
                  };
                  for (int i = 0; i < 110; ++i)
                  {
-                     SelectClass(d, RecordingBackEnd::kClasses[i % 3]);
+                     Choose(d.m_pClassesList, RecordingBackEnd::kClasses[i % 3]);
                      note();
-                     SelectMember(d, RecordingBackEnd::kMembers[(i / 3) % 3]);
+                     Choose(d.m_pMembersList, RecordingBackEnd::kMembers[(i / 3) % 3]);
                      note();
                  }
                  ASSERT_GT(added.size(), 101u);
@@ -77,11 +77,11 @@ TEST_F(BrowserDialogTest, CleanHistoryKeepsTheNearestOlderSurvivor)
     RunModal(dialog,
              [](CBrowserDlg& d)
              {
-                 SelectMember(d, "Count");      // Alpha Dictionary Count
-                 SelectLibrary(d, "Beta");      // Beta Dictionary
-                 SelectMember(d, "Item");       // Beta Dictionary Item
-                 SelectLibrary(d, "Scripting"); // Scripting Dictionary
-                 Click(d, IDC_BACK);            // current: Beta Dictionary Item
+                 Choose(d.m_pMembersList, "Count"); // Alpha Dictionary Count
+                 SelectLibrary(d, "Beta");          // Beta Dictionary
+                 Choose(d.m_pMembersList, "Item");  // Beta Dictionary Item
+                 SelectLibrary(d, "Scripting");     // Scripting Dictionary
+                 Click(d, IDC_BACK);                // current: Beta Dictionary Item
                  auto* combo = static_cast<CComboBox*>(d.GetDlgItem(IDC_LIB_COMBO));
                  combo->DeleteString(combo->FindStringExact(-1, "Beta"));
                  d.CleanHistory();
@@ -109,7 +109,7 @@ TEST_F(BrowserDialogTest, EntriesWithEmptyNamesDeselectAndMoveTheFocus)
     RunModal(dialog,
              [](CBrowserDlg& d)
              {
-                 SelectMember(d, "Count");
+                 Choose(d.m_pMembersList, "Count");
                  EXPECT_TRUE(d.SelectHistoryItem({"Alpha", "Drive", ""}));
                  EXPECT_EQ("Drive", SelectedText(d.m_pClassesList));
                  EXPECT_EQ("", SelectedText(d.m_pMembersList));

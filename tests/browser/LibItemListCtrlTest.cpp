@@ -46,7 +46,7 @@ TEST_F(BrowserDialogTest, HiddenItemsAreDrawnGreyInEveryCellAndTheListFindsWhole
                  EXPECT_EQ("", members->GetSelectedText());
                  EXPECT_EQ(1, members->FindItem("COUNT"));
                  EXPECT_EQ(-1, members->FindItem("Cou"));
-                 SelectMember(d, "Item");
+                 Choose(d.m_pMembersList, "Item");
                  EXPECT_EQ("Item", members->GetSelectedText());
              });
 }

@@ -52,7 +52,7 @@ bool Has(const CHARFORMAT2A& format, DWORD effect)
 }
 } // namespace
 
-TEST_F(DescribeTest, AFunctionWithItsNotesAndLinks)
+TEST_F(DescribeTest, AFunctionWithItsNotesAndLinksAndADefaultMember)
 {
     CTLib scripting(kScriptingLibraryGuid, 1, 0, 0);
     CTClass* dictionary = scripting.FindClass("IDictionary");
@@ -85,6 +85,16 @@ TEST_F(DescribeTest, AFunctionWithItsNotesAndLinks)
     ASSERT_EQ(2u, m_window.m_clickedData.size());
     EXPECT_EQ(reinterpret_cast<DWORD_PTR>(&scripting), m_window.m_clickedData[0]);
     EXPECT_EQ(reinterpret_cast<DWORD_PTR>(dictionary), m_window.m_clickedData[1]);
+
+    // The default member says so.
+    CTFunction* item = FunctionNamed(dictionary, "Item", INVOKE_PROPERTYGET);
+    ASSERT_NE(nullptr, item);
+    text = Show(*item);
+    EXPECT_EQ(
+        0, text.Find(
+               "Property Item(Key As Variant) As Variant|   Membre par défaut de Scripting.IDictionary|   "))
+        << text.GetString();
+    m_window.Linger();
 }
 
 TEST_F(DescribeTest, ReadOnlyDefaultPropertyAndLinkedTypes)
@@ -172,18 +182,4 @@ TEST_F(DescribeTest, CatalogItemsWithTheirSyntaxRuns)
     // An empty syntax: the title, two blanks and the description.
     CBrowserItem plain("3;Rem;;Commentaire.;;;@WW;");
     EXPECT_EQ("Rem|  Commentaire.", Show(plain));
-}
-
-TEST_F(DescribeTest, TheDefaultMemberOfTheScriptingDictionary)
-{
-    CTLib scripting(kScriptingLibraryGuid, 1, 0, 0);
-    CTClass* dictionary = scripting.FindClass("IDictionary");
-    CTFunction* item = FunctionNamed(dictionary, "Item", INVOKE_PROPERTYGET);
-    ASSERT_NE(nullptr, item);
-    CString text = Show(*item);
-    EXPECT_EQ(
-        0, text.Find(
-               "Property Item(Key As Variant) As Variant|   Membre par défaut de Scripting.IDictionary|   "))
-        << text.GetString();
-    m_window.Linger();
 }

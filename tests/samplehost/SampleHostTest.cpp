@@ -59,6 +59,24 @@ protected:
     const std::string m_path = m_folder.File("obr-projet.ini");
 };
 
+// The references dialog that is open now.
+CReferencesDialog* OpenReferencesDialog()
+{
+    return dynamic_cast<CReferencesDialog*>(CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
+}
+
+// Ticks the fixture in the open references dialog, below the project's own references, and confirms.
+void TickTheFixtureAndConfirm()
+{
+    CReferencesDialog* dialog = OpenReferencesDialog();
+    ASSERT_NE(nullptr, dialog);
+    CCheckListBox& list = dialog->ReferenceList();
+    const int item = list.FindString(-1, " Object browser test fixture");
+    ASSERT_GE(item, 2);
+    list.SetCheck(item, 1);
+    dialog->SendMessage(WM_COMMAND, IDOK);
+}
+
 BOOL CALLBACK CountReferencesDialogs(HWND window, LPARAM count)
 {
     char caption[64] = {};
@@ -228,18 +246,7 @@ TEST_F(SampleHostTest, ChosenReferencesAreSavedAndBrowsedNextTime)
     EXPECT_EQ(2u, saved.m_references.size());
 
     // The fixture ticked and confirmed: saved after the project's own references.
-    obrtest::RunSoon(
-        []()
-        {
-            auto* dialog = dynamic_cast<CReferencesDialog*>(
-                CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
-            ASSERT_NE(nullptr, dialog);
-            CCheckListBox& list = dialog->ReferenceList();
-            const int item = list.FindString(-1, " Object browser test fixture");
-            ASSERT_GE(item, 2);
-            list.SetCheck(item, 1);
-            dialog->SendMessage(WM_COMMAND, IDOK);
-        });
+    obrtest::RunSoon(&TickTheFixtureAndConfirm);
     EXPECT_TRUE(window.EditReferences());
     ASSERT_TRUE(saved.Load(m_path.c_str(), problem));
     ASSERT_EQ(3u, saved.m_references.size());
@@ -341,18 +348,9 @@ TEST_F(SampleHostTest, TheModelessObjectBrowserPastesBesideTheEditorAndEndsWithI
                 {
                     EnumThreadWindows(GetCurrentThreadId(), &CountReferencesDialogs,
                                       reinterpret_cast<LPARAM>(&dialogsOpen));
-                    auto* dialog = dynamic_cast<CReferencesDialog*>(
-                        CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
-                    ASSERT_NE(nullptr, dialog);
-                    if (dialogsOpen > 1)
-                    {
-                        dialog->SendMessage(WM_COMMAND, IDCANCEL);
-                        dialog = dynamic_cast<CReferencesDialog*>(
-                            CWnd::FromHandlePermanent(FindWindowA(nullptr, "Références")));
-                    }
-                    CCheckListBox& list = dialog->ReferenceList();
-                    list.SetCheck(list.FindString(-1, " Object browser test fixture"), 1);
-                    dialog->SendMessage(WM_COMMAND, IDOK);
+                    if (dialogsOpen > 1 && OpenReferencesDialog())
+                        OpenReferencesDialog()->SendMessage(WM_COMMAND, IDCANCEL);
+                    TickTheFixtureAndConfirm();
                 },
                 50);
         });
