@@ -16,6 +16,8 @@
 #include "browser/CBrowserDlg.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
+#include "tests/support/ScopedClassesRoot.h"
+#include "tests/support/TestPaths.h"
 #include "resources/resource.h"
 
 #include <windows.h>
@@ -64,33 +66,19 @@ LONG WINAPI EndOnFault(EXCEPTION_POINTERS* exception)
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
-bool SetKey(HKEY root, const std::wstring& path, const std::wstring& value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    const bool written =
-        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return written;
-}
-
 // Registers the file as an installer would: the keys only, nothing read from the file.
-bool RegisterUnread(HKEY root, const wchar_t* file, const wchar_t* guidText, const wchar_t* major,
-                    const wchar_t* minor, CBrowserDlg& dialog)
+bool RegisterUnread(obrtest::ScopedClassesRoot& root, const wchar_t* file, const wchar_t* guidText,
+                    const wchar_t* major, const wchar_t* minor, CBrowserDlg& dialog)
 {
     GUID guid = {};
     if (FAILED(IIDFromString(guidText, &guid)))
         return false;
     const WORD majorVersion = static_cast<WORD>(wcstoul(major, nullptr, 10));
     const WORD minorVersion = static_cast<WORD>(wcstoul(minor, nullptr, 10));
-    wchar_t version[32];
-    swprintf(version, 32, L"%x.%x", majorVersion, minorVersion);
-    const std::wstring key = std::wstring(L"TypeLib\\") + guidText + L"\\" + version;
-    if (!SetKey(root, key, L"Damaged library") ||
-        !SetKey(root, key + (sizeof(void*) == 8 ? L"\\0\\win64" : L"\\0\\win32"), file))
+    char version[32];
+    std::snprintf(version, sizeof version, "%x.%x", majorVersion, minorVersion);
+    if (!root.AddLibrary(obrtest::Narrow(guidText), version, "Damaged library", "0",
+                         sizeof(void*) == 8 ? "win64" : "win32", obrtest::Narrow(file).c_str()))
         return false;
     dialog.m_extensions.Add(guid, majorVersion, minorVersion);
     return true;
@@ -119,10 +107,8 @@ int wmain(int argc, wchar_t** argv)
     InitCommonControlsEx(&controls);
     LoadLibraryA("riched32.dll");
 
-    HKEY root = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, argv[2], 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root, nullptr) !=
-            ERROR_SUCCESS ||
-        RegOverridePredefKey(HKEY_CLASSES_ROOT, root) != ERROR_SUCCESS)
+    obrtest::ScopedClassesRoot root(obrtest::Narrow(argv[2]));
+    if (!root.IsInPlace())
         return 3;
     // A message ("no library loaded") is answered at once: nobody is there to close it.
     obrtest::PlatformRecorder platform;
@@ -169,7 +155,5 @@ int wmain(int argc, wchar_t** argv)
                     dialog.RunSearch(question);
             }
         });
-    RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-    RegCloseKey(root);
     return shown > 0 ? 0 : 4;
 }

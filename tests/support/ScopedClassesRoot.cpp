@@ -2,15 +2,10 @@
 
 namespace obrtest
 {
-namespace
+ScopedClassesRoot::ScopedClassesRoot(const std::string& key) : m_key(key)
 {
-const char kStandIn[] = "Software\\ObjectBrowserTests\\Classes";
-} // namespace
-
-ScopedClassesRoot::ScopedClassesRoot()
-{
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kStandIn);
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kStandIn, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_root,
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_key.c_str());
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, m_key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_root,
                           nullptr) != ERROR_SUCCESS)
         return;
     m_inPlace = ::RegOverridePredefKey(HKEY_CLASSES_ROOT, m_root) == ERROR_SUCCESS;
@@ -22,7 +17,7 @@ ScopedClassesRoot::~ScopedClassesRoot()
         ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
     if (m_root)
         ::RegCloseKey(m_root);
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kStandIn);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_key.c_str());
 }
 
 bool ScopedClassesRoot::SetKey(const std::string& path, const char* value)

@@ -1,5 +1,6 @@
 // Presents a registry tree of the test's own making as HKEY_CLASSES_ROOT to this process, and takes
-// it away again: tests of the registry walk never touch the prefix's real registrations.
+// it away again: tests of the registry walk never touch the prefix's real registrations. The tree
+// lives below HKEY_CURRENT_USER\<key>; a process that runs beside the suites names a key of its own.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +11,7 @@ namespace obrtest
 class ScopedClassesRoot
 {
 public:
-    ScopedClassesRoot();
+    explicit ScopedClassesRoot(const std::string& key = "Software\\ObjectBrowserTests\\Classes");
     ~ScopedClassesRoot();
     ScopedClassesRoot(const ScopedClassesRoot&) = delete;
     ScopedClassesRoot& operator=(const ScopedClassesRoot&) = delete;
@@ -26,6 +27,7 @@ public:
                     const char* path = "C:\\lib.tlb");
 
 private:
+    std::string m_key;
     HKEY m_root = nullptr;
     bool m_inPlace = false;
 };
