@@ -3,6 +3,7 @@
 #include "browser/BrowserSettings.h"
 #include "impl/CFunctionBrowserImpl.h"
 #include "tests/support/PlatformRecorder.h"
+#include "tests/support/ThreadWindows.h"
 
 #include <gmock/gmock.h>
 
@@ -27,16 +28,6 @@ protected:
     BrowserImplFactory m_recording = nullptr;
 };
 
-// The tool tip window that the dialog owns.
-BOOL CALLBACK FindOwnedToolTip(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(context);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == search->first)
-        search->second = window;
-    return TRUE;
-}
 } // namespace
 
 TEST_F(FunctionBrowserTest, TheMacroLanguageCatalogOpensOnAllFunctions)
@@ -162,14 +153,13 @@ TEST_F(FunctionBrowserTest, ToolTipsOfTheIconButtons)
     RunModal(dialog,
              [](CBrowserDlg& d)
              {
-                 std::pair<HWND, HWND> search(d.m_hWnd, nullptr);
-                 EnumThreadWindows(GetCurrentThreadId(), &FindOwnedToolTip,
-                                   reinterpret_cast<LPARAM>(&search));
-                 ASSERT_NE(nullptr, search.second);
+                 const HWND tip = obrtest::FindThreadWindow(
+                     TOOLTIPS_CLASSA, [&](HWND window) { return ::GetWindow(window, GW_OWNER) == d.m_hWnd; });
+                 ASSERT_NE(nullptr, tip);
                  auto request = [&](int id)
                  {
                      NMTTDISPINFOA info = {};
-                     info.hdr.hwndFrom = search.second;
+                     info.hdr.hwndFrom = tip;
                      info.hdr.idFrom = reinterpret_cast<UINT_PTR>(d.GetDlgItem(id)->m_hWnd);
                      info.hdr.code = TTN_NEEDTEXTA;
                      info.uFlags = TTF_IDISHWND;

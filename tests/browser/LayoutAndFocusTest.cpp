@@ -6,22 +6,11 @@
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
 #include "tests/support/RealInput.h"
+#include "tests/support/ThreadWindows.h"
 
 #include <gmock/gmock.h>
 
 using ::testing::ElementsAre;
-
-namespace
-{
-BOOL CALLBACK FindVisibleToolTip(HWND window, LPARAM context)
-{
-    char className[64] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0 && ::IsWindowVisible(window))
-        *reinterpret_cast<HWND*>(context) = window;
-    return TRUE;
-}
-} // namespace
 
 TEST_F(BrowserDialogTest, TheFocusedPaneIsRememberedBeforeTheBackEndHearsOfItAndRoutesHelp)
 {
@@ -83,30 +72,27 @@ TEST_F(TypeLibBrowserTest, TheCopyButtonFollowsTheFocusedPaneAndTheClicks)
 TEST_F(BrowserDialogTest, AToolTipShowsWhenTheMouseRestsOnAButton)
 {
     CBrowserDlg dialog(BROWSER_TYPELIB);
-    obrtest::RunModalSteps(dialog,
-                           {[&] { ShowInFront(dialog); },
-                            [&]
-                            {
-                                // The mouse moves onto the search button, as a hand would move it.
-                                const CPoint centre = RectOf(dialog, IDC_SEARCH).CenterPoint();
-                                POINT at = {centre.x, centre.y};
-                                ::ClientToScreen(dialog.m_hWnd, &at);
-                                obrtest::MoveTheMouseTo(at);
-                                obrtest::MoveTheMouseTo(POINT{at.x + 2, at.y});
-                            },
-                            [&]
-                            {
-                                // The tip shows after the hover delay: up to 5 s on a loaded machine.
-                                HWND tip = nullptr;
-                                obrtest::PumpUntil(
-                                    [&]
-                                    {
-                                        ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleToolTip,
-                                                            reinterpret_cast<LPARAM>(&tip));
-                                        return tip != nullptr;
-                                    },
-                                    5000);
-                                ASSERT_NE(nullptr, tip) << "no tool tip appeared";
-                                EXPECT_EQ("Rechercher (Ctrl+F)", CWnd::FromHandle(tip)->GetWindowText());
-                            }});
+    obrtest::RunModalSteps(
+        dialog,
+        {[&] { ShowInFront(dialog); },
+         [&]
+         {
+             // The mouse moves onto the search button, as a hand would move it.
+             const CPoint centre = RectOf(dialog, IDC_SEARCH).CenterPoint();
+             POINT at = {centre.x, centre.y};
+             ::ClientToScreen(dialog.m_hWnd, &at);
+             obrtest::MoveTheMouseTo(at);
+             obrtest::MoveTheMouseTo(POINT{at.x + 2, at.y});
+         },
+         [&]
+         {
+             // The tip shows after the hover delay: up to 5 s on a loaded machine.
+             HWND tip = nullptr;
+             obrtest::PumpUntil(
+                 [&]
+                 { return (tip = obrtest::FindThreadWindow(TOOLTIPS_CLASSA, ::IsWindowVisible)) != nullptr; },
+                 5000);
+             ASSERT_NE(nullptr, tip) << "no tool tip appeared";
+             EXPECT_EQ("Rechercher (Ctrl+F)", CWnd::FromHandle(tip)->GetWindowText());
+         }});
 }

@@ -4,6 +4,7 @@
 #include "typelib/CTLib.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/PlatformRecorder.h"
+#include "tests/support/ThreadWindows.h"
 #include "tests/browser/TypeLibBrowserTestSupport.h"
 
 #include <gmock/gmock.h>
@@ -245,45 +246,32 @@ TEST_F(TypeLibBrowserTest, CtrlCCopiesFromAListAndAltArrowsGoBackAndForwardKeepi
                                [&] { EXPECT_EQ("Add", SelectedText(d.m_pMembersList).str()); }});
 }
 
-namespace
-{
-BOOL CALLBACK FindVisibleMenu(HWND window, LPARAM found)
-{
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == "#32768" && IsWindowVisible(window))
-        *reinterpret_cast<HWND*>(found) = window;
-    return TRUE;
-}
-} // namespace
-
 TEST_F(TypeLibBrowserTest, TheContextMenuFromTheKeyboardOpensAtTheSelectedRow)
 {
     auto dialog = MakeBrowser({{kScriptingLibraryGuid, 1, 0}});
     CListCtrl* members = dialog->m_pMembersList;
     CRect row;
-    obrtest::RunModalSteps(*dialog, {[&]
-                                     {
-                                         ShowInFront(*dialog);
-                                         Choose(dialog->m_pClassesList, "Dictionary");
-                                         Choose(members, "Exists");
-                                         members->GetItemRect(members->GetNextItem(-1, LVNI_SELECTED), &row,
-                                                              LVIR_LABEL);
-                                         members->ClientToScreen(&row);
-                                         obrtest::PressKeys({VK_SHIFT, VK_F10});
-                                     },
-                                     [&]
-                                     {
-                                         HWND found = nullptr;
-                                         EnumWindows(&FindVisibleMenu, reinterpret_cast<LPARAM>(&found));
-                                         CRect menu;
-                                         if (found)
-                                             ::GetWindowRect(found, &menu);
-                                         obrtest::PressKeys({VK_ESCAPE});
-                                         ASSERT_FALSE(menu.IsRectEmpty()) << "no context menu opened";
-                                         EXPECT_NEAR(row.left, menu.left, 2);
-                                         EXPECT_NEAR(row.bottom, menu.top, 2);
-                                     }});
+    obrtest::RunModalSteps(
+        *dialog, {[&]
+                  {
+                      ShowInFront(*dialog);
+                      Choose(dialog->m_pClassesList, "Dictionary");
+                      Choose(members, "Exists");
+                      members->GetItemRect(members->GetNextItem(-1, LVNI_SELECTED), &row, LVIR_LABEL);
+                      members->ClientToScreen(&row);
+                      obrtest::PressKeys({VK_SHIFT, VK_F10});
+                  },
+                  [&]
+                  {
+                      const HWND found = obrtest::FindThreadWindow("#32768", ::IsWindowVisible);
+                      CRect menu;
+                      if (found)
+                          ::GetWindowRect(found, &menu);
+                      obrtest::PressKeys({VK_ESCAPE});
+                      ASSERT_FALSE(menu.IsRectEmpty()) << "no context menu opened";
+                      EXPECT_NEAR(row.left, menu.left, 2);
+                      EXPECT_NEAR(row.bottom, menu.top, 2);
+                  }});
 }
 
 namespace

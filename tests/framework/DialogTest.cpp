@@ -1,5 +1,6 @@
 // Modal and modeless runs of a framework dialog, driven by the messages a user would cause.
 #include "tests/framework/TestDialog.h"
+#include "tests/support/ThreadWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,6 @@ struct CommonControls
         InitCommonControlsEx(&init);
     }
 };
-
-BOOL CALLBACK FindToolTip(HWND window, LPARAM found)
-{
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0)
-        *reinterpret_cast<HWND*>(found) = window;
-    return TRUE;
-}
 
 void PostKey(HWND window, UINT key)
 {
@@ -94,8 +86,7 @@ TEST(ModelessDialog, ToolTipsAskTheDialogForTheirText)
     TestDialog dialog;
     ASSERT_TRUE(dialog.Create(IDD_TEST_DIALOG));
     ASSERT_TRUE(dialog.EnableToolTips(TRUE));
-    HWND toolTip = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindToolTip, reinterpret_cast<LPARAM>(&toolTip));
+    const HWND toolTip = obrtest::FindThreadWindow(TOOLTIPS_CLASSA);
     ASSERT_NE(nullptr, toolTip);
 
     auto textOf = [&](int id)
@@ -122,8 +113,7 @@ TEST(ModelessDialog, ToolTipsForSomeChildrenLeaveTheOthersAlone)
     HWND list = dialog.GetDlgItem(IDC_TEST_LIST)->m_hWnd;
     const LONG_PTR listProcedure = GetWindowLongPtrA(list, GWLP_WNDPROC);
     ASSERT_TRUE(dialog.EnableToolTipsFor({IDC_TEST_GO}));
-    HWND toolTip = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindToolTip, reinterpret_cast<LPARAM>(&toolTip));
+    const HWND toolTip = obrtest::FindThreadWindow(TOOLTIPS_CLASSA);
     ASSERT_NE(nullptr, toolTip);
     EXPECT_EQ(1, SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0));
     // A child without a tip keeps its own procedure: nothing stands between it and its messages.
