@@ -51,7 +51,7 @@ function(obr_add_scaling_tests target)
     add_dependencies(${target} wineprefix_scales)
 endfunction()
 
-# Test programs run at build time (test discovery) and so need the prefix first.
+# One Wine session shared by all tests of a ctest run (wine/session.in says why).
 function(obr_add_wine_session_fixture)
     add_test(NAME wine_session_start COMMAND ${OBR_WINE_DIR}/session start)
     add_test(NAME wine_session_stop COMMAND ${OBR_WINE_DIR}/session stop)

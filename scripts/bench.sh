@@ -7,6 +7,6 @@ set -euo pipefail
 
 "$ROOT/scripts/setup.sh"
 configure "$BUILD64" x86_64-w64-mingw32
-xvfb-run -a -s "$XVFB_SCREEN" cmake --build "$BUILD64" -j "$(nproc)" --target objbrowser_bench wineprefix >/dev/null
+cmake --build "$BUILD64" -j "$(nproc)" --target objbrowser_bench wineprefix >/dev/null
 cd "$BUILD64/bin"
 xvfb-run -a -s "$XVFB_SCREEN" "$BUILD64/wine/run" ./objbrowser_bench.exe "$@" </dev/null

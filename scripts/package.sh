@@ -12,7 +12,7 @@ mkdir -p "$ROOT/dist"
 for build in "$BUILD64:win64" "$BUILD32:win32"; do
     dir=${build%%:*} platform=${build##*:}
     echo "== Building $platform"
-    xvfb-run -a -s "$XVFB_SCREEN" cmake --build "$dir" -j "$(nproc)"
+    cmake --build "$dir" -j "$(nproc)"
     cmake -DBUILD="$dir" -DSOURCE="$ROOT" -DPLATFORM="$platform" \
         -DDIST="$ROOT/dist" -P "$ROOT/cmake/Package.cmake"
 done

@@ -8,7 +8,7 @@ set -euo pipefail
 
 "$ROOT/scripts/setup.sh"
 configure "$BUILD64" x86_64-w64-mingw32
-xvfb-run -a -s "$XVFB_SCREEN" cmake --build "$BUILD64" -j "$(nproc)" --target robustness_tests robustness_child wineprefix >/dev/null
+cmake --build "$BUILD64" -j "$(nproc)" --target robustness_tests robustness_child wineprefix >/dev/null
 cd "$BUILD64/bin"
 OBR_ROBUSTNESS_VARIANTS="${1:-1000}" OBR_ROBUSTNESS_SEED="${2:-1}" \
     xvfb-run -a -s "$XVFB_SCREEN" "$BUILD64/wine/run" ./robustness_tests.exe </dev/null
