@@ -117,6 +117,15 @@ private:
     std::unique_ptr<ScopedBuilder> m_basic;
 };
 
+// The names of the items (types, members, library items), in their order.
+template <typename Items> std::vector<std::string> Names(const Items& items)
+{
+    std::vector<std::string> names;
+    for (auto* item : items)
+        names.push_back(item->GetName().str());
+    return names;
+}
+
 // The type the classes list shows under that name (the listing rules' display names); null, and a
 // failure of the test, when it shows none.
 CTClass* ShownClass(CTLib& library, const char* name);

@@ -157,14 +157,10 @@ TEST_F(BuiltLibraryTest, ModuleConstantsOfSeveralKindsAndEnumerationDefaults)
 
     // The functions of a plain interface return their HRESULT.
     const ScopedBuilder basic(nullptr);
-    EXPECT_EQ("Function Open([mode As Mode = ModeWrite]) As VT_HRESULT",
-              FunctionNamed(store, "Open", INVOKE_FUNC)->GetDeclaration(0));
-    EXPECT_EQ("Function Close([mode As Mode = 7]) As VT_HRESULT",
-              FunctionNamed(store, "Close", INVOKE_FUNC)->GetDeclaration(0));
-    EXPECT_EQ("Const Greeting = Salut",
-              VariableNamed(m_library->FindClass("Constants"), "Greeting")->GetDeclaration(0));
-    EXPECT_EQ("Const Answer = 42 (&H2A)",
-              VariableNamed(m_library->FindClass("Constants"), "Answer")->GetDeclaration(0));
+    EXPECT_EQ("Function Open([mode As Mode = ModeWrite]) As VT_HRESULT", open->GetDeclaration(0));
+    EXPECT_EQ("Function Close([mode As Mode = 7]) As VT_HRESULT", close->GetDeclaration(0));
+    EXPECT_EQ("Const Greeting = Salut", greeting->GetDeclaration(0));
+    EXPECT_EQ("Const Answer = 42 (&H2A)", VariableNamed(constants, "Answer")->GetDeclaration(0));
 }
 
 TEST_F(BuiltLibraryTest, TypesOfOtherLibrariesAliasedOrImplemented)

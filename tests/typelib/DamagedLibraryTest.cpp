@@ -8,17 +8,6 @@
 
 using ::testing::ElementsAre;
 
-namespace
-{
-std::vector<std::string> Names(const TypeLibView::MemberList& members)
-{
-    std::vector<std::string> names;
-    for (CTMember* member : members)
-        names.push_back(member->GetName().str());
-    return names;
-}
-} // namespace
-
 TEST_F(ModelTest, ATypeThatIsItsOwnBaseEndsTheWalkOfItsBases)
 {
     obrtest::CyclicTypeLib damaged;
@@ -58,10 +47,8 @@ TEST_F(ModelTest, ATypeThatIsItsOwnBaseEndsTheWalkOfItsBases)
 
     // The lists: each type once, with the members of the types it reaches before the loop closes.
     // The coclass stands for IFirst; ISecond is listed as first reached, below IFirst.
-    std::vector<std::string> shown;
-    for (CTClass* type : TypeLibView::ShownClasses(&library, false))
-        shown.push_back(type->GetName().str());
-    EXPECT_THAT(shown, ElementsAre("IBase", "ISecond", "ISelf", "Loop"));
+    EXPECT_THAT(Names(TypeLibView::ShownClasses(&library, false)),
+                ElementsAre("IBase", "ISecond", "ISelf", "Loop"));
     EXPECT_THAT(Names(TypeLibView::MembersOf(loop)), ElementsAre("Beta", "Alpha"));
     EXPECT_THAT(Names(TypeLibView::MembersOf(self)), ElementsAre("Gamma"));
 }

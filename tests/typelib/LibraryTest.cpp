@@ -62,10 +62,7 @@ TEST_F(ModelTest, GlobalClassesAreAppObjectsEnumerationsModulesAndUnions)
 {
     std::vector<CTLibItem*> globals;
     Fixture().GetGlobalClasses(globals);
-    std::vector<std::string> names;
-    for (CTLibItem* item : globals)
-        names.push_back(item->GetName().str());
-    EXPECT_EQ((std::vector<std::string>{"Colour", "Number", "Application"}), names);
+    EXPECT_EQ((std::vector<std::string>{"Colour", "Number", "Application"}), Names(globals));
 }
 
 TEST(LibItemOrder, KindFirstWhenGroupedThenBytesOfTheName)

@@ -13,14 +13,6 @@ using ::testing::UnorderedElementsAreArray;
 
 namespace
 {
-template <typename Items> std::vector<std::string> Names(const Items& items)
-{
-    std::vector<std::string> names;
-    for (auto* item : items)
-        names.push_back(item->GetName().str());
-    return names;
-}
-
 std::vector<std::string> MembersOf(CTLib& library, const char* name)
 {
     CTClass* type = ShownClass(library, name);
